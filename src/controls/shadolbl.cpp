@@ -1,0 +1,367 @@
+#include "controls/shadolbl.h"
+
+#include "platform/cp932.h"
+#include "platform/textdraw.h"
+
+#include <QPainter>
+#include <cstring>
+#include <optional>
+
+void GetRGB(TColor color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue)
+{
+    const TColor rgb = ColorToRGB(color);
+    red = GetRValue(rgb);
+    green = GetGValue(rgb);
+    blue = GetBValue(rgb);
+}
+
+namespace {
+
+// The colour at fraction t between two split colours.
+struct ColorRamp {
+    std::uint8_t red = 0, green = 0, blue = 0;
+    std::int16_t dRed = 0, dGreen = 0, dBlue = 0;
+
+    ColorRamp(TColor first, TColor second)
+    {
+        std::uint8_t red2 = 0, green2 = 0, blue2 = 0;
+        GetRGB(first, red, green, blue);
+        GetRGB(second, red2, green2, blue2);
+        dRed = std::int16_t(red2 - red);
+        dGreen = std::int16_t(green2 - green);
+        dBlue = std::int16_t(blue2 - blue);
+    }
+
+    // A one-pixel extent has no second end; it takes the first colour (t = 0).
+    static double Fraction(int index, int count) { return count > 1 ? double(index) / double(count - 1) : 0.0; }
+
+    TColor At(double t) const
+    {
+        return RGB(InterpolateChannel(red, dRed, t), InterpolateChannel(green, dGreen, t),
+                   InterpolateChannel(blue, dBlue, t));
+    }
+
+    QRgb PixelAt(double t) const
+    {
+        const TColor color = At(t);
+        return qRgb(GetRValue(color), GetGValue(color), GetBValue(color));
+    }
+};
+
+} // namespace
+
+void GradBitmap(QImage& bitmap, TColor first, TColor second, bool vertical)
+{
+    const ColorRamp ramp(first, second);
+    const int height = bitmap.height();
+    const int width = bitmap.width();
+    if (height < 1 || width < 1)
+        return;
+
+    if (vertical) {
+        for (int row = 0; row < height; ++row) {
+            QRgb* line = reinterpret_cast<QRgb*>(bitmap.scanLine(row));
+            std::fill(line, line + width, ramp.PixelAt(ColorRamp::Fraction(row, height)));
+        }
+        return;
+    }
+    QRgb* firstRow = reinterpret_cast<QRgb*>(bitmap.scanLine(0));
+    for (int column = 0; column < width; ++column)
+        firstRow[column] = ramp.PixelAt(ColorRamp::Fraction(column, width));
+    for (int row = 1; row < height; ++row)
+        std::memcpy(bitmap.scanLine(row), firstRow, size_t(width) * sizeof(QRgb));
+}
+
+void GradRect(QPainter& canvas, const TRect& rect, TColor first, TColor second, bool vertical)
+{
+    // All rows of a horizontal gradient are alike, so a few rows stretched are enough.
+    const QSize size = vertical ? QSize(1, rect.Height()) : QSize(rect.Width(), rect.Height() / 20 + 1);
+    if (size.width() < 1 || size.height() < 1)
+        return;
+    QImage bitmap(size, QImage::Format_RGB32);
+    GradBitmap(bitmap, first, second, vertical);
+    canvas.drawImage(rect.ToQRect(), bitmap);
+}
+
+void TShadow::SetShadowVisible(bool visible)
+{
+    if (visible == FVisible)
+        return;
+    FVisible = visible;
+    Changed();
+}
+
+void TShadow::SetShadowColor(TColor color)
+{
+    if (color == FColor)
+        return;
+    FColor = color;
+    Changed();
+}
+
+void TShadow::SetShadowLeft(int offset)
+{
+    if (offset == FOffsetLeft)
+        return;
+    FOffsetLeft = offset;
+    Changed();
+}
+
+void TShadow::SetShadowTop(int offset)
+{
+    if (offset == FOffsetTop)
+        return;
+    FOffsetTop = offset;
+    Changed();
+}
+
+void TShadow::Assign(const TShadow& source)
+{
+    FVisible = source.FVisible;
+    FColor = source.FColor;
+    FOffsetLeft = source.FOffsetLeft;
+    FOffsetTop = source.FOffsetTop;
+    Changed();
+}
+
+void TShadow::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+TShadowLabel::TShadowLabel(QWidget* parent)
+    : TCustomLabel(parent), FHighlight(std::make_unique<TShadow>()), FShadow(std::make_unique<TShadow>())
+{
+    FHighlight->SetShadowColor(clWhite);
+    FHighlight->SetShadowLeft(-1);
+    FHighlight->SetShadowTop(-1);
+    FHighlight->OnChange = [this](TShadow* sender) { ShadowChanged(sender); };
+    FShadow->OnChange = [this](TShadow* sender) { ShadowChanged(sender); };
+}
+
+TShadowLabel::~TShadowLabel() = default;
+
+void TShadowLabel::SetEllipsis(TEllipsis ellipsis)
+{
+    if (ellipsis == FEllipsis)
+        return;
+    FEllipsis = ellipsis;
+    update();
+}
+
+void TShadowLabel::SetGradateVert(bool vertical)
+{
+    if (vertical == FGradateVert)
+        return;
+    FGradateVert = vertical;
+    update();
+}
+
+void TShadowLabel::SetGradation(bool gradation)
+{
+    if (gradation == FGradation)
+        return;
+    FGradation = gradation;
+    update();
+}
+
+void TShadowLabel::SetGradationColor(TColor color)
+{
+    if (color == FGradationColor)
+        return;
+    FGradationColor = color;
+    update();
+}
+
+void TShadowLabel::SetHighlight(const TShadow* highlight)
+{
+    if (!highlight)
+        return;
+    FHighlight->Assign(*highlight);
+    update();
+}
+
+void TShadowLabel::SetShadow(const TShadow* shadow)
+{
+    if (!shadow)
+        return;
+    FShadow->Assign(*shadow);
+    update();
+}
+
+void TShadowLabel::SetTextGradation(TTextGradation gradation)
+{
+    if (gradation == FTextGradation)
+        return;
+    FTextGradation = gradation;
+    update();
+}
+
+void TShadowLabel::SetTextGradationColor(TColor color)
+{
+    if (color == FTextGradationColor)
+        return;
+    FTextGradationColor = color;
+    if (FTextGradation != TTextGradation::tgNone)
+        update();
+}
+
+void TShadowLabel::SetTextMidColor(TColor color)
+{
+    if (color == FTextMidColor)
+        return;
+    FTextMidColor = color;
+    if (FTextGradation == TTextGradation::tg3Colors)
+        update();
+}
+
+void TShadowLabel::ShadowChanged(TShadow*)
+{
+    update();
+}
+
+unsigned TShadowLabel::DrawTextFlags() const
+{
+    unsigned flags = DT_EXPANDTABS;
+    switch (Alignment()) {
+    case TAlignment::taLeftJustify: flags |= DT_LEFT; break;
+    case TAlignment::taRightJustify: flags |= DT_RIGHT; break;
+    case TAlignment::taCenter: flags |= DT_CENTER; break;
+    }
+    if (WordWrap())
+        flags |= DT_WORDBREAK;
+    if (!ShowAccelChar())
+        flags |= DT_NOPREFIX;
+    if (FEllipsis == TEllipsis::elEnd)
+        flags |= DT_END_ELLIPSIS;
+    else if (FEllipsis == TEllipsis::elPath)
+        flags |= DT_PATH_ELLIPSIS;
+    return flags;
+}
+
+void TShadowLabel::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    Paint(canvas);
+}
+
+void TShadowLabel::Paint(QPainter& canvas)
+{
+    const QString caption = DrawnCaption();
+    const unsigned flags = DrawTextFlags();
+    const TRect client{0, 0, width(), height()};
+    const bool offscreen = FFlickerless && !Transparent();
+
+    QImage bitmap;
+    if (offscreen) {
+        bitmap = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+        if (FGradation)
+            GradBitmap(bitmap, FGradationColor, Color(), FGradateVert);
+        else
+            bitmap.fill(ToQColor(Color()));
+    } else if (!Transparent()) {
+        if (FGradation)
+            GradRect(canvas, client, FGradationColor, Color(), FGradateVert);
+        else
+            canvas.fillRect(client.ToQRect(), ToQColor(Color()));
+    }
+
+    std::optional<QPainter> bitmapPainter;
+    if (offscreen)
+        bitmapPainter.emplace(&bitmap);
+    QPainter& surface = offscreen ? *bitmapPainter : canvas;
+
+    QFont face = font();
+    face.setStyleStrategy(QFont::NoAntialias);
+    surface.setFont(face);
+    surface.setBrush(Qt::NoBrush);
+
+    TRect rect = client;
+    const int textHeight = DrawText(surface, caption, rect, flags | DT_CALCRECT);
+    rect = client;
+    if (Layout() == TTextLayout::tlCenter)
+        rect.Offset(0, (height() - textHeight) / 2);
+    else if (Layout() == TTextLayout::tlBottom)
+        rect.Offset(0, height() - textHeight);
+
+    TRect highlightRect = rect;
+    highlightRect.Offset(FHighlight->OffsetLeft(), FHighlight->OffsetTop());
+    TRect shadowRect = rect;
+    shadowRect.Offset(FShadow->OffsetLeft(), FShadow->OffsetTop());
+
+    const bool enabled = isEnabled();
+    const TColor shadowColor = enabled ? FShadow->Color() : clGray;
+    const TColor highlightColor = enabled ? FHighlight->Color() : clBtnHighlight;
+    const TColor textColor = enabled ? FontColor() : clBtnShadow;
+
+    if (FShadow->Visible()) {
+        surface.setPen(ToQColor(shadowColor));
+        DrawText(surface, caption, shadowRect, flags);
+    }
+    if (FHighlight->Visible()) {
+        surface.setPen(ToQColor(highlightColor));
+        DrawText(surface, caption, highlightRect, flags);
+    }
+
+    const QByteArray bytes = cp932::encode(caption);
+    if (FTextGradation != TTextGradation::tgNone && cp932::CharCount(bytes) > 1) {
+        const int left = rect.Left;
+        DrawFace(surface, bytes, rect, flags);
+        rect.Left = left;
+    } else {
+        surface.setPen(ToQColor(textColor));
+        DrawText(surface, caption, rect, flags);
+    }
+
+    if (offscreen) {
+        bitmapPainter->end();
+        canvas.drawImage(0, 0, bitmap);
+    }
+}
+
+void TShadowLabel::DrawFace(QPainter& surface, const QByteArray& text, TRect& rect, unsigned flags)
+{
+    if (FTextGradation == TTextGradation::tg2Colors || cp932::CharCount(text) == 2) {
+        GradText(surface, FontColor(), FTextGradationColor, text, rect, flags);
+        return;
+    }
+    // Split near the middle, never inside a two-byte character.
+    int split = int(text.size()) / 2;
+    if (cp932::IsLeadByteAt(text, split - 1))
+        ++split;
+    const QByteArray firstPart = text.left(split);
+    const QByteArray secondPart = text.mid(split);
+    GradText(surface, FontColor(), FTextMidColor, firstPart, rect, flags);
+    if (cp932::CharCount(secondPart) == 1)
+        GradText(surface, FTextGradationColor, FTextGradationColor, secondPart, rect, flags);
+    else
+        GradText(surface, FTextMidColor, FTextGradationColor, secondPart, rect, flags);
+}
+
+void TShadowLabel::GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece,
+                             TRect& rect, unsigned flags)
+{
+    const int count = cp932::CharCount(piece);
+    if (count == 1) {
+        surface.setPen(ToQColor(first));
+        const QString character = cp932::decode(piece);
+        TRect cell{rect.Left, rect.Top, width(), rect.Bottom};
+        DrawText(surface, character, cell, flags);
+        rect.Left += TextWidth(surface.font(), character);
+        return;
+    }
+
+    const ColorRamp ramp(first, second);
+    const int overhang = TextOverhang(surface.font());
+    int index = 0;
+    for (int at = 0; at < piece.size(); ++index) {
+        surface.setPen(ToQColor(ramp.At(ColorRamp::Fraction(index, count))));
+        const int length = cp932::CharByteLength(piece, at);
+        const QString character = cp932::decode(piece.mid(at, length));
+        rect.Right = rect.Left + TextWidth(surface.font(), character) - overhang;
+        DrawText(surface, character, rect, flags);
+        rect.Left = rect.Right;
+        at += length;
+    }
+}

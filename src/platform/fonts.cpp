@@ -1,0 +1,44 @@
+#include "platform/fonts.h"
+
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdlib>
+
+int MulDiv(int number, int numerator, int denominator)
+{
+    if (denominator == 0)
+        return -1;
+    const std::int64_t product = std::int64_t(number) * numerator;
+    std::int64_t quotient = product / denominator;
+    const std::int64_t remainder = product % denominator;
+    if (2 * std::llabs(remainder) >= std::llabs(denominator))
+        quotient += ((product < 0) != (denominator < 0)) ? -1 : 1;
+    return int(quotient);
+}
+
+int FontHeightFromPoints(int points)
+{
+    return MulDiv(points, 96, 72);
+}
+
+int FontPointsFromHeight(int height)
+{
+    return MulDiv(height, 72, 96);
+}
+
+void InstallFontSubstitutions()
+{
+    QFont::insertSubstitutions(kPGothic, {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(kPMincho, {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(kGothic, {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+}
+
+QFont MakeFont(const QString& family, int height, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(height);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// Font sizes follow the original screen of 96 pixels per inch, whatever the real screen says.
+
+// The platform's MulDiv: number * numerator / denominator, rounded half away from zero.
+int MulDiv(int number, int numerator, int denominator);
+
+// Character height in pixels of a font of the given point size, and back.
+int FontHeightFromPoints(int points);
+int FontPointsFromHeight(int height);
+
+// Maps the layout's Japanese font names onto the IPA fonts installed with the game.
+void InstallFontSubstitutions();
+
+// A font as the layout describes it: family, character height in pixels, bold or not.
+// Text is drawn without antialiasing, so every inked pixel carries the exact text colour.
+QFont MakeFont(const QString& family, int height, bool bold = false);
+
+// The game's default font family names.
+inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
+inline const QString kGothic = QStringLiteral("ＭＳ ゴシック");
