@@ -1,0 +1,34 @@
+#include "platform/fonts.h"
+
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+TEST(MulDiv, RoundsHalfAwayFromZero)
+{
+    EXPECT_EQ(MulDiv(184, 96, 72), 245);
+    EXPECT_EQ(MulDiv(245, 72, 96), 184);
+    EXPECT_EQ(MulDiv(180, 96, 72), 240);
+    EXPECT_EQ(MulDiv(3, 1, 2), 2);
+    EXPECT_EQ(MulDiv(-3, 1, 2), -2);
+    EXPECT_EQ(MulDiv(5, 1, 4), 1);
+    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+}
+
+TEST(Fonts, ConvertHeightsAndPointsAt96Dpi)
+{
+    EXPECT_EQ(FontHeightFromPoints(184), 245);
+    EXPECT_EQ(FontPointsFromHeight(245), 184);
+    EXPECT_EQ(FontHeightFromPoints(9), 12);
+    EXPECT_EQ(FontPointsFromHeight(16), 12);
+}
+
+// The layout's font names must reach the installed IPA fonts, in pixel sizes.
+TEST(Fonts, LayoutNamesResolveToIpaFonts)
+{
+    const QFont gothic = MakeFont(kPGothic, 16, true);
+    EXPECT_EQ(gothic.pixelSize(), 16);
+    EXPECT_TRUE(gothic.bold());
+    EXPECT_EQ(QFontInfo(gothic).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(MakeFont(kPMincho, 11)).family(), QStringLiteral("IPAPMincho"));
+    EXPECT_EQ(QFontInfo(MakeFont(kGothic, 11)).family(), QStringLiteral("IPAGothic"));
+}
