@@ -1,31 +1,44 @@
-#include "controls/shadolbl.h"
+#include "game/bossform.h"
+#include "game/mainform.h"
+#include "platform/appdir.h"
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/exceptions.h"
 #include "platform/fonts.h"
+#include "platform/inputbox.h"
+#include "platform/messagebox.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
 
-#include <QApplication>
+#include <QIcon>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VELQUAN"));
+    TApplication application(argc, argv);
+    application.SetTitle(QStringLiteral("VELQUAN"));
+    application.setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     InstallFontSubstitutions();
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("VELQUAN"));
-    window.setFixedSize(509, 425);
-    window.setStyleSheet(QStringLiteral("background: black"));
-
-    auto* prompt = new TShadowLabel(&window);
-    prompt->setFont(MakeFont(kPGothic, 16));
-    prompt->SetTransparent(true);
-    prompt->SetFontColor(clWhite);
-    prompt->SetLayout(TTextLayout::tlCenter);
-    prompt->Shadow()->SetShadowColor(clBlack);
-    prompt->Highlight()->SetShadowVisible(false);
-    prompt->SetTextGradation(TTextGradation::tg2Colors);
-    prompt->SetTextGradationColor(clYellow);
-    prompt->SetCaption(QStringLiteral("F3 デ ゲ～ムヲ開始シマス"));
-    prompt->move(35, 17);
-
-    window.show();
-    return QApplication::exec();
+    RealClock clock;
+    QtSoundService sound;
+    QtShellService shell;
+    QtInputBoxService inputBox;
+    const TGameServices services{&clock, &sound, &shell, &inputBox, &MessageBoxes(),
+                                 ApplicationDir() + QStringLiteral("VELQUAN.ini")};
+    try {
+        std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
+        MainForm1 = mainForm.get();
+        std::unique_ptr<TBossForm1> bossForm = std::make_unique<TBossForm1>();
+        BossForm1 = bossForm.get();
+        mainForm->show();
+        TApplication::exec();
+    } catch (const Exception& error) {
+        application.ShowException(error.Message());
+    } catch (...) {
+        application.ShowException(QString());
+    }
+    MainForm1 = nullptr;
+    BossForm1 = nullptr;
+    return 0;
 }

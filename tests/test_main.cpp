@@ -1,6 +1,6 @@
+#include "platform/application.h"
 #include "platform/fonts.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -8,7 +8,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
+    TApplication application(argc, argv);
+    application.SetTitle(QStringLiteral("VELQUAN"));
     InstallFontSubstitutions();
     return RUN_ALL_TESTS();
 }

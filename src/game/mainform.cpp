@@ -1,0 +1,86 @@
+#include "game/mainform.h"
+#include "game/surface.h"
+
+#include "platform/timer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QScreen>
+
+TMainForm1* MainForm1 = nullptr;
+
+TMainForm1::TMainForm1(const TGameServices& services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      FServices(services)
+{
+    setWindowTitle(QStringLiteral("VELQUAN"));
+    CreateControls();
+    CreateMenu();
+    CreateTimers();
+    LoadSwingPictures();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    WriteRankingHeadings();
+    LoadRanking();
+    FScore = 0;
+    ShowHighScore();
+}
+
+TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (FCentred)
+        return;
+    FCentred = true;
+    if (const QScreen* shown = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TMainForm1::closeEvent(QCloseEvent* event)
+{
+    // Stays refused if saving throws: the error box shows and the window stays open.
+    event->ignore();
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose)
+        event->accept();
+}
+
+void TMainForm1::DrawSwingPicture(int x, int y, int index)
+{
+    if (index >= 0 && index < int(ImageList1.size()))
+        FSurface->Drawing()->DrawPicture(QPoint(x, y), ImageList1[size_t(index)]);
+}
+
+void TMainForm1::RepaintNow()
+{
+    FSurface->RepaintNow();
+}
+
+void TMainForm1::S1Click()
+{
+    S1->setChecked(!S1->isChecked());
+}
+
+void TMainForm1::Exit1Click()
+{
+    close();
+}
+
+// The game's rules arrive with their own changes; until then these handlers do nothing.
+void TMainForm1::bChargeMouseDown() {}
+void TMainForm1::bChargeMouseUp() {}
+void TMainForm1::Timer1Timer() {}
+void TMainForm1::Timer2Timer() {}
+void TMainForm1::Timer3Timer() {}
+void TMainForm1::Timer5Timer() {}
+void TMainForm1::N2Click() {}
+void TMainForm1::N5Click() {}
+void TMainForm1::N6Click() {}

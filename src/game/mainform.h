@@ -1,0 +1,132 @@
+#pragma once
+
+#include "game/services.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <cstdint>
+#include <vector>
+
+class QAction;
+class QMenu;
+class TdxfColorButton;
+class TdxfLabel;
+class TdxfProgressBar;
+class TFormSurface;
+class TImage;
+class TPanel;
+class TShadowLabel;
+class TShape;
+class TStringGrid;
+class TTimer;
+
+// The game window: its layout, the game state and every handler of the game.
+class TMainForm1 : public QMainWindow {
+public:
+    explicit TMainForm1(const TGameServices& services, QWidget* parent = nullptr);
+    ~TMainForm1() override;
+
+    // Controls, in creation order (later ones lie above earlier ones).
+    TShape* Shape5 = nullptr;
+    TShape* Shape4 = nullptr;
+    TShape* Shape2 = nullptr;
+    TShape* Shape3 = nullptr;
+    TShape* Shape1 = nullptr;
+    TShadowLabel* Label9 = nullptr;
+    TPanel* Panel5 = nullptr;
+    TImage* Image1 = nullptr;
+    TShadowLabel* Label1 = nullptr;
+    TShadowLabel* Label2 = nullptr;
+    TShadowLabel* Label4 = nullptr;
+    TShadowLabel* Label5 = nullptr;
+    TShadowLabel* Label3 = nullptr;
+    TPanel* Panel6 = nullptr;
+    TImage* Image5 = nullptr;
+    TPanel* Panel1 = nullptr;
+    TImage* Image7 = nullptr;
+    TPanel* Panel3 = nullptr;
+    TImage* Image6 = nullptr;
+    TPanel* Panel4 = nullptr;
+    TImage* Image4 = nullptr;
+    TPanel* Panel7 = nullptr;
+    TImage* Image3 = nullptr;
+    TdxfColorButton* bCharge = nullptr;
+    TdxfProgressBar* ProgressBar1 = nullptr;
+    TStringGrid* StringGrid1 = nullptr;
+    TPanel* Panel2 = nullptr;
+    TdxfLabel* dxfLabel1 = nullptr;
+
+    TTimer* Timer1 = nullptr;
+    TTimer* Timer2 = nullptr;
+    TTimer* Timer3 = nullptr;
+    TTimer* Timer5 = nullptr;
+    std::vector<QPixmap> ImageList1;
+
+    QMenu* N1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* O1 = nullptr;
+    QAction* S1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* N6 = nullptr;
+
+    TFormSurface* Surface() const { return FSurface; }
+
+    // Handlers, called by the controls and timers as the window system would.
+    void bChargeMouseDown();
+    void bChargeMouseUp();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer5Timer();
+    void N2Click();
+    void N5Click();
+    void N6Click();
+    void S1Click();
+    void Exit1Click();
+    void FormCloseQuery(bool& CanClose);
+
+    // Puts a new score into the ranking when it beats a stored one, asking for the name.
+    void EnterRanking();
+
+    // Draws picture index of ImageList1 onto the window's surface, top-left at (x, y).
+    void DrawSwingPicture(int x, int y, int index);
+    // Redraws the window's surface at once, wiping what was drawn onto it.
+    void RepaintNow();
+
+    std::int32_t Score() const { return FScore; }
+    void SetScoreForRanking(std::int32_t score) { FScore = score; }
+    std::int32_t HighScore() const { return FHighScore; }
+    std::int32_t TimeLeft() const { return FTimeLeft; }
+    std::int32_t Level() const { return FLevel; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateShotControls();
+    void CreateBanner();
+    void CreateMenu();
+    void CreateTimers();
+    void LoadSwingPictures();
+    void WriteRankingHeadings();
+    void LoadRanking();
+    void SaveRanking();
+    void ShowHighScore();
+
+    TGameServices FServices;
+    TFormSurface* FSurface = nullptr;
+    bool FCentred = false;
+
+    std::int32_t FSwingFrame = 0;
+    std::uint32_t FPressTick = 0;
+    std::int32_t FScore = 0;
+    std::int32_t FHighScore = 0;
+    std::int32_t FTimeLeft = 0;
+    std::int32_t FLevel = 0;
+};
+
+extern TMainForm1* MainForm1;

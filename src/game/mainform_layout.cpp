@@ -1,0 +1,171 @@
+#include "game/mainform.h"
+#include "game/surface.h"
+
+#include "controls/shadolbl.h"
+#include "platform/fonts.h"
+#include "platform/panel.h"
+#include "platform/shape.h"
+#include "platform/stringgrid.h"
+#include "platform/timer.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+constexpr QSize kClientSize(509, 425);
+constexpr TColor kLabelGradationColor = 12615680;
+
+template <class Control>
+Control* Place(Control* control, int left, int top, int width, int height)
+{
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+TShape* MakeShape(QWidget* parent, TShapeType type, TColor pen, TBrushStyle brushStyle, TColor brush)
+{
+    auto* shape = new TShape(parent);
+    shape->SetShape(type);
+    shape->SetPenColor(pen);
+    shape->SetBrushStyle(brushStyle);
+    shape->SetBrushColor(brush);
+    return shape;
+}
+
+// Every text line of the window: transparent, centred vertically, white running into a
+// second colour, with a black shadow to the lower right and no highlight.
+TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight, TColor gradationColor,
+                        TColor midColor)
+{
+    auto* label = new TShadowLabel(parent);
+    label->SetColor(clBlack);
+    label->SetTransparent(true);
+    label->SetLayout(TTextLayout::tlCenter);
+    label->SetGradation(true);
+    label->SetGradateVert(true);
+    label->SetGradationColor(kLabelGradationColor);
+    label->Highlight()->SetShadowVisible(false);
+    label->Shadow()->SetShadowColor(clBlack);
+    label->SetTextGradation(TTextGradation::tg2Colors);
+    label->SetTextGradationColor(gradationColor);
+    label->SetTextMidColor(midColor);
+    label->setFont(MakeFont(kPGothic, fontHeight));
+    label->SetFontColor(clWhite);
+    label->SetCaption(caption);
+    return label;
+}
+
+TImage* MakeImage(QWidget* parent, const QString& picture, bool stretch)
+{
+    auto* image = new TImage(parent);
+    image->SetPicture(QPixmap(picture));
+    image->SetStretch(stretch);
+    return image;
+}
+
+} // namespace
+
+void TMainForm1::CreateControls()
+{
+    FSurface = new TFormSurface(this, kClientSize);
+    setCentralWidget(FSurface);
+    QWidget* window = FSurface;
+
+    Shape5 = Place(MakeShape(window, TShapeType::stRectangle, clPurple, TBrushStyle::bsClear, clWhite), 28, 244, 453, 1);
+    Shape4 = Place(MakeShape(window, TShapeType::stRectangle, clPurple, TBrushStyle::bsClear, clWhite), 28, 236, 453, 17);
+    Shape2 = Place(MakeShape(window, TShapeType::stEllipse, clRed, TBrushStyle::bsHorizontal, clPurple), 317, 234, 130, 22);
+    Shape3 = Place(MakeShape(window, TShapeType::stEllipse, clRed, TBrushStyle::bsSolid, clBlack), 358, 240, 50, 10);
+    Shape1 = Place(MakeShape(window, TShapeType::stCircle, clGray, TBrushStyle::bsSolid, clWhite), 51, 242, 8, 8);
+
+    Label9 = MakeLabel(window, QStringLiteral("NICE IN!! +0"), 12, clYellow, clBlue);
+    Label9->move(212, 191);
+    Label9->hide();
+    FSurface->CreateDrawing();
+
+    Panel5 = Place(new TPanel(window), 30, 0, 449, 43);
+    Image1 = Place(MakeImage(Panel5, QStringLiteral(":/pictures/topbar.png"), false), 0, 0, 449, 43);
+    Label1 = MakeLabel(Panel5, QStringLiteral("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue);
+    Label1->move(5, 17);
+    Label2 = MakeLabel(Panel5, QStringLiteral("SCORE"), 16, clRed, clLime);
+    Label2->move(205, 17);
+    Label4 = MakeLabel(Panel5, QStringLiteral("HIGH-SCORE"), 16, clRed, clLime);
+    Label4->move(313, 17);
+    Label5 = MakeLabel(Panel5, QStringLiteral("0"), 16, clRed, clLime);
+    Label5->move(413, 17);
+    Label3 = MakeLabel(Panel5, QStringLiteral("0"), 16, clRed, clLime);
+    Label3->move(261, 17);
+
+    Panel6 = Place(new TPanel(window), 479, 0, 30, 425);
+    Image5 = Place(MakeImage(Panel6, QStringLiteral(":/pictures/column.png"), false), 0, 0, 30, 425);
+    Panel1 = Place(new TPanel(window), 30, 275, 449, 130);
+    Image7 = Place(MakeImage(Panel1, QStringLiteral(":/pictures/ground.png"), true), 0, 0, 449, 130);
+    Panel3 = Place(new TPanel(window), 30, 43, 449, 130);
+    Image6 = Place(MakeImage(Panel3, QStringLiteral(":/pictures/sky.png"), true), 0, -300, 449, 430);
+    Panel4 = Place(new TPanel(window), 0, 0, 30, 425);
+    Image4 = Place(MakeImage(Panel4, QStringLiteral(":/pictures/column.png"), false), 0, 0, 30, 425);
+    Panel7 = Place(new TPanel(window), 30, 405, 449, 20);
+    Image3 = Place(MakeImage(Panel7, QStringLiteral(":/pictures/bottombar.png"), false), 0, 0, 449, 20);
+
+    CreateShotControls();
+
+    StringGrid1 = Place(new TStringGrid(3, 6, window), 34, 185, 441, 90);
+    StringGrid1->SetColWidths({83, 220, 135});
+    StringGrid1->SetDefaultRowHeight(14);
+    StringGrid1->SetFixedRows(1);
+    StringGrid1->SetColor(clBlack);
+    StringGrid1->SetFixedColor(clPurple);
+    StringGrid1->setFont(MakeFont(kPMincho, 11));
+    StringGrid1->SetFontColor(clWhite);
+
+    CreateBanner();
+}
+
+void TMainForm1::CreateShotControls()
+{
+}
+
+void TMainForm1::CreateBanner()
+{
+    Panel2 = Place(new TPanel(FSurface), 30, 173, 449, 102);
+    Panel2->hide();
+}
+
+void TMainForm1::CreateMenu()
+{
+    N1 = menuBar()->addMenu(QStringLiteral("モード(&M)"));
+    N2 = N1->addAction(QStringLiteral("ゲーム開始(&G)"), this, [this] { N2Click(); });
+    N2->setShortcut(Qt::Key_F3);
+    N1->addSeparator();
+    N5 = N1->addAction(QStringLiteral("ボスが来た!!(&B)..."), this, [this] { N5Click(); });
+    N5->setShortcut(Qt::Key_F4);
+    N1->addSeparator();
+    Exit1 = N1->addAction(QStringLiteral("終了(&X)"), this, [this] { Exit1Click(); });
+
+    O1 = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+    S1 = O1->addAction(QStringLiteral("効果音を鳴らす(&S)"));
+    S1->setCheckable(true);
+    S1->setChecked(true);  // Qt toggles a checkable item itself when it is chosen, as S1Click does
+
+    Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, [this] { N6Click(); });
+}
+
+void TMainForm1::CreateTimers()
+{
+    Timer1 = new TTimer(25, this);
+    Timer2 = new TTimer(80, this);
+    Timer3 = new TTimer(1000, this);
+    Timer5 = new TTimer(200, this);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
+    connect(Timer5, &QTimer::timeout, this, [this] { Timer5Timer(); });
+}
+
+void TMainForm1::LoadSwingPictures()
+{
+    for (int index = 0; index < 5; ++index)
+        ImageList1.emplace_back(QStringLiteral(":/pictures/putter%1.png").arg(index));
+}

@@ -1,0 +1,94 @@
+#include "game/mainform.h"
+
+#include "controls/shadolbl.h"
+#include "platform/convert.h"
+#include "platform/inputbox.h"
+#include "platform/profile.h"
+#include "platform/stringgrid.h"
+#include "platform/timer.h"
+
+namespace {
+
+constexpr int kRanks = 5;
+constexpr int kNameColumn = 1;
+constexpr int kScoreColumn = 2;
+const QString kSection = QStringLiteral("RANK");
+
+QString NameKey(int rank)
+{
+    return QStringLiteral("NAME%1").arg(rank);
+}
+
+QString ScoreKey(int rank)
+{
+    return QStringLiteral("SCORE%1").arg(rank);
+}
+
+} // namespace
+
+void TMainForm1::WriteRankingHeadings()
+{
+    StringGrid1->SetCells(0, 0, QStringLiteral("順位 (爵位)"));
+    StringGrid1->SetCells(1, 0, QStringLiteral("VELQUAN ランキング"));
+    StringGrid1->SetCells(2, 0, QStringLiteral("スコア"));
+    StringGrid1->SetCells(0, 1, QStringLiteral("1位 (魔神)"));
+    StringGrid1->SetCells(0, 2, QStringLiteral("2位 (魔王)"));
+    StringGrid1->SetCells(0, 3, QStringLiteral("3位 (魔将)"));
+    StringGrid1->SetCells(0, 4, QStringLiteral("4位 (悪魔)"));
+    StringGrid1->SetCells(0, 5, QStringLiteral("5位 (人間)"));
+}
+
+void TMainForm1::LoadRanking()
+{
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        StringGrid1->SetCells(kNameColumn, rank,
+                              ReadProfileString(FServices.rankingFile, kSection, NameKey(rank),
+                                                StringGrid1->Cells(kNameColumn, rank)));
+        StringGrid1->SetCells(kScoreColumn, rank,
+                              ReadProfileString(FServices.rankingFile, kSection, ScoreKey(rank),
+                                                StringGrid1->Cells(kScoreColumn, rank)));
+    }
+}
+
+void TMainForm1::ShowHighScore()
+{
+    FHighScore = StrToInt(StringGrid1->Cells(kScoreColumn, 1));
+    Label5->SetCaption(QString::number(FHighScore));
+}
+
+void TMainForm1::EnterRanking()
+{
+    // Every stored score is converted, so a damaged table is reported at each game over.
+    int target = 0;
+    for (int rank = kRanks; rank >= 1; --rank)
+        if (StrToInt(StringGrid1->Cells(kScoreColumn, rank)) < FScore)
+            target = rank;
+
+    if (target > 0) {
+        for (int rank = kRanks; rank > target; --rank) {
+            StringGrid1->SetCells(kNameColumn, rank, StringGrid1->Cells(kNameColumn, rank - 1));
+            StringGrid1->SetCells(kScoreColumn, rank, StringGrid1->Cells(kScoreColumn, rank - 1));
+        }
+        StringGrid1->SetCells(kNameColumn, target, QString());
+        StringGrid1->SetCells(kScoreColumn, target, QString::number(FScore));
+        const QString name = FServices.inputBox->InputBox(QString::number(target) + QStringLiteral(" 位ニ ランクサレマシタ"),
+                                                          QStringLiteral(" アナタノ名前 ："), QString());
+        StringGrid1->SetCells(kNameColumn, target, name);
+    }
+    ShowHighScore();
+}
+
+void TMainForm1::SaveRanking()
+{
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        WriteProfileString(FServices.rankingFile, kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank));
+        WriteProfileString(FServices.rankingFile, kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank));
+    }
+}
+
+void TMainForm1::FormCloseQuery(bool&)
+{
+    // A running game must not reach its game over while the window closes.
+    Timer3->SetEnabled(false);
+    SaveRanking();
+}

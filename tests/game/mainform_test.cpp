@@ -1,0 +1,140 @@
+#include "controls/shadolbl.h"
+#include "game/surface.h"
+#include "platform/panel.h"
+#include "platform/shape.h"
+#include "platform/stringgrid.h"
+#include "platform/timer.h"
+#include "support/gamefixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+class MainFormTest : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        WriteRankingFile(RankingWithScores({1500, 1200, 900, 600, 300}));
+        CreateForm();
+    }
+};
+
+TEST_F(MainFormTest, WindowHasAFixedBlackClientAreaAndItsTitle)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("VELQUAN"));
+    EXPECT_EQ(form->centralWidget()->size(), QSize(509, 425));
+    EXPECT_EQ(form->centralWidget()->minimumSize(), form->centralWidget()->maximumSize());
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    form->show();
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
+    form->hide();
+}
+
+TEST_F(MainFormTest, MenuHasItsCaptionsShortcutsAndSoundSwitch)
+{
+    const auto menus = form->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("モード(&M)"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("オプション(&O)"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("ヘルプ(&H)"));
+
+    const auto modeItems = form->N1->actions();
+    ASSERT_EQ(modeItems.size(), 5);
+    EXPECT_EQ(modeItems[0], form->N2);
+    EXPECT_TRUE(modeItems[1]->isSeparator());
+    EXPECT_EQ(modeItems[2], form->N5);
+    EXPECT_TRUE(modeItems[3]->isSeparator());
+    EXPECT_EQ(modeItems[4], form->Exit1);
+    EXPECT_EQ(form->N2->text(), QStringLiteral("ゲーム開始(&G)"));
+    EXPECT_EQ(form->N2->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(form->N5->text(), QStringLiteral("ボスが来た!!(&B)..."));
+    EXPECT_EQ(form->N5->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(form->Exit1->text(), QStringLiteral("終了(&X)"));
+    EXPECT_EQ(form->N6->text(), QStringLiteral("インフォメーション(&I)..."));
+    EXPECT_TRUE(form->N2->isEnabled());
+
+    EXPECT_EQ(form->S1->text(), QStringLiteral("効果音を鳴らす(&S)"));
+    EXPECT_TRUE(form->S1->isChecked());
+    form->S1Click();
+    EXPECT_FALSE(form->S1->isChecked());
+    form->S1->trigger();  // chosen from the menu
+    EXPECT_TRUE(form->S1->isChecked());
+}
+
+TEST_F(MainFormTest, TimersAndGameStateStartIdle)
+{
+    const std::pair<TTimer*, int> timers[] = {{form->Timer1, 25}, {form->Timer2, 80}, {form->Timer3, 1000},
+                                              {form->Timer5, 200}};
+    for (const auto& [timer, interval] : timers) {
+        EXPECT_EQ(timer->interval(), interval);
+        EXPECT_FALSE(timer->Enabled());
+    }
+    EXPECT_EQ(form->Timer5->Tag, 0);
+    EXPECT_EQ(form->TimeLeft(), 0);
+    EXPECT_EQ(form->Level(), 0);
+    EXPECT_EQ(form->Label1->Caption(), QStringLiteral("F3 デ ゲ～ムヲ開始シマス"));
+    EXPECT_EQ(form->Label3->Caption(), QStringLiteral("0"));
+    EXPECT_FALSE(form->Label9->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->Panel2->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->StringGrid1->isVisibleTo(form.get()));
+}
+
+TEST_F(MainFormTest, PlayStripLiesWhereTheLayoutPutsIt)
+{
+    EXPECT_EQ(form->Shape2->geometry(), QRect(317, 234, 130, 22));
+    EXPECT_EQ(form->Shape3->geometry(), QRect(358, 240, 50, 10));
+    EXPECT_EQ(form->Shape1->geometry(), QRect(51, 242, 8, 8));
+    EXPECT_EQ(form->Shape4->geometry(), QRect(28, 236, 453, 17));
+    EXPECT_EQ(form->Shape5->geometry(), QRect(28, 244, 453, 1));
+    EXPECT_EQ(form->Shape2->BrushStyle(), TBrushStyle::bsHorizontal);
+    EXPECT_EQ(form->Shape1->Shape(), TShapeType::stCircle);
+    EXPECT_EQ(form->Image6->geometry(), QRect(0, -300, 449, 430));
+    EXPECT_TRUE(form->Image6->Stretch());
+    EXPECT_EQ(form->Image7->geometry(), QRect(0, 0, 449, 130));
+    EXPECT_EQ(form->StringGrid1->geometry(), QRect(34, 185, 441, 90));
+    EXPECT_EQ(form->Panel2->geometry(), QRect(30, 173, 449, 102));
+}
+
+// While idle the grid covers the play strip: it must lie above the shapes and the shot controls.
+TEST_F(MainFormTest, RankingGridCoversThePlayStripWhileIdle)
+{
+    form->show();
+    QWidget* surface = form->centralWidget();
+    EXPECT_EQ(surface->childAt(QPoint(100, 244)), form->StringGrid1->viewport());
+    EXPECT_EQ(surface->childAt(QPoint(360, 245)), form->StringGrid1->viewport());
+    const QImage shot = form->grab().toImage();
+    EXPECT_NE(shot.size(), QSize());
+    form->hide();
+}
+
+TEST_F(MainFormTest, RankingGridShowsPurpleHeadingAndWhiteText)
+{
+    EXPECT_EQ(form->StringGrid1->columnWidth(0), 83);
+    EXPECT_EQ(form->StringGrid1->columnWidth(1), 220);
+    EXPECT_EQ(form->StringGrid1->columnWidth(2), 135);
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(form->StringGrid1->rowHeight(row), 14);
+
+    form->show();
+    const QImage grid = form->StringGrid1->grab().toImage();
+    form->hide();
+    EXPECT_EQ(QColor(grid.pixel(1, 1)), QColor(128, 0, 128));
+    EXPECT_EQ(QColor(grid.pixel(1, 15)), QColor(0, 0, 0));
+    bool whiteInk = false;
+    for (int y = 14; y < 28; ++y)
+        for (int x = 0; x < 83; ++x)
+            whiteInk = whiteInk || grid.pixel(x, y) == qRgb(255, 255, 255);
+    EXPECT_TRUE(whiteInk);
+}
+
+TEST_F(MainFormTest, SwingPictureStaysUntilTheNextImmediateRepaint)
+{
+    ASSERT_EQ(form->ImageList1.size(), 5u);
+    for (const QPixmap& picture : form->ImageList1)
+        EXPECT_EQ(picture.size(), QSize(80, 70));
+    form->DrawSwingPicture(30, 186, 4);
+    EXPECT_EQ(form->Surface()->Drawing()->PictureCount(), 1);
+    form->RepaintNow();
+    EXPECT_EQ(form->Surface()->Drawing()->PictureCount(), 0);
+}

@@ -1,0 +1,191 @@
+#include "controls/shadolbl.h"
+#include "platform/cp932.h"
+#include "platform/exceptions.h"
+#include "platform/stringgrid.h"
+#include "platform/timer.h"
+#include "support/gamefixture.h"
+
+#include <QDir>
+
+namespace {
+
+QStringList Column(const TStringGrid& grid, int col)
+{
+    QStringList cells;
+    for (int row = 1; row <= 5; ++row)
+        cells << grid.Cells(col, row);
+    return cells;
+}
+
+} // namespace
+
+class RankingTest : public GameFixture {};
+
+TEST_F(RankingTest, LoadFillsTheGridAndShowsTheTopScore)
+{
+    WriteRankingFile("[RANK]\r\nNAME1=Alice\r\nSCORE1=1500\r\nNAME2=Bob\r\nSCORE2=1200\r\n"
+                     "NAME3=\r\nSCORE3=900\r\nNAME4=Dan\r\nSCORE4=-5\r\nSCORE5=x\r\n");
+    CreateForm();
+    const TStringGrid& grid = *form->StringGrid1;
+    EXPECT_EQ(Column(grid, 0), QStringList({"1位 (魔神)", "2位 (魔王)", "3位 (魔将)", "4位 (悪魔)", "5位 (人間)"}));
+    EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("順位 (爵位)"));
+    EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("VELQUAN ランキング"));
+    EXPECT_EQ(grid.Cells(2, 0), QStringLiteral("スコア"));
+    EXPECT_EQ(Column(grid, 1), QStringList({"Alice", "Bob", "", "Dan", ""}));
+    // Only the top score is converted at start; a bad fifth score goes unnoticed here.
+    EXPECT_EQ(Column(grid, 2), QStringList({"1500", "1200", "900", "-5", "x"}));
+    EXPECT_EQ(form->HighScore(), 1500);
+    EXPECT_EQ(form->Label5->Caption(), QStringLiteral("1500"));
+    EXPECT_EQ(form->Score(), 0);
+}
+
+TEST_F(RankingTest, BadTopScoreFailsStartUpWithTheConversionMessage)
+{
+    WriteRankingFile("[RANK]\r\nNAME1=Alice\r\nSCORE1=12a\r\n");
+    try {
+        CreateForm();
+        FAIL() << "the window was created";
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("'12a' は整数ではありません"));
+    }
+}
+
+TEST_F(RankingTest, MissingFileFailsStartUpOnTheEmptyScore)
+{
+    try {
+        CreateForm();
+        FAIL() << "the window was created";
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("'' は整数ではありません"));
+    }
+}
+
+struct InsertionCase {
+    const char* name;
+    std::array<int, 5> stored;
+    int score;
+    int rank;  // 0: not ranked
+    QStringList names;
+    QStringList scores;
+};
+
+class RankingInsertion : public GameFixture, public ::testing::WithParamInterface<InsertionCase> {};
+
+TEST_P(RankingInsertion, PutsTheScoreBelowEqualsAndAboveLowerOnes)
+{
+    const InsertionCase& row = GetParam();
+    WriteRankingFile(RankingWithScores(row.stored));
+    CreateForm();
+    inputBox.answers.push_back(QStringLiteral("NEW"));
+    form->SetScoreForRanking(row.score);
+    form->EnterRanking();
+
+    EXPECT_EQ(Column(*form->StringGrid1, 1), row.names);
+    EXPECT_EQ(Column(*form->StringGrid1, 2), row.scores);
+    if (row.rank == 0) {
+        EXPECT_TRUE(inputBox.captions.isEmpty());
+    } else {
+        ASSERT_EQ(inputBox.captions.size(), 1);
+        EXPECT_EQ(inputBox.captions[0], QString::number(row.rank) + QStringLiteral(" 位ニ ランクサレマシタ"));
+        EXPECT_EQ(inputBox.prompts[0], QStringLiteral(" アナタノ名前 ："));
+    }
+    EXPECT_EQ(form->Label5->Caption(), Column(*form->StringGrid1, 2)[0]);
+    EXPECT_EQ(form->HighScore(), Column(*form->StringGrid1, 2)[0].toInt());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RankingInsertion,
+    ::testing::Values(
+        InsertionCase{"EqualScoreRanksBelow", {900, 700, 500, 300, 100}, 500, 4,
+                      {"A", "B", "C", "NEW", "D"}, {"900", "700", "500", "500", "300"}},
+        InsertionCase{"EqualToFifthEntersNowhere", {900, 700, 500, 300, 100}, 100, 0,
+                      {"A", "B", "C", "D", "E"}, {"900", "700", "500", "300", "100"}},
+        InsertionCase{"BelowFifthEntersNowhere", {900, 700, 500, 300, 100}, -20, 0,
+                      {"A", "B", "C", "D", "E"}, {"900", "700", "500", "300", "100"}},
+        InsertionCase{"AboveFirstShiftsAll", {900, 700, 500, 300, 100}, 1000, 1,
+                      {"NEW", "A", "B", "C", "D"}, {"1000", "900", "700", "500", "300"}},
+        InsertionCase{"NegativeBeatsLowerNegative", {900, 700, 500, 300, -50}, -10, 5,
+                      {"A", "B", "C", "D", "NEW"}, {"900", "700", "500", "300", "-10"}},
+        InsertionCase{"UnsortedTableTakesFirstLowerRow", {100, 900, 50, 700, 300}, 200, 1,
+                      {"NEW", "A", "B", "C", "D"}, {"200", "100", "900", "50", "700"}}),
+    [](const ::testing::TestParamInfo<InsertionCase>& info) { return std::string(info.param.name); });
+
+TEST_F(RankingTest, CancelledNameLeavesTheRankEmptyAndIsSavedEmpty)
+{
+    WriteRankingFile(RankingWithScores({900, 700, 500, 300, 100}));
+    CreateForm();
+    form->SetScoreForRanking(800);
+    form->EnterRanking();  // no answer queued: the box is cancelled
+    EXPECT_EQ(Column(*form->StringGrid1, 1), QStringList({"A", "", "B", "C", "D"}));
+    form->close();
+    EXPECT_TRUE(RankingFileBytes().contains("\r\nNAME2=\r\nSCORE2=800\r\n"));
+}
+
+TEST_F(RankingTest, DamagedScoreAtGameOverIsReportedAndChangesNothing)
+{
+    WriteRankingFile("[RANK]\r\nNAME1=A\r\nSCORE1=900\r\nSCORE2=800\r\nSCORE3=700\r\nSCORE4=oops\r\nSCORE5=100\r\n");
+    CreateForm();
+    form->SetScoreForRanking(2000);
+    EXPECT_THROW(form->EnterRanking(), EConvertError);
+    EXPECT_EQ(form->StringGrid1->Cells(2, 1), QStringLiteral("900"));
+    EXPECT_TRUE(inputBox.captions.isEmpty());
+}
+
+// Saving rewrites the ten keys in place and leaves everything else byte for byte.
+TEST_F(RankingTest, SaveWritesTheTenKeysInOrderAndKeepsOtherContent)
+{
+    WriteRankingFile("; my scores\r\n[Other]\r\nkey = kept ;really\r\n\r\n[rank]\r\nscore1 = 300\r\n"
+                     "Extra=stay\r\n\r\n[Tail]\nx=1\n");
+    CreateForm();
+    form->close();
+    EXPECT_EQ(RankingFileBytes(),
+              QByteArray("; my scores\r\n[Other]\r\nkey = kept ;really\r\n\r\n[rank]\r\nscore1=300\r\n"
+                         "Extra=stay\r\nNAME1=\r\nNAME2=\r\nSCORE2=\r\nNAME3=\r\nSCORE3=\r\nNAME4=\r\nSCORE4=\r\n"
+                         "NAME5=\r\nSCORE5=\r\n\r\n[Tail]\nx=1\n"));
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(RankingTest, SaveCreatesAMissingFileWithTheKeysInOrder)
+{
+    WriteRankingFile(RankingWithScores({5, 4, 3, 2, 1}));
+    CreateForm();
+    ASSERT_TRUE(QFile::remove(RankingFile()));
+    form->close();
+    EXPECT_EQ(RankingFileBytes(), RankingWithScores({5, 4, 3, 2, 1}));
+}
+
+TEST_F(RankingTest, UnwritableFileShowsTheWriteErrorAndKeepsTheWindowOpen)
+{
+    WriteRankingFile(RankingWithScores({5, 4, 3, 2, 1}));
+    CreateForm();
+    form->show();
+    form->Timer3->SetEnabled(true);
+    // Running as root makes permissions no obstacle; a folder in the file's place is one.
+    ASSERT_TRUE(QFile::remove(RankingFile()));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("VELQUAN.ini")));
+
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->Timer3->Enabled());
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].caption, QStringLiteral("VELQUAN"));
+    EXPECT_EQ(messageBox.shown[0].text, RankingFile() + QStringLiteral(" に書き込めません."));
+    EXPECT_EQ(messageBox.shown[0].icon, MessageBoxService::Icon::Error);
+    form->hide();
+}
+
+TEST_F(RankingTest, JapaneseNameRoundTripsThroughTheFileInCp932)
+{
+    WriteRankingFile(RankingWithScores({900, 700, 500, 300, 100}));
+    CreateForm();
+    inputBox.answers.push_back(QStringLiteral("山田～太郎"));
+    form->SetScoreForRanking(1000);
+    form->EnterRanking();
+    form->close();
+    EXPECT_TRUE(RankingFileBytes().contains("NAME1=" + cp932::encode(QStringLiteral("山田～太郎")) + "\r\n"));
+
+    form.reset();
+    CreateForm();
+    EXPECT_EQ(form->StringGrid1->Cells(1, 1), QStringLiteral("山田～太郎"));
+    EXPECT_EQ(form->HighScore(), 1000);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "game/mainform.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <array>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window on fake services, its ranking file in a fresh temporary folder.
+class GameFixture : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    TestClock clock;
+    FakeSound sound;
+    FakeShell shell;
+    FakeInputBox inputBox;
+    FakeMessageBox messageBox;
+    ScopedMessageBoxes installMessageBox{messageBox};
+    std::unique_ptr<TMainForm1> form;
+
+    QString RankingFile() const { return folder.filePath(QStringLiteral("VELQUAN.ini")); }
+
+    TGameServices Services() const
+    {
+        return TGameServices{const_cast<TestClock*>(&clock), const_cast<FakeSound*>(&sound),
+                             const_cast<FakeShell*>(&shell), const_cast<FakeInputBox*>(&inputBox),
+                             const_cast<FakeMessageBox*>(&messageBox), RankingFile()};
+    }
+
+    void WriteRankingFile(const QByteArray& bytes) const
+    {
+        QFile file(RankingFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray RankingFileBytes() const
+    {
+        QFile file(RankingFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A ranking file with the given five scores, named A to E.
+    static QByteArray RankingWithScores(const std::array<int, 5>& scores)
+    {
+        QByteArray text = "[RANK]\r\n";
+        for (int rank = 1; rank <= 5; ++rank) {
+            text += "NAME" + QByteArray::number(rank) + "=" + QByteArray(1, char('A' + rank - 1)) + "\r\n";
+            text += "SCORE" + QByteArray::number(rank) + "=" + QByteArray::number(scores[size_t(rank - 1)]) + "\r\n";
+        }
+        return text;
+    }
+
+    void CreateForm() { form = std::make_unique<TMainForm1>(Services()); }
+};
