@@ -21,3 +21,9 @@ class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A file that could not be written; the message names the file's full path.
+class EWriteError : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The ranking file's layer: INI files read and written one key at a time, in CP932.
+//
+// Reading matches section and key names without regard to case, trims blanks around
+// names and values and drops one outer pair of matching quotes from the value. A missing
+// file, section or key yields the default without its trailing spaces.
+QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
+                          const QString& defaultValue);
+
+// Writing edits the file in place: everything but the written line stays byte for byte.
+// Only the text before the first line break of the value is written, so a value cannot add
+// lines of its own. The new file replaces the old one atomically. Throws EWriteError when the
+// file cannot be written, and also for a name that the file could not hold as a name
+// (empty, a line break, "]" in a section, "=" in a key, a key starting with ";" or "[").
+void WriteProfileString(const QString& fileName, const QString& section, const QString& key,
+                        const QString& value);
