@@ -388,7 +388,7 @@ struct SwingPose {
 
 constexpr double kShaftLength = 50.0;
 constexpr std::array<SwingPose, 5> kSwing{{
-    {17.0, 57.0, 26.0},
+    {17.0, 56.6, 26.0},
     {15.5, 48.0, 38.0},
     {14.0, 39.5, 50.0},
     {12.8, 30.0, 61.0},
