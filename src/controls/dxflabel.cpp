@@ -297,13 +297,15 @@ void TdxfLabel::changeEvent(QEvent* event)
 
 TColor TdxfLabel::ParentBackground() const
 {
-    const QWidget* parent = parentWidget();
-    if (!parent)
-        return clBtnFace;
-    const QPalette& palette = parent->palette();
-    if (!palette.isBrushSet(QPalette::Active, parent->backgroundRole()))
-        return clBtnFace;
-    return FromQColor(palette.color(QPalette::Active, parent->backgroundRole()));
+    // A container without a colour of its own shows whatever lies behind it.
+    for (const QWidget* behind = parentWidget(); behind; behind = behind->parentWidget()) {
+        const QPalette& palette = behind->palette();
+        if (palette.isBrushSet(QPalette::Active, behind->backgroundRole()))
+            return FromQColor(palette.color(QPalette::Active, behind->backgroundRole()));
+        if (behind->autoFillBackground() || behind->isWindow())
+            break;
+    }
+    return clBtnFace;
 }
 
 void TdxfLabel::Paint(QPainter& canvas)

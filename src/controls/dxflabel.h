@@ -83,8 +83,9 @@ public:
     int PenWidth() const { return FPenWidth; }
     void SetPenWidth(int width);
 
-    // When on, Color follows the parent's background: its palette colour if the parent sets
-    // one, the button face colour otherwise. Setting Color switches it off.
+    // When on, Color follows the background behind the label: the palette colour of the
+    // nearest ancestor that sets one, the button face colour otherwise. On by default;
+    // setting Color switches it off.
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool parentColor);
     void SetColor(TColor color);
