@@ -1,0 +1,124 @@
+// Cost of one frame of the spinning banner, beside Qt drawing the same text itself.
+#include "controls/dxflabel.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int kBannerWidth = 449;
+constexpr int kBannerHeight = 102;
+constexpr int kFramesPerAnimation = 72;
+
+struct Frame {
+    int angle = 0;
+    int points = 0;
+};
+
+// The banner's 72 frames: one turn shrinking by 4 points a step, then four turns growing by 8.
+std::vector<Frame> AnimationFrames()
+{
+    std::vector<Frame> frames;
+    int angle = 0;
+    int points = 184;
+    for (int step = 0; step < kFramesPerAnimation; ++step) {
+        const bool shrinking = step < kFramesPerAnimation / 2;
+        angle += shrinking ? 10 : 40;
+        if (angle == 360)
+            angle = 0;
+        points += shrinking ? -4 : 8;
+        frames.push_back({angle, points});
+    }
+    return frames;
+}
+
+void ConfigureBanner(TdxfLabel& label)
+{
+    label.resize(kBannerWidth, kBannerHeight);
+    label.setFont(MakeFont(kPMincho, FontHeightFromPoints(184), true));
+    label.SetFontColor(clRed);
+    label.SetColor(clBlack);
+    label.SetCaption(QStringLiteral("GAME OVER"));
+    label.SetStyle(TdxfLabelStyle::dxfOutLine);
+    label.SetPenWidth(1);
+    label.Effect3D()->SetStyle(TdxfEffectStyle::dxfCool);
+    label.Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
+    label.Effect3D()->SetDepth(3);
+    label.Effect3D()->SetShadowedColor(clMaroon);
+}
+
+void BM_BannerFrame(benchmark::State& state)
+{
+    TdxfLabel label;
+    ConfigureBanner(label);
+    QImage screen(kBannerWidth, kBannerHeight, QImage::Format_RGB32);
+    const std::vector<Frame> frames = AnimationFrames();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Frame& frame = frames[next++ % frames.size()];
+        label.SetAngle(frame.angle);
+        label.SetFontSize(frame.points);
+        QPainter painter(&screen);
+        label.Paint(painter);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Qt alone: fill the image and draw the caption once, where the label puts it, turned or not.
+void DrawTextFrame(benchmark::State& state, bool turned)
+{
+    QImage screen(kBannerWidth, kBannerHeight, QImage::Format_RGB32);
+    const std::vector<Frame> frames = AnimationFrames();
+    const QString caption = QStringLiteral("GAME OVER");
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Frame& frame = frames[next++ % frames.size()];
+        QPainter painter(&screen);
+        painter.fillRect(screen.rect(), Qt::black);
+        const QFont font = MakeFont(kPMincho, FontHeightFromPoints(frame.points), true);
+        const QFontMetrics metrics(font);
+        const int angle = turned ? frame.angle : 0;
+        painter.setFont(font);
+        painter.setPen(Qt::red);
+        painter.translate(TdxfLabel::TextOrigin(kBannerWidth / 2, kBannerHeight / 2,
+                                                metrics.horizontalAdvance(caption), metrics.height(), angle));
+        painter.rotate(-angle);
+        painter.drawText(QPointF(0, metrics.ascent()), caption);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_PlainDrawText(benchmark::State& state)
+{
+    DrawTextFrame(state, false);
+}
+
+void BM_TurnedDrawText(benchmark::State& state)
+{
+    DrawTextFrame(state, true);
+}
+
+} // namespace
+
+// Whole animations only, so every frame weighs the same in the mean.
+BENCHMARK(BM_BannerFrame)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainDrawText)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnedDrawText)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

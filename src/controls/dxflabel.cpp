@@ -1,0 +1,406 @@
+#include "controls/dxflabel.h"
+
+#include "controls/dxfres.h"
+#include "platform/colorkeycopy.h"
+#include "platform/fontkind.h"
+#include "platform/fonts.h"
+#include "platform/messagebox.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr long double kPi = 3.141592653589793238462643383279502884L;
+constexpr int kFullTurn = 360;
+constexpr int kRaisedShadowMinPoints = 12;
+
+const QString kAngleNeedsOutlineFont = QStringLiteral("The Angle property is applicable for the TrueType fonts only");
+
+// Nearest integer, ties to the even neighbour, whatever the floating-point rounding mode.
+int RoundHalfEven(long double value)
+{
+    const long double below = std::floor(value);
+    const long double fraction = value - below;
+    if (fraction > 0.5L)
+        return int(below) + 1;
+    if (fraction < 0.5L)
+        return int(below);
+    return std::fmod(below, 2.0L) == 0 ? int(below) : int(below) + 1;
+}
+
+int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+// The caption in one font, turned about its top-left corner, drawn at any point of a
+// bitmap. Its outline is built once and reused for the outline face and the glyph clip.
+class TurnedCaption {
+public:
+    TurnedCaption(QPainter& painter, const QString& text, const QFont& font, qreal degrees)
+        : FPainter(painter), FText(text), FFont(font), FDegrees(degrees), FAscent(QFontMetrics(font).ascent())
+    {
+        FPainter.setFont(FFont);
+    }
+
+    void Fill(const QPoint& at, const QColor& color)
+    {
+        FPainter.setTransform(Placement(at));
+        FPainter.setPen(color);
+        FPainter.drawText(QPointF(0, FAscent), FText);
+        FPainter.resetTransform();
+    }
+
+    void Stroke(const QPoint& at, const QColor& color, int penWidth)
+    {
+        FPainter.setTransform(Placement(at));
+        // A negative width means nothing to the painter; the thinnest line is meant.
+        FPainter.strokePath(Outline(), QPen(color, qMax(0, penWidth)));
+        FPainter.resetTransform();
+    }
+
+    void ClipTo(const QPoint& at)
+    {
+        FPainter.setTransform(Placement(at));
+        FPainter.setClipPath(Outline());
+        FPainter.resetTransform();
+    }
+
+private:
+    QTransform Placement(const QPoint& at) const
+    {
+        QTransform placement;
+        placement.translate(at.x(), at.y());
+        placement.rotate(-FDegrees);
+        return placement;
+    }
+
+    const QPainterPath& Outline()
+    {
+        if (!FOutline) {
+            FOutline.emplace();
+            FOutline->addText(QPointF(0, FAscent), FFont, FText);
+        }
+        return *FOutline;
+    }
+
+    QPainter& FPainter;
+    QString FText;
+    QFont FFont;
+    qreal FDegrees = 0;
+    int FAscent = 0;
+    std::optional<QPainterPath> FOutline;
+};
+
+} // namespace
+
+QPoint EffectOffset(TdxfOrientation orientation, int depth)
+{
+    switch (orientation) {
+    case TdxfOrientation::dxfLeft: return {-depth, 0};
+    case TdxfOrientation::dxfRight: return {depth, 0};
+    case TdxfOrientation::dxfTop: return {0, -depth};
+    case TdxfOrientation::dxfBottom: return {0, depth};
+    case TdxfOrientation::dxfLeftTop: return {-depth, -depth};
+    case TdxfOrientation::dxfLeftBottom: return {-depth, depth};
+    case TdxfOrientation::dxfRightTop: return {depth, -depth};
+    case TdxfOrientation::dxfRightBottom: return {depth, depth};
+    }
+    return {};
+}
+
+TColor GetColor(TColor first, TColor second, int step, int steps)
+{
+    // No way to go means staying at the start.
+    if (steps == 0)
+        return first & 0x00FFFFFF;
+    const auto channel = [&](int shift) {
+        const int from = int((first >> shift) & 0xFF);
+        const int to = int((second >> shift) & 0xFF);
+        const std::int32_t product = (to - from) * step;
+        const long double value = static_cast<long double>(product) / steps + from;
+        return std::uint8_t(int(value));
+    };
+    return RGB(channel(0), channel(8), channel(16));
+}
+
+void Tdxf3DEffect::SetStyle(TdxfEffectStyle style)
+{
+    if (style == FStyle)
+        return;
+    FStyle = style;
+    Changed();
+}
+
+void Tdxf3DEffect::SetOrientation(TdxfOrientation orientation)
+{
+    if (orientation == FOrientation)
+        return;
+    FOrientation = orientation;
+    Changed();
+}
+
+void Tdxf3DEffect::SetDepth(std::uint16_t depth)
+{
+    if (depth == FDepth)
+        return;
+    FDepth = depth;
+    Changed();
+}
+
+void Tdxf3DEffect::SetShadowedColor(TColor color)
+{
+    if (color == FShadowedColor)
+        return;
+    FShadowedColor = color;
+    Changed();
+}
+
+void Tdxf3DEffect::Assign(const Tdxf3DEffect& source)
+{
+    SetStyle(source.FStyle);
+    SetOrientation(source.FOrientation);
+    SetDepth(source.FDepth);
+    SetShadowedColor(source.FShadowedColor);
+}
+
+void Tdxf3DEffect::Changed()
+{
+    if (FOwner)
+        FOwner->update();
+}
+
+TdxfLabel::TdxfLabel(QWidget* parent) : TCustomLabel(parent), FEffect3D(std::make_unique<Tdxf3DEffect>(this))
+{
+    SetAutoSize(false);
+    FEffect3D->SetOrientation(TdxfOrientation::dxfRightBottom);
+    FEffect3D->SetShadowedColor(clGray);
+    FEffect3D->SetStyle(TdxfEffectStyle::dxfCool);
+    TCustomLabel::SetColor(ParentBackground());
+}
+
+TdxfLabel::~TdxfLabel() = default;
+
+void TdxfLabel::SetStyle(TdxfLabelStyle style)
+{
+    FStyle = style;
+    update();
+}
+
+void TdxfLabel::SetAngle(int angle)
+{
+    if (angle != 0 && !IsOutlineFont(font())) {
+        MessageBoxes().Beep();
+        MessageBoxes().Show(QGuiApplication::applicationDisplayName(), kAngleNeedsOutlineFont,
+                            MessageBoxService::Icon::None);
+        return;
+    }
+    if (angle == FAngle || angle < 0 || angle > kFullTurn)
+        return;
+    FAngle = angle;
+    update();
+}
+
+int TdxfLabel::Escapement() const
+{
+    return ((FAngle % kFullTurn) + kFullTurn) % kFullTurn * 10;
+}
+
+void TdxfLabel::Set3DEffect(const Tdxf3DEffect* effect)
+{
+    if (effect && effect != FEffect3D.get())
+        FEffect3D->Assign(*effect);
+}
+
+void TdxfLabel::SetGlyph(const QImage& glyph)
+{
+    FGlyph = glyph;
+    update();
+}
+
+void TdxfLabel::SetPenWidth(int width)
+{
+    if (width == FPenWidth)
+        return;
+    FPenWidth = width;
+    if (FStyle == TdxfLabelStyle::dxfOutLine)
+        update();
+}
+
+void TdxfLabel::SetParentColor(bool parentColor)
+{
+    if (parentColor == FParentColor)
+        return;
+    FParentColor = parentColor;
+    if (FParentColor)
+        TCustomLabel::SetColor(ParentBackground());
+}
+
+void TdxfLabel::SetColor(TColor color)
+{
+    FParentColor = false;
+    TCustomLabel::SetColor(color);
+}
+
+int TdxfLabel::FontSize() const
+{
+    const QFont current = font();
+    return current.pixelSize() > 0 ? FontPointsFromHeight(current.pixelSize()) : current.pointSize();
+}
+
+void TdxfLabel::SetFontSize(int points)
+{
+    const int height = FontHeightFromPoints(points);
+    if (height < 1)
+        return;
+    QFont resized = font();
+    resized.setPixelSize(height);
+    setFont(resized);
+}
+
+QPoint TdxfLabel::TextOrigin(int centreX, int centreY, int width, int height, int angle)
+{
+    const long double radians = angle * kPi / 180;
+    const long double cosine = std::cos(radians);
+    const long double sine = std::sin(radians);
+    const long double halfWidth = width / 2.0L;
+    const long double halfHeight = height / 2.0L;
+    return {centreX - RoundHalfEven(cosine * halfWidth) - RoundHalfEven(sine * halfHeight),
+            centreY + RoundHalfEven(sine * halfWidth) - RoundHalfEven(cosine * halfHeight)};
+}
+
+void TdxfLabel::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    Paint(canvas);
+}
+
+void TdxfLabel::resizeEvent(QResizeEvent* event)
+{
+    update();
+    TCustomLabel::resizeEvent(event);
+}
+
+void TdxfLabel::changeEvent(QEvent* event)
+{
+    if (FParentColor && (event->type() == QEvent::ParentChange || event->type() == QEvent::PaletteChange))
+        TCustomLabel::SetColor(ParentBackground());
+    TCustomLabel::changeEvent(event);
+}
+
+TColor TdxfLabel::ParentBackground() const
+{
+    // A container without a colour of its own shows whatever lies behind it.
+    for (const QWidget* behind = parentWidget(); behind; behind = behind->parentWidget()) {
+        const QPalette& palette = behind->palette();
+        if (palette.isBrushSet(QPalette::Active, behind->backgroundRole()))
+            return FromQColor(palette.color(QPalette::Active, behind->backgroundRole()));
+        if (behind->autoFillBackground() || behind->isWindow())
+            break;
+    }
+    return clBtnFace;
+}
+
+void TdxfLabel::Paint(QPainter& canvas)
+{
+    const int w = width();
+    const int h = height();
+    if (w < 1 || h < 1)
+        return;
+    EnlargeDrawBmp(w, h);
+    QImage& bitmap = DrawBmp();
+
+    QFont face = font();
+    face.setStyleStrategy(QFont::NoAntialias);
+    const bool trueType = IsOutlineFont(face);
+    const bool glyphFill = trueType && !FGlyph.isNull();
+    const TColor background = Color();
+    const TColor base = IsSystemColor(background) ? clSilver : background;
+
+    const QString caption = Caption();
+    const QFontMetrics metrics(face);
+    const QPoint origin = TextOrigin(w / 2, h / 2, metrics.horizontalAdvance(caption), metrics.height(), FAngle);
+
+    {
+        QPainter surface(&bitmap);
+        surface.setRenderHint(QPainter::Antialiasing, false);
+        surface.setRenderHint(QPainter::TextAntialiasing, false);
+        surface.fillRect(bitmap.rect(), ToQColor(background));
+        surface.setBrush(Qt::NoBrush);
+        TurnedCaption text(surface, caption, face, Escapement() / 10.0);
+
+        const int depth = FEffect3D->Depth();
+        if (depth > 0) {
+            const QPoint full = EffectOffset(FEffect3D->Orientation(), depth);
+            const QPoint unit(Sign(full.x()), Sign(full.y()));
+            // Resolved so that the copy next to the face really has the shadow colour.
+            const TColor shadow = ColorToRGB(FEffect3D->ShadowedColor());
+            switch (FEffect3D->Style()) {
+            case TdxfEffectStyle::dxfCool:
+                text.Fill(origin + full, ToQColor(shadow));
+                break;
+            case TdxfEffectStyle::dxfExtrude:
+                for (int k = depth; k >= 1; --k)
+                    text.Fill(origin + unit * k, ToQColor(shadow));
+                break;
+            case TdxfEffectStyle::dxfFun:
+                for (int k = depth; k >= 1; --k)
+                    text.Fill(origin + unit * k, ToQColor(GetColor(shadow, base, k - 1, depth)));
+                break;
+            }
+        }
+
+        const QColor fontColor = ToQColor(FontColor());
+        switch (FStyle) {
+        case TdxfLabelStyle::dxfNormal:
+            if (!glyphFill)
+                text.Fill(origin, fontColor);
+            break;
+        case TdxfLabelStyle::dxfRaised:
+            text.Fill(origin, ToQColor(clBtnHighlight));
+            if (FontSize() >= kRaisedShadowMinPoints)
+                text.Fill(origin + QPoint(2, 2), ToQColor(clBtnShadow));
+            if (!glyphFill)
+                text.Fill(origin + QPoint(1, 1), fontColor);
+            break;
+        case TdxfLabelStyle::dxfLowered: {
+            text.Fill(origin + QPoint(2, 2), ToQColor(clBtnHighlight));
+            // A sunken face belongs on its parent's colour from now on.
+            SetParentColor(true);
+            const TColor faceColor = IsSystemColor(Color()) ? clBtnShadow : GetColor(Color(), clBlack, 1, 3);
+            if (!glyphFill)
+                text.Fill(origin + QPoint(1, 1), ToQColor(faceColor));
+            break;
+        }
+        case TdxfLabelStyle::dxfOutLine:
+            if (trueType)
+                text.Stroke(origin, fontColor, FPenWidth);
+            else
+                text.Fill(origin, fontColor);
+            break;
+        }
+
+        if (glyphFill) {
+            text.ClipTo(FStyle == TdxfLabelStyle::dxfNormal ? origin : origin + QPoint(1, 1));
+            for (int x = 0; x < w; x += FGlyph.width())
+                for (int y = 0; y < h; y += FGlyph.height())
+                    surface.drawImage(x, y, FGlyph);
+            surface.setClipping(false);
+        }
+    }
+
+    const QRect client(0, 0, w, h);
+    // Keyed on the colour the background was filled with, even if a lowered face has just
+    // switched the label to its parent's colour.
+    if (Transparent())
+        DrawImageExceptColor(canvas, QPoint(0, 0), bitmap, client, background);
+    else
+        canvas.drawImage(QPoint(0, 0), bitmap, client);
+}

@@ -1,0 +1,28 @@
+#include "platform/colorkeycopy.h"
+
+#include <QPainter>
+
+void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& image, const QRect& source,
+                          TColor transparentColor)
+{
+    const QRect area = source.intersected(image.rect());
+    if (area.isEmpty())
+        return;
+    const QImage opaque = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    const QColor key = ToQColor(transparentColor);
+    const QRgb keyRgb = qRgb(key.red(), key.green(), key.blue());
+
+    QImage keyed(area.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < area.height(); ++row) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(opaque.constScanLine(area.top() + row)) + area.left();
+        QRgb* to = reinterpret_cast<QRgb*>(keyed.scanLine(row));
+        for (int column = 0; column < area.width(); ++column) {
+            const QRgb pixel = from[column] | 0xFF000000u;
+            to[column] = pixel == keyRgb ? 0u : pixel;
+        }
+    }
+    const QPainter::CompositionMode mode = target.compositionMode();
+    target.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    target.drawImage(at + (area.topLeft() - source.topLeft()), keyed);
+    target.setCompositionMode(mode);
+}

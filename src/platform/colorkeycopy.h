@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/colors.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class QPainter;
+
+// Copies the source rectangle of an image to target, leaving out every pixel whose colour
+// is exactly transparentColor: the target keeps what it had there.
+void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& image, const QRect& source,
+                          TColor transparentColor);
