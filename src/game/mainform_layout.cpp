@@ -1,6 +1,7 @@
 #include "game/mainform.h"
 #include "game/surface.h"
 
+#include "controls/dxflabel.h"
 #include "controls/shadolbl.h"
 #include "platform/fonts.h"
 #include "platform/panel.h"
@@ -129,6 +130,18 @@ void TMainForm1::CreateShotControls()
 void TMainForm1::CreateBanner()
 {
     Panel2 = Place(new TPanel(FSurface), 30, 173, 449, 102);
+    dxfLabel1 = Place(new TdxfLabel(Panel2), 0, 0, 449, 102);
+    dxfLabel1->SetAutoSize(false);
+    dxfLabel1->setFont(MakeFont(kPMincho, 245, true));
+    dxfLabel1->SetFontColor(clRed);
+    dxfLabel1->SetCaption(QStringLiteral("GAME OVER"));
+    dxfLabel1->SetStyle(TdxfLabelStyle::dxfOutLine);
+    dxfLabel1->SetAngle(0);
+    dxfLabel1->Effect3D()->SetStyle(TdxfEffectStyle::dxfCool);
+    dxfLabel1->Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
+    dxfLabel1->Effect3D()->SetDepth(3);
+    dxfLabel1->Effect3D()->SetShadowedColor(clMaroon);
+    dxfLabel1->SetPenWidth(1);
     Panel2->hide();
 }
 

@@ -1,3 +1,4 @@
+#include "controls/dxflabel.h"
 #include "controls/shadolbl.h"
 #include "game/surface.h"
 #include "platform/panel.h"
@@ -137,4 +138,17 @@ TEST_F(MainFormTest, SwingPictureStaysUntilTheNextImmediateRepaint)
     EXPECT_EQ(form->Surface()->Drawing()->PictureCount(), 1);
     form->RepaintNow();
     EXPECT_EQ(form->Surface()->Drawing()->PictureCount(), 0);
+}
+
+TEST_F(MainFormTest, BannerWaitsHiddenWithItsOutlineFont)
+{
+    EXPECT_EQ(form->dxfLabel1->geometry(), QRect(0, 0, 449, 102));
+    EXPECT_EQ(form->dxfLabel1->parentWidget(), form->Panel2);
+    EXPECT_EQ(form->dxfLabel1->Caption(), QStringLiteral("GAME OVER"));
+    EXPECT_EQ(form->dxfLabel1->Style(), TdxfLabelStyle::dxfOutLine);
+    EXPECT_EQ(form->dxfLabel1->FontSize(), 184);
+    EXPECT_TRUE(form->dxfLabel1->font().bold());
+    EXPECT_EQ(form->dxfLabel1->Effect3D()->Style(), TdxfEffectStyle::dxfCool);
+    EXPECT_EQ(form->dxfLabel1->Effect3D()->Depth(), 3);
+    EXPECT_EQ(form->dxfLabel1->Effect3D()->ShadowedColor(), clMaroon);
 }
