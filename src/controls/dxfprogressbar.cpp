@@ -9,6 +9,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -234,12 +235,14 @@ void TdxfProgressBar::SetTransparentGlyph(bool transparent)
 
 void TdxfProgressBar::StepIt()
 {
-    SetPosition(FPosition + FStep);
+    StepBy(FStep);
 }
 
+// A bar held at the edge of the integer range stays there rather than wrapping round.
 void TdxfProgressBar::StepBy(int delta)
 {
-    SetPosition(FPosition + delta);
+    const std::int64_t target = std::int64_t(FPosition) + delta;
+    SetPosition(int(std::clamp<std::int64_t>(target, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 void TdxfProgressBar::Loaded()
@@ -255,6 +258,7 @@ int TdxfProgressBar::FillLength(int value, int length) const
     return int(std::min<std::int64_t>(reach, length));
 }
 
+// An empty range reads as 0 %, matching the empty bar it draws.
 QString TdxfProgressBar::TextFor(int value) const
 {
     if (FShowTextStyle == TdxfShowTextStyle::stsPosition)

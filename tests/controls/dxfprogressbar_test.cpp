@@ -489,6 +489,11 @@ TEST(TdxfProgressBarTest, ExtremeValuesDoNotOverflow)
     bar.SetMax(INT_MIN + 1);
     bar.SetPosition(INT_MAX);
     EXPECT_EQ(bar.PositionText(), QString::number(std::int64_t(UINT_MAX) * 100) + QStringLiteral(" %"));
+    bar.StepIt();
+    EXPECT_EQ(bar.Position(), INT_MAX) << "stepping saturates instead of wrapping";
+    bar.SetPosition(INT_MIN + 3);
+    bar.StepBy(-10);
+    EXPECT_EQ(bar.Position(), INT_MIN);
 }
 
 // A bar shorter than one block pitch closes with a single block over its whole fill; the
