@@ -43,6 +43,8 @@ public:
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor color);
 
+    // The picture tiled by sPictures. Setting a non-empty one makes the bar as thick as
+    // the picture plus the bevels: a vertical bar its width + 4, a horizontal one its height + 4.
     const QImage& Glyph() const { return FGlyph; }
     void SetGlyph(const QImage& glyph);
 
@@ -80,13 +82,14 @@ public:
     // Called once the bar's properties have all been set from a layout.
     void Loaded();
 
-    // The text the bar shows for its current Position.
+    // The text the bar shows for its current Position; an empty range reads as 0 %.
     QString PositionText() const;
 
     // Repaints, before returning, the part of the bar between the fill ends for
     // oldPosition and Position.
     void InvalidatePosition(int oldPosition);
-    // Schedules the text box for the next ordinary paint.
+    // Schedules the text box for the next ordinary paint: the box of the text at Max, and
+    // of the current text where that is wider.
     void InvalidateText();
 
     // Draws the whole control in its own coordinates, off-screen first.
