@@ -2,6 +2,7 @@
 #include "game/surface.h"
 
 #include "controls/dxflabel.h"
+#include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
 #include "platform/fonts.h"
 #include "platform/panel.h"
@@ -125,6 +126,21 @@ void TMainForm1::CreateControls()
 
 void TMainForm1::CreateShotControls()
 {
+    ProgressBar1 = Place(new TdxfProgressBar(FSurface), 36, 260, 120, 10);
+    ProgressBar1->SetMin(0);
+    ProgressBar1->SetMax(20);
+    ProgressBar1->SetStep(1);
+    ProgressBar1->SetPosition(0);
+    ProgressBar1->SetOrientation(TdxfPBOrientation::orHorizontal);
+    ProgressBar1->SetBeginColor(clPurple);
+    ProgressBar1->SetEndColor(clWhite);
+    ProgressBar1->SetStyle(TdxfPBStyle::sExSolid);
+    ProgressBar1->SetBevelOuter(TdxfBevelOuter::bvNone);
+    ProgressBar1->SetBarBevelOuter(TdxfBevelOuter::bvLowered);
+    ProgressBar1->SetShowText(true);
+    ProgressBar1->SetShowTextStyle(TdxfShowTextStyle::stsPercent);
+    ProgressBar1->setFont(MakeFont(kPGothic, 11));
+    ProgressBar1->SetFontColor(clYellow);
 }
 
 void TMainForm1::CreateBanner()

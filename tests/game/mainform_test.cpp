@@ -1,4 +1,5 @@
 #include "controls/dxflabel.h"
+#include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
 #include "game/surface.h"
 #include "platform/panel.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 
 class MainFormTest : public GameFixture {
 protected:
@@ -151,4 +153,22 @@ TEST_F(MainFormTest, BannerWaitsHiddenWithItsOutlineFont)
     EXPECT_EQ(form->dxfLabel1->Effect3D()->Style(), TdxfEffectStyle::dxfCool);
     EXPECT_EQ(form->dxfLabel1->Effect3D()->Depth(), 3);
     EXPECT_EQ(form->dxfLabel1->Effect3D()->ShadowedColor(), clMaroon);
+}
+
+// The power bar as the shot drives it: 20 steps from empty to full, in a purple-to-white gradient.
+TEST_F(MainFormTest, PowerBarIsSetUpForTheShot)
+{
+    TdxfProgressBar& bar = *form->ProgressBar1;
+    EXPECT_EQ(bar.geometry(), QRect(36, 260, 120, 10));
+    EXPECT_EQ(bar.Min(), 0);
+    EXPECT_EQ(bar.Max(), 20);
+    EXPECT_EQ(bar.Position(), 0);
+    EXPECT_EQ(bar.Style(), TdxfPBStyle::sExSolid);
+    bar.SetPosition(10);
+    QImage image(bar.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    bar.Paint(painter);
+    painter.end();
+    EXPECT_EQ(QColor(image.pixel(1, 5)), QColor(128, 0, 128));
+    EXPECT_EQ(bar.PositionText(), QStringLiteral("50 %"));
 }
