@@ -283,9 +283,18 @@ protected:
         drawDownInHandler = button->DrawDown();
     }
 
-    void Press(QPoint at) { QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, at); }
+    // A real pointer arrives before it presses, so the window system has reported the enter.
+    void Press(QPoint at)
+    {
+        QTest::mouseMove(host.windowHandle(), at);
+        QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, at);
+    }
     void Release(QPoint at) { QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, {}, at); }
-    void Click(QWidget* target) { QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {}, Centre(target)); }
+    void Click(QWidget* target)
+    {
+        Press(Centre(target));
+        Release(Centre(target));
+    }
     QPoint At(int x, int y) { return button->mapTo(&host, QPoint(x, y)); }
     QPoint Centre(QWidget* target) { return target->mapTo(&host, target->rect().center()); }
 
@@ -341,6 +350,7 @@ TEST_F(DxfColorButtonInput, ReleaseOutside)
 // OnDblClick and a flagged OnMouseDown, and its release clicks no second time.
 TEST_F(DxfColorButtonInput, OtherButtonsAndDoubleClick)
 {
+    QTest::mouseMove(host.windowHandle(), Centre(button));
     QTest::mousePress(host.windowHandle(), Qt::RightButton, {}, Centre(button));
     EXPECT_FALSE(button->DrawDown());
     QTest::mouseRelease(host.windowHandle(), Qt::RightButton, {}, Centre(button));
@@ -395,6 +405,12 @@ TEST_F(DxfColorButtonInput, GroupOfThree)
     Click(group[0]);
     EXPECT_EQ(downs(), Downs({true, false, false}));
     EXPECT_TRUE(group[0]->DrawDown());
+    // Latching ends the press: released in code, the button shows up when the pointer returns.
+    group[0]->SetDown(false);
+    QTest::mouseMove(host.windowHandle(), QPoint(5, 250));
+    QTest::mouseMove(host.windowHandle(), Centre(group[0]));
+    EXPECT_FALSE(group[0]->DrawDown());
+    Click(group[0]);
     Click(group[1]);
     EXPECT_EQ(downs(), Downs({false, true, false}));
     EXPECT_FALSE(group[0]->DrawDown());
