@@ -1,0 +1,21 @@
+#include "controls/buttonpressed.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+void BroadcastButtonPressed(QWidget* parent, int groupIndex, QObject* button)
+{
+    if (!parent)
+        return;
+    QList<QPointer<QWidget>> receivers;
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        receivers.append(child);
+    for (const QPointer<QWidget>& receiver : receivers) {
+        if (!receiver)
+            continue;
+        TButtonPressedEvent event(groupIndex, button);
+        QCoreApplication::sendEvent(receiver, &event);
+    }
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "controls/mouseevent.h"
+#include "platform/colors.h"
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+
+class QPainter;
+
+// Where the glyph sits relative to the caption block.
+enum class TdxfButtonLayout { dxfGlyphLeft, dxfGlyphRight, dxfGlyphTop, dxfGlyphBottom };
+
+// An elliptical push button whose face is a pre-rendered sphere of the button's colour; the
+// pressed face sets an inverted dish into it. The caption is a list of lines drawn over the
+// face beside an optional glyph. Buttons with the same non-zero GroupIndex under one parent
+// latch down one at a time.
+class TdxfColorButton : public QWidget {
+public:
+    explicit TdxfColorButton(QWidget* parent = nullptr);
+
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool allowAllUp);
+
+    const QStringList& Caption() const { return FCaption; }
+    void SetCaption(const QStringList& caption);
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+
+    bool Down() const { return FDown; }
+    void SetDown(bool down);
+
+    // The colour of the caption, which the platform keeps with the font.
+    TColor FontColor() const { return FFontColor; }
+    void SetFontColor(TColor color);
+
+    // Drawn without the colour of its bottom-left pixel.
+    const QImage& Glyph() const { return FGlyph; }
+    void SetGlyph(const QImage& glyph);
+
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int groupIndex);
+
+    TdxfButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TdxfButtonLayout layout);
+
+    // True while the pressed face is the one shown.
+    bool DrawDown() const { return FDrawDown; }
+    bool MouseDown() const { return FMouseDown; }
+    bool MouseOver() const { return FMouseOver; }
+
+    const QImage& UpBmp() const { return FUpBmp; }
+    const QImage& DownBmp() const { return FDownBmp; }
+
+    // Renders both faces at the current size and colour.
+    void CreateBitmaps();
+    // Renders one face onto an image of the control's size.
+    void PaintToBmp(QImage& bitmap, bool down) const;
+    // Cuts the widget, and with it where the mouse reaches it, to the inscribed ellipse.
+    void SetRegion();
+
+    // Copies the face the button shows and draws glyph and caption over it.
+    void Paint(QPainter& canvas);
+    void DrawCaption(QPainter& canvas);
+
+    // Raises OnClick, but only while the button is enabled.
+    void Click();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void customEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void UpdateExclusive();
+    void CMButtonPressed(int groupIndex, QObject* button);
+    void CMMouseEnter();
+    void CMMouseLeave();
+    // While the mouse is captured Qt reports no enter or leave, so the pointer's way in
+    // and out of the ellipse is followed here.
+    void TrackPointer(const QPoint& position);
+    bool IsOverShape(const QPoint& position) const;
+    void LeftPressed();
+    void LeftReleased();
+    void SetDrawDown(bool drawDown);
+
+    TColor FColor = clWhite;
+    bool FDown = false;
+    bool FDrawDown = false;
+    bool FMouseDown = false;
+    bool FMouseOver = false;
+    bool FClickPending = false;
+    QStringList FCaption;
+    QImage FUpBmp;
+    QImage FDownBmp;
+    QImage FGlyph;
+    QImage FTransparentGlyph;
+    TdxfButtonLayout FLayout = TdxfButtonLayout::dxfGlyphLeft;
+    int FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    TColor FFontColor = clWindowText;
+};
