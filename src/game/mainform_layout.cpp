@@ -1,6 +1,7 @@
 #include "game/mainform.h"
 #include "game/surface.h"
 
+#include "controls/dxfcolorbutton.h"
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
@@ -126,6 +127,15 @@ void TMainForm1::CreateControls()
 
 void TMainForm1::CreateShotControls()
 {
+    bCharge = Place(new TdxfColorButton(FSurface), 118, 184, 77, 33);
+    bCharge->SetCaption({QStringLiteral("SHOT!!")});
+    bCharge->SetColor(clBlack);
+    bCharge->setFont(MakeFont(kPGothic, 12, true));
+    bCharge->SetFontColor(clWhite);
+    bCharge->setCursor(Qt::PointingHandCursor);
+    bCharge->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseDown(); };
+    bCharge->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseUp(); };
+
     ProgressBar1 = Place(new TdxfProgressBar(FSurface), 36, 260, 120, 10);
     ProgressBar1->SetMin(0);
     ProgressBar1->SetMax(20);

@@ -1,3 +1,4 @@
+#include "controls/dxfcolorbutton.h"
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
@@ -168,4 +169,20 @@ TEST_F(MainFormTest, PowerBarIsSetUpForTheShot)
     EXPECT_EQ(bar.FontColor(), clYellow);
     bar.SetPosition(10);
     EXPECT_EQ(bar.PositionText(), QStringLiteral("50 %"));
+}
+
+TEST_F(MainFormTest, ShotButtonLiesBeneathTheGridWhileIdle)
+{
+    EXPECT_EQ(form->bCharge->geometry(), QRect(118, 184, 77, 33));
+    EXPECT_EQ(form->bCharge->Caption(), QStringList{QStringLiteral("SHOT!!")});
+    EXPECT_EQ(form->bCharge->Color(), clBlack);
+    EXPECT_TRUE(form->bCharge->isEnabled());
+    form->show();
+    QWidget* surface = form->centralWidget();
+    // Only its top pixel row shows above the grid.
+    EXPECT_EQ(surface->childAt(QPoint(156, 184)), form->bCharge);
+    EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->StringGrid1->viewport());
+    form->StringGrid1->hide();
+    EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->bCharge);
+    form->hide();
 }
