@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <functional>
 #include <set>
 
@@ -328,15 +330,17 @@ TEST_F(DxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
 
 TEST_F(DxfLabelTest, DrawBmpGrowsAndNeverShrinks)
 {
+    // Larger than anything painted before in this process, and than the small label below.
     const QSize before = DrawBmp().size();
     TdxfLabel large;
     MakePlain(large);
-    large.resize(before.width() + 7, before.height() + 5);
+    large.resize(std::max(before.width(), 10) + 7, std::max(before.height(), 10) + 5);
     Render(large);
     EXPECT_EQ(DrawBmp().size(), large.size());
 
+    // No ink, so every pixel the small label leaves behind is its background.
     TdxfLabel small;
-    MakePlain(small);
+    MakePlain(small, QStringLiteral(" "));
     small.SetColor(clYellow);
     small.resize(10, 10);
     Render(small);
