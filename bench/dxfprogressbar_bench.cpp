@@ -62,15 +62,21 @@ void BM_TdxfProgressBar_StepIt(benchmark::State& state)
 }
 BENCHMARK(BM_TdxfProgressBar_StepIt);
 
-void BM_QProgressBar_SetValueRepaint(benchmark::State& state)
+// A Qt progress bar of the game bar's size and font, shown and settled.
+void ShowQtBar(QProgressBar& bar)
 {
-    QProgressBar bar;
     bar.resize(kWidth, kHeight);
     bar.setRange(0, kMax);
     bar.setValue(0);
     bar.setFont(MakeFont(kPGothic, 11));
     bar.show();
     QCoreApplication::processEvents();
+}
+
+void BM_QProgressBar_SetValueRepaint(benchmark::State& state)
+{
+    QProgressBar bar;
+    ShowQtBar(bar);
     int direction = 1;
     for (auto _ : state) {
         bar.setValue(Bounce(bar.value(), direction));
@@ -85,12 +91,7 @@ BENCHMARK(BM_QProgressBar_SetValueRepaint);
 void BM_QProgressBar_SetValue(benchmark::State& state)
 {
     QProgressBar bar;
-    bar.resize(kWidth, kHeight);
-    bar.setRange(0, kMax);
-    bar.setValue(0);
-    bar.setFont(MakeFont(kPGothic, 11));
-    bar.show();
-    QCoreApplication::processEvents();
+    ShowQtBar(bar);
     int direction = 1;
     for (auto _ : state) {
         bar.setValue(Bounce(bar.value(), direction));

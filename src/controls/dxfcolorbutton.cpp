@@ -397,35 +397,33 @@ void TdxfColorButton::leaveEvent(QEvent*)
 
 void TdxfColorButton::mousePressEvent(QMouseEvent* event)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(*event);
-    if (!button)
-        return;
-    const QPoint position = event->position().toPoint();
-    const bool left = *button == TMouseButton::mbLeft;
-    if (left) {
-        TrackPointer(position);
-        FClickPending = true;
-    }
-    if (OnMouseDown)
-        OnMouseDown(this, *button, ShiftStateOf(*event), position.x(), position.y());
-    if (left)
-        LeftPressed();
+    Press(*event, false);
 }
 
 void TdxfColorButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(*event);
+    Press(*event, true);
+}
+
+void TdxfColorButton::Press(const QMouseEvent& event, bool doubleClick)
+{
+    const std::optional<TMouseButton> button = MouseButtonOf(event);
     if (!button)
         return;
-    const QPoint position = event->position().toPoint();
+    const QPoint position = event.position().toPoint();
     const bool left = *button == TMouseButton::mbLeft;
     if (left) {
         TrackPointer(position);
-        if (OnDblClick)
+        if (!doubleClick)
+            FClickPending = true;
+        else if (OnDblClick)
             OnDblClick(this);
     }
+    TShiftState shift = ShiftStateOf(event);
+    if (doubleClick)
+        shift = shift | TShiftFlag::ssDouble;
     if (OnMouseDown)
-        OnMouseDown(this, *button, ShiftStateOf(*event) | TShiftFlag::ssDouble, position.x(), position.y());
+        OnMouseDown(this, *button, shift, position.x(), position.y());
     if (left)
         LeftPressed();
 }

@@ -95,6 +95,8 @@ private:
     // and out of the ellipse is followed here.
     void TrackPointer(const QPoint& position);
     bool IsOverShape(const QPoint& position) const;
+    // A press or the second press of a double click, by any mouse button.
+    void Press(const QMouseEvent& event, bool doubleClick);
     void LeftPressed();
     void LeftReleased();
     void SetDrawDown(bool drawDown);
