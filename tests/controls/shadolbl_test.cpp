@@ -225,81 +225,50 @@ TEST(TShadowLabel, BuildsDrawingFlagsFromItsProperties)
     EXPECT_EQ(label.DrawTextFlags(), 0x40u | 0x2u | 0x10u | 0x800u | 0x4000u);
 }
 
-// "SCORE" from white to red: (255,255,255), (255,191,191), (255,127,127), (255,63,63), (255,0,0).
-TEST(TShadowLabel, TwoColourFaceRunsCharacterByCharacter)
+struct FaceCase {
+    const char* name;
+    QString caption;
+    TTextGradation gradation;
+    std::vector<TColor> colours;  // one per character, in order
+};
+
+class TShadowLabelFace : public ::testing::TestWithParam<FaceCase> {};
+
+// Each character's ink carries exactly the colour the gradient gives its position.
+TEST_P(TShadowLabelFace, ColoursEachCharacterInTurn)
 {
+    const FaceCase& row = GetParam();
     TShadowLabel label;
-    MakeBareFace(label, QStringLiteral("SCORE"));
-    label.SetTextGradation(TTextGradation::tg2Colors);
+    MakeBareFace(label, row.caption);
+    label.SetTextGradation(row.gradation);
+    label.SetTextMidColor(clLime);
     label.SetTextGradationColor(clRed);
 
-    const QRgb background = qRgb(0, 90, 0);
+    const QRgb background = qRgb(0, 0, 90);
     const QImage image = Render(label, background);
-    const auto edges = CellEdges(label.font(), {"S", "C", "O", "R", "E"});
-    const QRgb expected[] = {qRgb(255, 255, 255), qRgb(255, 191, 191), qRgb(255, 127, 127),
-                             qRgb(255, 63, 63), qRgb(255, 0, 0)};
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(InkColours(image, edges[k], edges[k + 1], background), std::set<QRgb>{expected[k]})
+    QStringList characters;
+    for (const QChar character : row.caption)
+        characters << QString(character);
+    const auto edges = CellEdges(label.font(), characters);
+    ASSERT_EQ(row.colours.size(), size_t(characters.size()));
+    for (size_t k = 0; k < row.colours.size(); ++k)
+        EXPECT_EQ(InkColours(image, edges[k], edges[k + 1], background), std::set<QRgb>{Rgb(row.colours[k])})
             << "character " << k;
 }
 
-TEST(TShadowLabel, ThreeColourFaceSplitsAbcIntoAAndBc)
-{
-    TShadowLabel label;
-    MakeBareFace(label, QStringLiteral("abc"));
-    label.SetTextGradation(TTextGradation::tg3Colors);
-    label.SetTextMidColor(clLime);
-    label.SetTextGradationColor(clRed);
-
-    const QRgb background = qRgb(0, 0, 90);
-    const QImage image = Render(label, background);
-    const auto edges = CellEdges(label.font(), {"a", "b", "c"});
-    EXPECT_EQ(InkColours(image, edges[0], edges[1], background), std::set<QRgb>{Rgb(clWhite)});
-    EXPECT_EQ(InkColours(image, edges[1], edges[2], background), std::set<QRgb>{Rgb(clLime)});
-    EXPECT_EQ(InkColours(image, edges[2], edges[3], background), std::set<QRgb>{Rgb(clRed)});
-}
-
-TEST(TShadowLabel, ThreeColourFaceOfTwoCharactersIgnoresTheMiddleColour)
-{
-    TShadowLabel label;
-    MakeBareFace(label, QStringLiteral("ab"));
-    label.SetTextGradation(TTextGradation::tg3Colors);
-    label.SetTextMidColor(clLime);
-    label.SetTextGradationColor(clRed);
-
-    const QRgb background = qRgb(0, 0, 90);
-    const QImage image = Render(label, background);
-    const auto edges = CellEdges(label.font(), {"a", "b"});
-    EXPECT_EQ(InkColours(image, edges[0], edges[1], background), std::set<QRgb>{Rgb(clWhite)});
-    EXPECT_EQ(InkColours(image, edges[1], edges[2], background), std::set<QRgb>{Rgb(clRed)});
-}
-
-// "aあい" is 5 bytes; the midpoint byte is the lead byte of あ, so the split moves past it.
-TEST(TShadowLabel, ThreeColourSplitNeverCutsADoubleByteCharacter)
-{
-    TShadowLabel label;
-    MakeBareFace(label, QStringLiteral("aあい"));
-    label.SetTextGradation(TTextGradation::tg3Colors);
-    label.SetTextMidColor(clLime);
-    label.SetTextGradationColor(clRed);
-
-    const QRgb background = qRgb(0, 0, 90);
-    const QImage image = Render(label, background);
-    const auto edges = CellEdges(label.font(), {"a", QStringLiteral("あ"), QStringLiteral("い")});
-    EXPECT_EQ(InkColours(image, edges[0], edges[1], background), std::set<QRgb>{Rgb(clWhite)});
-    EXPECT_EQ(InkColours(image, edges[1], edges[2], background), std::set<QRgb>{Rgb(clLime)});
-    EXPECT_EQ(InkColours(image, edges[2], edges[3], background), std::set<QRgb>{Rgb(clRed)});
-}
-
-TEST(TShadowLabel, OneCharacterIsDrawnInTheTextColour)
-{
-    TShadowLabel label;
-    MakeBareFace(label, QStringLiteral("A"));
-    label.SetTextGradation(TTextGradation::tg2Colors);
-    label.SetTextGradationColor(clRed);
-    const QRgb background = qRgb(0, 0, 90);
-    EXPECT_EQ(InkColours(Render(label, background), 0, label.width(), background), std::set<QRgb>{Rgb(clWhite)});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TShadowLabelFace,
+    ::testing::Values(
+        // White to red over five characters: 255,191,127,63,0 in green and blue.
+        FaceCase{"ScoreRunsWhiteToRed", "SCORE", TTextGradation::tg2Colors,
+                 {RGB(255, 255, 255), RGB(255, 191, 191), RGB(255, 127, 127), RGB(255, 63, 63), RGB(255, 0, 0)}},
+        FaceCase{"ThreeColoursSplitAbcIntoAAndBc", "abc", TTextGradation::tg3Colors, {clWhite, clLime, clRed}},
+        FaceCase{"ThreeColoursOnTwoCharactersSkipTheMiddle", "ab", TTextGradation::tg3Colors, {clWhite, clRed}},
+        // "aあい" is 5 bytes; the midpoint byte leads あ, so the split moves past it.
+        FaceCase{"SplitNeverCutsADoubleByteCharacter", QStringLiteral("aあい"), TTextGradation::tg3Colors,
+                 {clWhite, clLime, clRed}},
+        FaceCase{"OneCharacterKeepsTheTextColour", "A", TTextGradation::tg2Colors, {clWhite}}),
+    [](const ::testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });
 
 // Shadow and highlight are moved far apart so each copy can be read on its own rows.
 TEST(TShadowLabel, DisabledLabelUsesGreyShadowAndButtonColours)
