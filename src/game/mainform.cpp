@@ -63,24 +63,3 @@ void TMainForm1::RepaintNow()
 {
     FSurface->RepaintNow();
 }
-
-void TMainForm1::S1Click()
-{
-    S1->setChecked(!S1->isChecked());
-}
-
-void TMainForm1::Exit1Click()
-{
-    close();
-}
-
-// The game's rules arrive with their own changes; until then these handlers do nothing.
-void TMainForm1::bChargeMouseDown() {}
-void TMainForm1::bChargeMouseUp() {}
-void TMainForm1::Timer1Timer() {}
-void TMainForm1::Timer2Timer() {}
-void TMainForm1::Timer3Timer() {}
-void TMainForm1::Timer5Timer() {}
-void TMainForm1::N2Click() {}
-void TMainForm1::N5Click() {}
-void TMainForm1::N6Click() {}

@@ -87,6 +87,9 @@ public:
     void Exit1Click();
     void FormCloseQuery(bool& CanClose);
 
+    // Plays a sound effect when the sound switch is on; returns at once.
+    void PlaySoundEffect(const QString& fileName);
+
     // Puts a new score into the ranking when it beats a stored one, asking for the name.
     void EnterRanking();
 

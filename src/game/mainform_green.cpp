@@ -1,0 +1,3 @@
+#include "game/mainform.h"
+
+void TMainForm1::Timer2Timer() {}
