@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
+#include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 
@@ -24,8 +25,14 @@ int main(int argc, char* argv[])
     QtSoundService sound;
     QtShellService shell;
     QtInputBoxService inputBox;
-    const TGameServices services{&clock, &sound, &shell, &inputBox, &MessageBoxes(),
-                                 ApplicationDir() + QStringLiteral("VELQUAN.ini")};
+    TRandomGenerator random;
+    const TGameServices services{.clock = &clock,
+                                 .sound = &sound,
+                                 .shell = &shell,
+                                 .inputBox = &inputBox,
+                                 .messageBox = &MessageBoxes(),
+                                 .random = &random,
+                                 .rankingFile = ApplicationDir() + QStringLiteral("VELQUAN.ini")};
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
         MainForm1 = mainForm.get();

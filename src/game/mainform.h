@@ -90,6 +90,12 @@ public:
     // Plays a sound effect when the sound switch is on; returns at once.
     void PlaySoundEffect(const QString& fileName);
 
+    // Puts the green's left edge at left, or at a random place when left is negative, and
+    // centres the cup on it; returns the left edge used.
+    int PlaceGreen(int left);
+    // Raises the level and narrows green and cup when advance is true; returns the level.
+    int AdvanceLevel(bool advance);
+
     // Puts a new score into the ranking when it beats a stored one, asking for the name.
     void EnterRanking();
 
@@ -119,6 +125,11 @@ private:
     void LoadRanking();
     void SaveRanking();
     void ShowHighScore();
+    int ClientWidth() const;
+    void PlayBanner(const QString& text, const QString& sound);
+    void WaitForTickBoundary(std::uint32_t step);
+    void JudgeShot();
+    void ShowShotResult(const QString& message, std::int32_t points);
 
     TGameServices FServices;
     TFormSurface* FSurface = nullptr;
@@ -130,6 +141,11 @@ private:
     std::int32_t FHighScore = 0;
     std::int32_t FTimeLeft = 0;
     std::int32_t FLevel = 0;
+
+public:
+    // Direction of the sliding green, kept for the whole run: it is only ever turned round,
+    // never reset by a new game.
+    int SlideDirection = -1;
 };
 
 extern TMainForm1* MainForm1;

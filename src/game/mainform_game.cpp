@@ -1,4 +1,119 @@
 #include "game/mainform.h"
 
-void TMainForm1::N2Click() {}
-void TMainForm1::Timer3Timer() {}
+#include "controls/dxfcolorbutton.h"
+#include "controls/dxflabel.h"
+#include "controls/dxfprogressbar.h"
+#include "controls/shadolbl.h"
+#include "platform/clock.h"
+#include "platform/panel.h"
+#include "platform/shape.h"
+#include "platform/stringgrid.h"
+#include "platform/timer.h"
+
+#include <QAction>
+
+namespace {
+
+constexpr int kGameSeconds = 60;
+constexpr int kGreenWidthAtStart = 130;
+constexpr int kCupWidthAtStart = 50;
+
+constexpr int kBannerStartPoints = 184;
+constexpr int kBannerSteps = 36;
+constexpr std::uint32_t kShrinkWait = 40;
+constexpr int kShrinkTurn = 10;
+constexpr int kShrinkPoints = -4;
+constexpr std::uint32_t kBannerPause = 1000;
+constexpr std::uint32_t kGrowWait = 20;
+constexpr int kGrowTurn = 40;
+constexpr int kGrowPoints = 8;
+
+// One frame of the banner: turn and resize the text, then show it at once, since the
+// thread is blocked and nothing else would paint it.
+void StepBanner(TdxfLabel* banner, int turn, int points)
+{
+    banner->SetAngle(banner->Angle() + turn);
+    if (banner->Angle() == 360)
+        banner->SetAngle(0);
+    banner->SetFontSize(banner->FontSize() + points);
+    banner->repaint();
+}
+
+} // namespace
+
+void TMainForm1::PlayBanner(const QString& text, const QString& sound)
+{
+    dxfLabel1->SetCaption(text);
+    dxfLabel1->SetAngle(0);
+    dxfLabel1->SetFontSize(kBannerStartPoints);
+    PlaySoundEffect(sound);
+    Panel2->show();
+
+    Clock& clock = *FServices.clock;
+    for (int step = 0; step < kBannerSteps; ++step) {
+        clock.Sleep(kShrinkWait);
+        StepBanner(dxfLabel1, kShrinkTurn, kShrinkPoints);
+    }
+    clock.Sleep(kBannerPause);
+    for (int step = 0; step < kBannerSteps; ++step) {
+        clock.Sleep(kGrowWait);
+        StepBanner(dxfLabel1, kGrowTurn, kGrowPoints);
+    }
+}
+
+void TMainForm1::N2Click()
+{
+    Label1->SetCaption(QStringLiteral("ジュンビハイイカ・・・"));
+    RepaintNow();
+    PlayBanner(QStringLiteral("GAME START"), QStringLiteral("snd_start.wav"));
+
+    StringGrid1->hide();
+    Panel2->hide();
+    N2->setEnabled(false);
+    bCharge->setEnabled(true);
+
+    FScore = 0;
+    FTimeLeft = kGameSeconds;
+    FLevel = 1;
+    Label3->SetCaption(QString::number(FScore));
+
+    // Only the widths start afresh: green and cup keep the left edges the last game left.
+    Shape2->resize(kGreenWidthAtStart, Shape2->height());
+    Shape3->resize(kCupWidthAtStart, Shape3->height());
+
+    RepaintNow();
+    DrawSwingPicture(30, 186, 0);
+    ProgressBar1->SetPosition(0);
+
+    Timer3->SetEnabled(true);
+    Timer2->SetEnabled(true);
+    Timer5->SetEnabled(true);
+}
+
+void TMainForm1::Timer3Timer()
+{
+    --FTimeLeft;
+    Label1->SetCaption(QStringLiteral("ノコリ ") + QString::number(FTimeLeft) + QStringLiteral(" ビョウ"));
+    if (FTimeLeft > 0)
+        return;
+
+    Label1->SetCaption(QStringLiteral("時間ギレデス"));
+    Label1->repaint();
+
+    Timer1->SetEnabled(false);
+    Timer3->SetEnabled(false);
+    Timer2->SetEnabled(false);
+    Timer5->SetEnabled(false);
+    Timer5->Tag = Timer5->Tag == 0 ? 1 : 0;
+
+    PlayBanner(QStringLiteral("GAME OVER"), QStringLiteral("snd_over.wav"));
+
+    Panel2->hide();
+    StringGrid1->show();
+    Label9->hide();
+    N2->setEnabled(true);
+    Label1->SetCaption(QStringLiteral("F3 デ ゲームヲ開始シマス"));
+    RepaintNow();
+
+    EnterRanking();
+}

@@ -1,3 +1,57 @@
 #include "game/mainform.h"
 
-void TMainForm1::Timer2Timer() {}
+#include "platform/random.h"
+#include "platform/shape.h"
+
+namespace {
+
+constexpr int kNarrowingStartsAbove = 15;
+constexpr int kNarrowestGreen = 100;
+constexpr int kSlidingStartsAbove = 30;
+
+} // namespace
+
+int TMainForm1::ClientWidth() const
+{
+    return centralWidget()->width();
+}
+
+int TMainForm1::PlaceGreen(int left)
+{
+    if (left < 0) {
+        const int half = ClientWidth() / 2;
+        const int range = half - Shape2->width();
+        left = FServices.random->Rand() % range + half - 30;
+    }
+    Shape2->move(left, Shape2->y());
+    Shape3->move(Shape2->x() + (Shape2->width() - Shape3->width()) / 2, Shape3->y());
+    return left;
+}
+
+int TMainForm1::AdvanceLevel(bool advance)
+{
+    if (!advance)
+        return FLevel;
+    ++FLevel;
+    if (FLevel > kNarrowingStartsAbove && Shape2->width() > kNarrowestGreen) {
+        // The cup is centred again by the placement that ends the shot.
+        Shape2->resize(Shape2->width() - 2, Shape2->height());
+        Shape3->resize(Shape3->width() - 1, Shape3->height());
+    }
+    return FLevel;
+}
+
+void TMainForm1::Timer2Timer()
+{
+    const int level = AdvanceLevel(false);
+    if (level <= kSlidingStartsAbove)
+        return;
+    const int left = Shape2->x() + (level - kSlidingStartsAbove) * SlideDirection;
+    // A step that would cross either bound turns the green round without moving it.
+    if (left < ClientWidth() / 3)
+        SlideDirection = -SlideDirection;
+    else if (left + Shape2->width() < ClientWidth() - 30)
+        PlaceGreen(left);
+    else
+        SlideDirection = -SlideDirection;
+}

@@ -7,6 +7,7 @@ class InputBoxService;
 class MessageBoxService;
 class ShellService;
 class SoundService;
+class TRandomGenerator;
 
 // What the game needs from outside: the real services when it runs, fakes in tests.
 struct TGameServices {
@@ -15,6 +16,8 @@ struct TGameServices {
     ShellService* shell = nullptr;
     InputBoxService* inputBox = nullptr;
     MessageBoxService* messageBox = nullptr;
+    // The run's one pseudo-random sequence, continued across games.
+    TRandomGenerator* random = nullptr;
     // Full path of the ranking file.
     QString rankingFile;
 };

@@ -15,6 +15,8 @@ public:
     void DrawPicture(QPoint at, const QPixmap& picture);
     void Clear();
     int PictureCount() const { return int(FPictures.size()); }
+    // The picture drawn last since the surface was wiped; a null pixmap when none was.
+    QPixmap LastPicture() const { return FPictures.empty() ? QPixmap() : FPictures.back().picture; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

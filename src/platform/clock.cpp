@@ -41,6 +41,8 @@ void RealClock::ProcessMessagesUntil(std::uint32_t tick)
 
 void TestClock::Sleep(std::uint32_t milliseconds)
 {
+    if (FOnSleep)
+        FOnSleep(milliseconds);
     FNow += milliseconds;
     FSlept += milliseconds;
 }

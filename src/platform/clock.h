@@ -56,6 +56,10 @@ public:
     // Called for every ProcessMessages, so a test can act "while events are handled".
     void SetOnProcessMessages(std::function<void()> handler) { FOnProcess = std::move(handler); }
 
+    // Called at the start of every Sleep with its length, so a test can look at what a
+    // blocked thread has left on the screen.
+    void SetOnSleep(std::function<void(std::uint32_t)> handler) { FOnSleep = std::move(handler); }
+
     std::uint32_t TotalSlept() const { return FSlept; }
 
 private:
@@ -63,4 +67,5 @@ private:
     std::uint32_t FProcessStep = 0;
     std::uint32_t FSlept = 0;
     std::function<void()> FOnProcess;
+    std::function<void(std::uint32_t)> FOnSleep;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/mainform.h"
+#include "platform/random.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@ protected:
     FakeShell shell;
     FakeInputBox inputBox;
     FakeMessageBox messageBox;
+    TRandomGenerator random;
     ScopedMessageBoxes installMessageBox{messageBox};
     std::unique_ptr<TMainForm1> form;
 
@@ -25,9 +27,13 @@ protected:
 
     TGameServices Services() const
     {
-        return TGameServices{const_cast<TestClock*>(&clock), const_cast<FakeSound*>(&sound),
-                             const_cast<FakeShell*>(&shell), const_cast<FakeInputBox*>(&inputBox),
-                             const_cast<FakeMessageBox*>(&messageBox), RankingFile()};
+        return TGameServices{.clock = const_cast<TestClock*>(&clock),
+                             .sound = const_cast<FakeSound*>(&sound),
+                             .shell = const_cast<FakeShell*>(&shell),
+                             .inputBox = const_cast<FakeInputBox*>(&inputBox),
+                             .messageBox = const_cast<FakeMessageBox*>(&messageBox),
+                             .random = const_cast<TRandomGenerator*>(&random),
+                             .rankingFile = RankingFile()};
     }
 
     void WriteRankingFile(const QByteArray& bytes) const
