@@ -15,10 +15,10 @@ class VirtualTimers {
 public:
     VirtualTimers(TMainForm1& form, TestClock& clock) : FClock(clock)
     {
-        FEntries = {{form.Timer1, [&form] { form.Timer1Timer(); }},
-                    {form.Timer2, [&form] { form.Timer2Timer(); }},
-                    {form.Timer3, [&form] { form.Timer3Timer(); }},
-                    {form.Timer5, [&form] { form.Timer5Timer(); }}};
+        FEntries = {{form.Timer1, [&form] { form.Timer1Timer(); }, {}},
+                    {form.Timer2, [&form] { form.Timer2Timer(); }, {}},
+                    {form.Timer3, [&form] { form.Timer3Timer(); }, {}},
+                    {form.Timer5, [&form] { form.Timer5Timer(); }, {}}};
     }
 
     // Fires every timer that is due; a timer found newly running starts a full interval.
