@@ -24,8 +24,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 void TApplication::SetTitle(const QString& title)
 {
     FTitle = title;
+    // The display name then follows the application name; setting it as well would make X11
+    // append " — VELQUAN" to every dialog's caption.
     setApplicationName(title);
-    setApplicationDisplayName(title);
 }
 
 void TApplication::ShowException(const QString& message) const
