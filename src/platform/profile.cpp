@@ -12,15 +12,6 @@ namespace {
 
 constexpr char kLineBreak[] = "\r\n";
 
-// Byte positions of one line: its text runs from Start to End, its line break (CR LF, LF
-// or CR; none on an unterminated last line) from End to Next. CR and LF never occur as the
-// second byte of a CP932 character, so splitting the raw bytes is safe.
-struct TLine {
-    qsizetype Start = 0;
-    qsizetype End = 0;
-    qsizetype Next = 0;
-};
-
 enum class TLineKind { Blank, Comment, Section, Key, Other };
 
 struct TEntry {
@@ -29,11 +20,18 @@ struct TEntry {
     QString Value;
 };
 
-// The file split into lines, each with what it means; the bytes are kept for rewriting.
+// One line of the file: its text, its line break (CR LF, LF or CR; none on an unterminated
+// last line) and what it means. Edits swap whole lines, so the rest stays byte for byte.
+struct TLine {
+    QByteArray Text;
+    QByteArray Break;
+    TEntry Entry;
+};
+
+// The file split into lines. CR and LF never occur as the second byte of a CP932 character,
+// so splitting the raw bytes is safe.
 struct TProfile {
-    QByteArray Data;
     QList<TLine> Lines;
-    QList<TEntry> Entries;
 };
 
 bool IsBlank(QChar c)
@@ -73,31 +71,9 @@ bool SameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QList<TLine> SplitLines(const QByteArray& data)
+TEntry ParseLine(const QByteArray& bytes)
 {
-    QList<TLine> lines;
-    qsizetype start = 0;
-    qsizetype at = 0;
-    while (at < data.size()) {
-        const char c = data.at(at);
-        if (c != '\r' && c != '\n') {
-            ++at;
-            continue;
-        }
-        qsizetype next = at + 1;
-        if (c == '\r' && next < data.size() && data.at(next) == '\n')
-            ++next;
-        lines.append({start, at, next});
-        start = at = next;
-    }
-    if (start < data.size())
-        lines.append({start, data.size(), data.size()});
-    return lines;
-}
-
-TEntry ParseLine(const QByteArray& data, const TLine& line)
-{
-    const QString text = TrimBlanks(cp932::decode(data.mid(line.Start, line.End - line.Start)));
+    const QString text = TrimBlanks(cp932::decode(bytes));
     if (text.isEmpty())
         return {TLineKind::Blank, {}, {}};
     if (text.front() == u';')
@@ -114,21 +90,51 @@ TEntry ParseLine(const QByteArray& data, const TLine& line)
     return {TLineKind::Key, TrimBlanks(text.left(equals)), TrimBlanks(text.mid(equals + 1))};
 }
 
-TProfile ParseProfile(QByteArray data)
+TLine MakeLine(QByteArray text, QByteArray lineBreak)
+{
+    TEntry entry = ParseLine(text);
+    return {std::move(text), std::move(lineBreak), std::move(entry)};
+}
+
+TProfile ParseProfile(const QByteArray& data)
 {
     TProfile profile;
-    profile.Data = std::move(data);
-    profile.Lines = SplitLines(profile.Data);
-    for (const TLine& line : profile.Lines)
-        profile.Entries.append(ParseLine(profile.Data, line));
+    qsizetype start = 0;
+    qsizetype at = 0;
+    while (at < data.size()) {
+        const char c = data.at(at);
+        if (c != '\r' && c != '\n') {
+            ++at;
+            continue;
+        }
+        qsizetype next = at + 1;
+        if (c == '\r' && next < data.size() && data.at(next) == '\n')
+            ++next;
+        profile.Lines.append(MakeLine(data.mid(start, at - start), data.mid(at, next - at)));
+        start = at = next;
+    }
+    if (start < data.size())
+        profile.Lines.append(MakeLine(data.mid(start), {}));
     return profile;
+}
+
+QByteArray Serialize(const TProfile& profile)
+{
+    qsizetype size = 0;
+    for (const TLine& line : profile.Lines)
+        size += line.Text.size() + line.Break.size();
+    QByteArray data;
+    data.reserve(size);
+    for (const TLine& line : profile.Lines)
+        data += line.Text + line.Break;
+    return data;
 }
 
 // Only the first section of a name counts; a later one of the same name is never searched.
 qsizetype FindSection(const TProfile& profile, const QString& section)
 {
-    for (qsizetype i = 0; i < profile.Entries.size(); ++i) {
-        const TEntry& entry = profile.Entries.at(i);
+    for (qsizetype i = 0; i < profile.Lines.size(); ++i) {
+        const TEntry& entry = profile.Lines.at(i).Entry;
         if (entry.Kind == TLineKind::Section && SameName(entry.Name, section))
             return i;
     }
@@ -139,7 +145,7 @@ qsizetype FindSection(const TProfile& profile, const QString& section)
 qsizetype SectionEnd(const TProfile& profile, qsizetype header)
 {
     qsizetype i = header + 1;
-    while (i < profile.Entries.size() && profile.Entries.at(i).Kind != TLineKind::Section)
+    while (i < profile.Lines.size() && profile.Lines.at(i).Entry.Kind != TLineKind::Section)
         ++i;
     return i;
 }
@@ -148,7 +154,7 @@ qsizetype FindKey(const TProfile& profile, qsizetype header, const QString& key)
 {
     const qsizetype end = SectionEnd(profile, header);
     for (qsizetype i = header + 1; i < end; ++i) {
-        const TEntry& entry = profile.Entries.at(i);
+        const TEntry& entry = profile.Lines.at(i).Entry;
         if (entry.Kind == TLineKind::Key && SameName(entry.Name, key))
             return i;
     }
@@ -161,15 +167,10 @@ qsizetype InsertionLine(const TProfile& profile, qsizetype header)
     const qsizetype end = SectionEnd(profile, header);
     qsizetype last = header;
     for (qsizetype i = header + 1; i < end; ++i) {
-        if (profile.Entries.at(i).Kind == TLineKind::Key)
+        if (profile.Lines.at(i).Entry.Kind == TLineKind::Key)
             last = i;
     }
     return last;
-}
-
-bool EndsWithLineBreak(const QByteArray& data)
-{
-    return data.endsWith('\r') || data.endsWith('\n');
 }
 
 // What a one-line edit keeps of a pasted multi-line text, so a value never adds lines.
@@ -199,33 +200,44 @@ bool IsWritableKey(const QString& key)
            && key.front() != u'[';
 }
 
-QByteArray KeyLine(const QString& key, const QString& value)
+TLine KeyLine(const QString& key, const QString& value)
 {
-    return cp932::encode(key) + '=' + cp932::encode(value) + kLineBreak;
+    return MakeLine(cp932::encode(key) + '=' + cp932::encode(value), kLineBreak);
 }
 
-QByteArray WithKey(const TProfile& profile, const QString& section, const QString& key, const QString& value)
+// Gives the last line a line break, so that a line can follow it.
+void EndLastLine(TProfile& profile)
 {
-    const QByteArray& data = profile.Data;
+    if (!profile.Lines.isEmpty() && profile.Lines.last().Break.isEmpty())
+        profile.Lines.last().Break = kLineBreak;
+}
+
+// Sets one key as a write of that key alone would: the edit touches only its own line.
+void SetKey(TProfile& profile, const QString& section, const QString& key, const QString& value)
+{
     const qsizetype header = FindSection(profile, section);
     if (header < 0) {
-        QByteArray result = data;
-        if (!result.isEmpty() && !EndsWithLineBreak(result))
-            result += kLineBreak;
-        return result + '[' + cp932::encode(section) + ']' + kLineBreak + KeyLine(key, value);
+        EndLastLine(profile);
+        profile.Lines.append(MakeLine('[' + cp932::encode(section) + ']', kLineBreak));
+        profile.Lines.append(KeyLine(key, value));
+        return;
     }
 
     const qsizetype existing = FindKey(profile, header, key);
     if (existing >= 0) {
-        const TLine& line = profile.Lines.at(existing);
-        const QString spelling = profile.Entries.at(existing).Name;
-        return data.left(line.Start) + KeyLine(spelling, value) + data.mid(line.Next);
+        TLine& line = profile.Lines[existing];
+        line = KeyLine(line.Entry.Name, value);
+        return;
     }
 
-    const TLine& after = profile.Lines.at(InsertionLine(profile, header));
-    if (after.Next > after.End)
-        return data.left(after.Next) + KeyLine(key, value) + data.mid(after.Next);
-    return data + kLineBreak + KeyLine(key, value);
+    const qsizetype after = InsertionLine(profile, header);
+    if (profile.Lines.at(after).Break.isEmpty()) {
+        // Only the last line can lack a break, so the new key ends the file.
+        EndLastLine(profile);
+        profile.Lines.append(KeyLine(key, value));
+        return;
+    }
+    profile.Lines.insert(after + 1, KeyLine(key, value));
 }
 
 EWriteError CannotWrite(const QString& path)
@@ -246,17 +258,23 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     const qsizetype line = header < 0 ? -1 : FindKey(profile, header, TrimBlanks(key));
     if (line < 0)
         return TrimTrailingSpaces(defaultValue);
-    return Unquote(profile.Entries.at(line).Value);
+    return Unquote(profile.Lines.at(line).Entry.Value);
 }
 
 void WriteProfileString(const QString& fileName, const QString& section, const QString& key,
                         const QString& value)
 {
+    WriteProfileStrings(fileName, {{section, key, value}});
+}
+
+void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& writes)
+{
     const QString path = QFileInfo(fileName).absoluteFilePath();
-    const QString sectionName = TrimBlanks(section);
-    const QString keyName = TrimBlanks(key);
-    if (!IsWritableSection(sectionName) || !IsWritableKey(keyName))
-        throw CannotWrite(path);
+    // Every name is checked before anything is written: a refused one changes nothing.
+    for (const TProfileWrite& write : writes) {
+        if (!IsWritableSection(TrimBlanks(write.Section)) || !IsWritableKey(TrimBlanks(write.Key)))
+            throw CannotWrite(path);
+    }
 
     QByteArray data;
     QFile file(path);
@@ -269,7 +287,9 @@ void WriteProfileString(const QString& fileName, const QString& section, const Q
         file.close();
     }
 
-    const TProfile profile = ParseProfile(std::move(data));
-    if (!WriteFileAtomically(path, WithKey(profile, sectionName, keyName, FirstLine(value))))
+    TProfile profile = ParseProfile(data);
+    for (const TProfileWrite& write : writes)
+        SetKey(profile, TrimBlanks(write.Section), TrimBlanks(write.Key), FirstLine(write.Value));
+    if (!WriteFileAtomically(path, Serialize(profile)))
         throw CannotWrite(path);
 }

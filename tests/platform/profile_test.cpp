@@ -163,6 +163,52 @@ const WriteCase kWriteCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteTest, ::testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+class ProfileTransactionTest : public ProfileTest, public ::testing::WithParamInterface<WriteCase> {};
+
+// A transaction gives byte for byte what the same writes, one by one, give: on every file
+// above, with the case's own write, keys and a section that earlier writes of the same
+// transaction created, an update whose name differs in case, and a value cut at a break.
+TEST_P(ProfileTransactionTest, EqualsTheSameWritesOneByOne)
+{
+    const WriteCase& c = GetParam();
+    const QString section = QString::fromUtf8(c.Section);
+    const QString key = QString::fromUtf8(c.Key);
+    const QList<TProfileWrite> writes = {
+        {section, key, QString::fromUtf8(c.Value)},
+        {"RANK", "NAME9", "a"},
+        {" rank", "name9 ", QStringLiteral("魔王")},
+        {"NEW", "K", "1"},
+        {"new", "K2", "2"},
+        {section, key, "again"},
+        {"RANK", "SCORE1", "x\r\ny"},
+        {"Other", "A", " spaced "},
+    };
+    const QString oneByOne = FDir.filePath(QStringLiteral("single.ini"));
+    if (c.Before != "<missing>") {
+        WriteBytes(FPath, c.Before);
+        WriteBytes(oneByOne, c.Before);
+    }
+    for (const TProfileWrite& write : writes)
+        WriteProfileString(oneByOne, write.Section, write.Key, write.Value);
+    WriteProfileStrings(FPath, writes);
+    EXPECT_EQ(ReadBytes(FPath), ReadBytes(oneByOne));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileTransactionTest, ::testing::ValuesIn(kWriteCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// One refused name anywhere in a transaction refuses it whole, before the file is touched.
+TEST_F(ProfileTest, TransactionWithARefusedNameChangesNothing)
+{
+    const QByteArray before = "[RANK]\r\nNAME1=Al\r\n";
+    WriteBytes(FPath, before);
+    EXPECT_THROW(WriteProfileStrings(FPath, {{"RANK", "NAME1", "Bob"}, {"RANK", "SCORE1", "9"}, {"RANK", "=x", "1"}}),
+                 EWriteError);
+    EXPECT_EQ(ReadBytes(FPath), before);
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"VELQUAN.ini"});
+}
+
 // New keys keep the order they were written in, and the ranking reads back as written.
 TEST_F(ProfileTest, RankingWrittenKeyByKeyReadsBack)
 {
