@@ -5,8 +5,11 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -82,6 +85,89 @@ TConverter& Decoder()
     return converter;
 }
 
+// CP932 is stateless and has at most two bytes a character, so iconv's own decoding of every
+// byte and every pair, taken once, decodes a text without calling iconv at all.
+class TDecodeTable {
+public:
+    TDecodeTable()
+    {
+        TConverter converter(kUtf16, "CP932");
+        FSingle.fill(kNone);
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const char one[] = {char(byte)};
+            FSingle[byte] = Lookup(converter, one, sizeof one);
+        }
+        FPairs.assign(0x80 * 0x100, kNone);
+        for (int lead = 0x80; lead <= 0xFF; ++lead) {
+            if (FSingle[lead] != kNone)
+                continue;
+            for (int trail = 0; trail <= 0xFF; ++trail) {
+                const char two[] = {char(lead), char(trail)};
+                FPairs[(lead - 0x80) * 0x100 + trail] = Lookup(converter, two, sizeof two);
+            }
+        }
+    }
+
+    // Decodes as iconv would, an unknown or cut-off sequence becoming U+FFFD and skipping one
+    // byte. False when the table cannot (a sequence made more than one UTF-16 unit).
+    bool Decode(const QByteArray& bytes, QString& text) const
+    {
+        if (!FComplete)
+            return false;
+        text = QString(bytes.size(), Qt::Uninitialized);
+        QChar* out = text.data();
+        const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+        const qsizetype size = bytes.size();
+        qsizetype at = 0;
+        while (at < size) {
+            const unsigned char byte = in[at];
+            char16_t unit = byte < 0x80 ? char16_t(byte) : FSingle[byte];
+            qsizetype length = 1;
+            if (unit == kNone && at + 1 < size) {
+                unit = FPairs[(byte - 0x80) * 0x100 + in[at + 1]];
+                length = 2;
+            }
+            if (unit == kNone) {
+                unit = char16_t(kUnknownCharacter);
+                length = 1;
+            }
+            *out++ = QChar(unit);
+            at += length;
+        }
+        text.truncate(out - text.data());
+        return true;
+    }
+
+private:
+    // Not a character: U+FFFF is no character in CP932 either.
+    static constexpr char16_t kNone = 0xFFFF;
+
+    // What iconv makes of a whole sequence; an invalid or incomplete one gives nothing.
+    char16_t Lookup(TConverter& converter, const char* bytes, size_t size)
+    {
+        const QByteArray utf16 = converter.Convert(bytes, size, 4, QByteArray(), size);
+        if (utf16.isEmpty())
+            return kNone;
+        if (utf16.size() != qsizetype(sizeof(char16_t))) {
+            FComplete = false;
+            return kNone;
+        }
+        char16_t unit = 0;
+        std::memcpy(&unit, utf16.constData(), sizeof unit);
+        return unit;
+    }
+
+    std::array<char16_t, 0x100> FSingle{};
+    std::vector<char16_t> FPairs;
+    bool FComplete = true;
+};
+
+const TDecodeTable& DecodeTable()
+{
+    static const TDecodeTable table;
+    return table;
+}
+
 // Bytes below 0x80 are ASCII in CP932 too, and almost every line of a ranking file is ASCII.
 bool IsAscii(const char* data, qsizetype size)
 {
@@ -112,6 +198,9 @@ QString decode(const QByteArray& bytes)
 {
     if (IsAscii(bytes.constData(), bytes.size()))
         return QString::fromLatin1(bytes);
+    QString text;
+    if (DecodeTable().Decode(bytes, text))
+        return text;
     // Every character, and every replaced byte, is one UTF-16 unit: CP932 holds only the BMP.
     const char16_t unknown = char16_t(kUnknownCharacter);
     const QByteArray replacement(reinterpret_cast<const char*>(&unknown), sizeof unknown);
