@@ -66,6 +66,13 @@ QString Unquote(const QString& value)
     return value;
 }
 
+// A name as the file holds it: trimmed, and in CP932, where a character it lacks is "?". Names
+// are looked up this way too, so a name always finds the line that writing it made.
+QString StoredName(const QString& name)
+{
+    return cp932::decode(cp932::encode(TrimBlanks(name)));
+}
+
 bool SameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -254,8 +261,8 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     if (!file.open(QIODevice::ReadOnly))
         return TrimTrailingSpaces(defaultValue);
     const TProfile profile = ParseProfile(file.readAll());
-    const qsizetype header = FindSection(profile, TrimBlanks(section));
-    const qsizetype line = header < 0 ? -1 : FindKey(profile, header, TrimBlanks(key));
+    const qsizetype header = FindSection(profile, StoredName(section));
+    const qsizetype line = header < 0 ? -1 : FindKey(profile, header, StoredName(key));
     if (line < 0)
         return TrimTrailingSpaces(defaultValue);
     return Unquote(profile.Lines.at(line).Entry.Value);
@@ -272,7 +279,7 @@ void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& wr
     const QString path = QFileInfo(fileName).absoluteFilePath();
     // Every name is checked before anything is written: a refused one changes nothing.
     for (const TProfileWrite& write : writes) {
-        if (!IsWritableSection(TrimBlanks(write.Section)) || !IsWritableKey(TrimBlanks(write.Key)))
+        if (!IsWritableSection(StoredName(write.Section)) || !IsWritableKey(StoredName(write.Key)))
             throw CannotWrite(path);
     }
 
@@ -289,7 +296,7 @@ void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& wr
 
     TProfile profile = ParseProfile(data);
     for (const TProfileWrite& write : writes)
-        SetKey(profile, TrimBlanks(write.Section), TrimBlanks(write.Key), FirstLine(write.Value));
+        SetKey(profile, StoredName(write.Section), StoredName(write.Key), FirstLine(write.Value));
     if (!WriteFileAtomically(path, Serialize(profile)))
         throw CannotWrite(path);
 }

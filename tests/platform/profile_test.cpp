@@ -81,6 +81,7 @@ const ReadCase kReadCases[] = {
     {"MissingSection", "[OTHER]\nNAME1=x\n", "RANK", "NAME1", "d", "d"},
     {"CrLineEnds", "[RANK]\rNAME1=a\rSCORE1=5", "RANK", "SCORE1", "", "5"},
     {"MixedLineEnds", "[RANK]\r\nNAME1=a\rSCORE1=5\nNAME2=b", "RANK", "NAME2", "", "b"},
+    {"UnmappableNameMatchesAsStored", "[?]\n?=x\n", "\xE2\x98\x83", "\xF0\x9F\x98\x80", "", "x"},
     {"Utf8BomNotRecognised", "\xEF\xBB\xBF[RANK]\nNAME1=Bob\n", "RANK", "NAME1", "d", "d"},
     {"UnclosedHeader", "[RANK\nNAME1=Bob\n", "RANK", "NAME1", "", "Bob"},
 };
@@ -156,6 +157,8 @@ const WriteCase kWriteCases[] = {
     {"EmptyValue", "[RANK]\r\nNAME1=Bob\r\n", "RANK", "NAME1", "", "[RANK]\r\nNAME1=\r\n"},
     {"ValueCutAtLineBreak", "<missing>", "RANK", "NAME1", "Bob\nSCORE1=9", "[RANK]\r\nNAME1=Bob\r\n"},
     {"ValueCutAtCarriageReturn", "<missing>", "RANK", "NAME1", "\rX=1", "[RANK]\r\nNAME1=\r\n"},
+    {"UnmappableNameFindsItsStoredSpelling", "[RANK]\r\n?=1\r\n", "RANK", "\xF0\x9F\x98\x80", "2",
+     "[RANK]\r\n?=2\r\n"},
     {"BomStaysAndIsNoHeader", "\xEF\xBB\xBF[RANK]\r\n", "RANK", "A", "1",
      "\xEF\xBB\xBF[RANK]\r\n[RANK]\r\nA=1\r\n"},
 };
