@@ -122,9 +122,11 @@ void RemoveStaleTemporaries(const QByteArray& directory, const QByteArray& baseN
     TFileDescriptor dirFd(::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dirFd.IsOpen())
         return;
-    DIR* listing = ::fdopendir(::dup(dirFd.Get()));
+    TFileDescriptor listed(::fcntl(dirFd.Get(), F_DUPFD_CLOEXEC, 0));
+    DIR* listing = listed.IsOpen() ? ::fdopendir(listed.Get()) : nullptr;
     if (listing == nullptr)
         return;
+    listed.Release();  // closedir closes it
     while (const dirent* entry = ::readdir(listing)) {
         const QByteArray name(entry->d_name);
         if (!IsTemporaryName(name, baseName))
@@ -179,12 +181,16 @@ int CreateNamed(const QByteArray& directory, const QByteArray& baseName, QByteAr
                 return -1;
             continue;
         }
+        const int lockError = ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+        // A file system without locks cannot lock it for a cleaner either: it is used unlocked.
+        if (lockError != 0 && lockError != EWOULDBLOCK)
+            return fd.Release();
         struct stat opened {};
         struct stat named {};
-        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(fd.Get(), &opened) == 0
-            && ::lstat(temporary.constData(), &named) == 0 && SameFile(opened, named)) {
+        if (lockError == 0 && ::fstat(fd.Get(), &opened) == 0 && ::lstat(temporary.constData(), &named) == 0
+            && SameFile(opened, named))
             return fd.Release();
-        }
+        // A cleaner got to the name first and removes it: another name is taken.
     }
     return -1;
 }
