@@ -80,10 +80,13 @@ void TMainForm1::EnterRanking()
 
 void TMainForm1::SaveRanking()
 {
+    // One transaction: a crash while saving must never pair names with the wrong scores.
+    QList<TProfileWrite> writes;
     for (int rank = 1; rank <= kRanks; ++rank) {
-        WriteProfileString(FServices.rankingFile, kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank));
-        WriteProfileString(FServices.rankingFile, kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank));
+        writes.append({kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)});
+        writes.append({kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)});
     }
+    WriteProfileStrings(FServices.rankingFile, writes);
 }
 
 void TMainForm1::FormCloseQuery(bool&)

@@ -12,15 +12,6 @@ namespace {
 
 constexpr char kLineBreak[] = "\r\n";
 
-// Byte positions of one line: its text runs from Start to End, its line break (CR LF, LF
-// or CR; none on an unterminated last line) from End to Next. CR and LF never occur as the
-// second byte of a CP932 character, so splitting the raw bytes is safe.
-struct TLine {
-    qsizetype Start = 0;
-    qsizetype End = 0;
-    qsizetype Next = 0;
-};
-
 enum class TLineKind { Blank, Comment, Section, Key, Other };
 
 struct TEntry {
@@ -29,11 +20,18 @@ struct TEntry {
     QString Value;
 };
 
-// The file split into lines, each with what it means; the bytes are kept for rewriting.
+// One line of the file: its text, its line break (CR LF, LF or CR; none on an unterminated
+// last line) and what it means. Edits swap whole lines, so the rest stays byte for byte.
+struct TLine {
+    QByteArray Text;
+    QByteArray Break;
+    TEntry Entry;
+};
+
+// The file split into lines. CR and LF never occur as the second byte of a CP932 character,
+// so splitting the raw bytes is safe.
 struct TProfile {
-    QByteArray Data;
     QList<TLine> Lines;
-    QList<TEntry> Entries;
 };
 
 bool IsBlank(QChar c)
@@ -68,67 +66,130 @@ QString Unquote(const QString& value)
     return value;
 }
 
+// A name as the file holds it: trimmed, and in CP932, where a character it lacks is "?". Names
+// are looked up this way too, so a name always finds the line that writing it made.
+QString StoredName(const QString& name)
+{
+    return cp932::decode(cp932::encode(TrimBlanks(name)));
+}
+
 bool SameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QList<TLine> SplitLines(const QByteArray& data)
+// A line's kind, told from its bytes alone: blanks, ";", "[" and "=" are ASCII and none of
+// them is ever part of a two-byte character where they are looked for, so the many lines
+// that nobody asked about need no decoding.
+TLineKind KindOf(QByteArrayView bytes)
 {
-    QList<TLine> lines;
-    qsizetype start = 0;
-    qsizetype at = 0;
-    while (at < data.size()) {
-        const char c = data.at(at);
-        if (c != '\r' && c != '\n') {
-            ++at;
-            continue;
-        }
-        qsizetype next = at + 1;
-        if (c == '\r' && next < data.size() && data.at(next) == '\n')
-            ++next;
-        lines.append({start, at, next});
-        start = at = next;
-    }
-    if (start < data.size())
-        lines.append({start, data.size(), data.size()});
-    return lines;
+    qsizetype first = 0;
+    while (first < bytes.size() && (bytes.at(first) == ' ' || bytes.at(first) == '\t'))
+        ++first;
+    if (first == bytes.size())
+        return TLineKind::Blank;
+    if (bytes.at(first) == ';')
+        return TLineKind::Comment;
+    if (bytes.at(first) == '[')
+        return TLineKind::Section;
+    return bytes.contains('=') ? TLineKind::Key : TLineKind::Other;
 }
 
-TEntry ParseLine(const QByteArray& data, const TLine& line)
+TEntry ParseLine(QByteArrayView bytes)
 {
-    const QString text = TrimBlanks(cp932::decode(data.mid(line.Start, line.End - line.Start)));
-    if (text.isEmpty())
-        return {TLineKind::Blank, {}, {}};
-    if (text.front() == u';')
-        return {TLineKind::Comment, {}, {}};
-    if (text.front() == u'[') {
+    const TLineKind kind = KindOf(bytes);
+    if (kind == TLineKind::Section) {
+        // A "]" byte may be the second byte of a character: the header is read as text.
+        const QString text = TrimBlanks(cp932::decode(bytes.toByteArray()));
         qsizetype close = text.indexOf(u']', 1);
         if (close < 0)
             close = text.size();
-        return {TLineKind::Section, TrimBlanks(text.mid(1, close - 1)), {}};
+        return {kind, TrimBlanks(text.mid(1, close - 1)), {}};
     }
-    const qsizetype equals = text.indexOf(u'=');
-    if (equals < 0)
-        return {TLineKind::Other, {}, {}};
-    return {TLineKind::Key, TrimBlanks(text.left(equals)), TrimBlanks(text.mid(equals + 1))};
+    if (kind == TLineKind::Key) {
+        const qsizetype equals = bytes.indexOf('=');
+        return {kind, TrimBlanks(cp932::decode(bytes.first(equals).toByteArray())),
+                TrimBlanks(cp932::decode(bytes.sliced(equals + 1).toByteArray()))};
+    }
+    return {kind, {}, {}};
 }
 
-TProfile ParseProfile(QByteArray data)
+// Walks the file's lines: CR LF, LF and CR alone all end one. CR and LF never occur as the
+// second byte of a CP932 character, so splitting the raw bytes is safe.
+class TLineReader {
+public:
+    explicit TLineReader(const QByteArray& data) : FData(data) {}
+
+    // The next line's text and the length of its line break; false at the end.
+    bool Next(QByteArrayView& text, qsizetype& breakLength)
+    {
+        if (FAt >= FData.size())
+            return false;
+        const qsizetype start = FAt;
+        while (FAt < FData.size() && FData.at(FAt) != '\r' && FData.at(FAt) != '\n')
+            ++FAt;
+        text = QByteArrayView(FData).sliced(start, FAt - start);
+        breakLength = 0;
+        if (FAt < FData.size())
+            breakLength = FData.at(FAt) == '\r' && FAt + 1 < FData.size() && FData.at(FAt + 1) == '\n' ? 2 : 1;
+        FBreak = breakLength > 0 ? FData.at(FAt) : '\0';
+        FAt += breakLength;
+        return true;
+    }
+
+    char BreakStart() const { return FBreak; }
+
+private:
+    const QByteArray& FData;
+    qsizetype FAt = 0;
+    char FBreak = '\0';
+};
+
+TLine MakeLine(QByteArray text, QByteArray lineBreak)
+{
+    TEntry entry = ParseLine(text);
+    return {std::move(text), std::move(lineBreak), std::move(entry)};
+}
+
+// The three line breaks, shared rather than allocated for each of a large file's lines.
+QByteArray LineBreak(qsizetype length, char first)
+{
+    static const QByteArray kCrLf = QByteArray::fromRawData("\r\n", 2);
+    static const QByteArray kLf = QByteArray::fromRawData("\n", 1);
+    static const QByteArray kCr = QByteArray::fromRawData("\r", 1);
+    if (length == 0)
+        return {};
+    return length == 2 ? kCrLf : first == '\n' ? kLf : kCr;
+}
+
+TProfile ParseProfile(const QByteArray& data)
 {
     TProfile profile;
-    profile.Data = std::move(data);
-    profile.Lines = SplitLines(profile.Data);
-    for (const TLine& line : profile.Lines)
-        profile.Entries.append(ParseLine(profile.Data, line));
+    TLineReader reader(data);
+    QByteArrayView text;
+    qsizetype breakLength = 0;
+    while (reader.Next(text, breakLength))
+        profile.Lines.append(MakeLine(text.toByteArray(), LineBreak(breakLength, reader.BreakStart())));
     return profile;
+}
+
+QByteArray Serialize(const TProfile& profile)
+{
+    qsizetype size = 0;
+    for (const TLine& line : profile.Lines)
+        size += line.Text.size() + line.Break.size();
+    QByteArray data;
+    data.reserve(size);
+    for (const TLine& line : profile.Lines)
+        data += line.Text + line.Break;
+    return data;
 }
 
 // Only the first section of a name counts; a later one of the same name is never searched.
 qsizetype FindSection(const TProfile& profile, const QString& section)
 {
-    for (qsizetype i = 0; i < profile.Entries.size(); ++i) {
-        const TEntry& entry = profile.Entries.at(i);
+    for (qsizetype i = 0; i < profile.Lines.size(); ++i) {
+        const TEntry& entry = profile.Lines.at(i).Entry;
         if (entry.Kind == TLineKind::Section && SameName(entry.Name, section))
             return i;
     }
@@ -139,7 +200,7 @@ qsizetype FindSection(const TProfile& profile, const QString& section)
 qsizetype SectionEnd(const TProfile& profile, qsizetype header)
 {
     qsizetype i = header + 1;
-    while (i < profile.Entries.size() && profile.Entries.at(i).Kind != TLineKind::Section)
+    while (i < profile.Lines.size() && profile.Lines.at(i).Entry.Kind != TLineKind::Section)
         ++i;
     return i;
 }
@@ -148,7 +209,7 @@ qsizetype FindKey(const TProfile& profile, qsizetype header, const QString& key)
 {
     const qsizetype end = SectionEnd(profile, header);
     for (qsizetype i = header + 1; i < end; ++i) {
-        const TEntry& entry = profile.Entries.at(i);
+        const TEntry& entry = profile.Lines.at(i).Entry;
         if (entry.Kind == TLineKind::Key && SameName(entry.Name, key))
             return i;
     }
@@ -161,15 +222,10 @@ qsizetype InsertionLine(const TProfile& profile, qsizetype header)
     const qsizetype end = SectionEnd(profile, header);
     qsizetype last = header;
     for (qsizetype i = header + 1; i < end; ++i) {
-        if (profile.Entries.at(i).Kind == TLineKind::Key)
+        if (profile.Lines.at(i).Entry.Kind == TLineKind::Key)
             last = i;
     }
     return last;
-}
-
-bool EndsWithLineBreak(const QByteArray& data)
-{
-    return data.endsWith('\r') || data.endsWith('\n');
 }
 
 // What a one-line edit keeps of a pasted multi-line text, so a value never adds lines.
@@ -199,33 +255,44 @@ bool IsWritableKey(const QString& key)
            && key.front() != u'[';
 }
 
-QByteArray KeyLine(const QString& key, const QString& value)
+TLine KeyLine(const QString& key, const QString& value)
 {
-    return cp932::encode(key) + '=' + cp932::encode(value) + kLineBreak;
+    return MakeLine(cp932::encode(key) + '=' + cp932::encode(value), kLineBreak);
 }
 
-QByteArray WithKey(const TProfile& profile, const QString& section, const QString& key, const QString& value)
+// Gives the last line a line break, so that a line can follow it.
+void EndLastLine(TProfile& profile)
 {
-    const QByteArray& data = profile.Data;
+    if (!profile.Lines.isEmpty() && profile.Lines.last().Break.isEmpty())
+        profile.Lines.last().Break = kLineBreak;
+}
+
+// Sets one key as a write of that key alone would: the edit touches only its own line.
+void SetKey(TProfile& profile, const QString& section, const QString& key, const QString& value)
+{
     const qsizetype header = FindSection(profile, section);
     if (header < 0) {
-        QByteArray result = data;
-        if (!result.isEmpty() && !EndsWithLineBreak(result))
-            result += kLineBreak;
-        return result + '[' + cp932::encode(section) + ']' + kLineBreak + KeyLine(key, value);
+        EndLastLine(profile);
+        profile.Lines.append(MakeLine('[' + cp932::encode(section) + ']', kLineBreak));
+        profile.Lines.append(KeyLine(key, value));
+        return;
     }
 
     const qsizetype existing = FindKey(profile, header, key);
     if (existing >= 0) {
-        const TLine& line = profile.Lines.at(existing);
-        const QString spelling = profile.Entries.at(existing).Name;
-        return data.left(line.Start) + KeyLine(spelling, value) + data.mid(line.Next);
+        TLine& line = profile.Lines[existing];
+        line = KeyLine(line.Entry.Name, value);
+        return;
     }
 
-    const TLine& after = profile.Lines.at(InsertionLine(profile, header));
-    if (after.Next > after.End)
-        return data.left(after.Next) + KeyLine(key, value) + data.mid(after.Next);
-    return data + kLineBreak + KeyLine(key, value);
+    const qsizetype after = InsertionLine(profile, header);
+    if (profile.Lines.at(after).Break.isEmpty()) {
+        // Only the last line can lack a break, so the new key ends the file.
+        EndLastLine(profile);
+        profile.Lines.append(KeyLine(key, value));
+        return;
+    }
+    profile.Lines.insert(after + 1, KeyLine(key, value));
 }
 
 EWriteError CannotWrite(const QString& path)
@@ -241,22 +308,44 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return TrimTrailingSpaces(defaultValue);
-    const TProfile profile = ParseProfile(file.readAll());
-    const qsizetype header = FindSection(profile, TrimBlanks(section));
-    const qsizetype line = header < 0 ? -1 : FindKey(profile, header, TrimBlanks(key));
-    if (line < 0)
-        return TrimTrailingSpaces(defaultValue);
-    return Unquote(profile.Entries.at(line).Value);
+    const QByteArray data = file.readAll();
+    const QString sectionName = StoredName(section);
+    const QString keyName = StoredName(key);
+
+    // Only lines inside the first section of the name are read as text.
+    TLineReader reader(data);
+    QByteArrayView text;
+    qsizetype breakLength = 0;
+    bool inSection = false;
+    while (reader.Next(text, breakLength)) {
+        const TLineKind kind = KindOf(text);
+        if (kind == TLineKind::Section) {
+            if (inSection)
+                break;
+            inSection = SameName(ParseLine(text).Name, sectionName);
+        } else if (inSection && kind == TLineKind::Key) {
+            const TEntry entry = ParseLine(text);
+            if (SameName(entry.Name, keyName))
+                return Unquote(entry.Value);
+        }
+    }
+    return TrimTrailingSpaces(defaultValue);
 }
 
 void WriteProfileString(const QString& fileName, const QString& section, const QString& key,
                         const QString& value)
 {
+    WriteProfileStrings(fileName, {{section, key, value}});
+}
+
+void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& writes)
+{
     const QString path = QFileInfo(fileName).absoluteFilePath();
-    const QString sectionName = TrimBlanks(section);
-    const QString keyName = TrimBlanks(key);
-    if (!IsWritableSection(sectionName) || !IsWritableKey(keyName))
-        throw CannotWrite(path);
+    // Every name is checked before anything is written: a refused one changes nothing.
+    for (const TProfileWrite& write : writes) {
+        if (!IsWritableSection(StoredName(write.Section)) || !IsWritableKey(StoredName(write.Key)))
+            throw CannotWrite(path);
+    }
 
     QByteArray data;
     QFile file(path);
@@ -269,7 +358,9 @@ void WriteProfileString(const QString& fileName, const QString& section, const Q
         file.close();
     }
 
-    const TProfile profile = ParseProfile(std::move(data));
-    if (!WriteFileAtomically(path, WithKey(profile, sectionName, keyName, FirstLine(value))))
+    TProfile profile = ParseProfile(data);
+    for (const TProfileWrite& write : writes)
+        SetKey(profile, StoredName(write.Section), StoredName(write.Key), FirstLine(write.Value));
+    if (!WriteFileAtomically(path, Serialize(profile)))
         throw CannotWrite(path);
 }

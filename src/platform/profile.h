@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The ranking file's layer: INI files read and written one key at a time, in CP932.
@@ -17,3 +18,17 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
 // (empty, a line break, "]" in a section, "=" in a key, a key starting with ";" or "[").
 void WriteProfileString(const QString& fileName, const QString& section, const QString& key,
                         const QString& value);
+
+// One key write of a transaction.
+struct TProfileWrite {
+    QString Section;
+    QString Key;
+    QString Value;
+};
+
+// Several writes to one file as one transaction: the file is read once, the writes are
+// applied in order exactly as that many WriteProfileString calls would apply them, and the
+// result replaces the file in one step, so a crash leaves the old file or the new one. When a
+// name is refused or the file cannot be written, the file stays as it was and EWriteError is
+// thrown.
+void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& writes);

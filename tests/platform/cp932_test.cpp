@@ -34,3 +34,40 @@ TEST(Cp932, CountsCharactersByWalkingLeadBytes)
     EXPECT_EQ(cp932::CharCount(QByteArray("\x83\x83\x83")), 2);
     EXPECT_EQ(cp932::CharByteLength(QByteArray("a\x83"), 1), 1);
 }
+
+struct DecodeCase {
+    const char* Name;
+    QByteArray Bytes;
+    QString Text;
+};
+
+class Cp932Decode : public ::testing::TestWithParam<DecodeCase> {};
+
+// The converter is opened once and reused: each row runs after the others in one process, so
+// a sequence cut short in one call must not change how the next one decodes.
+TEST_P(Cp932Decode, DecodesAndRecoversFromBadBytes)
+{
+    const DecodeCase& c = GetParam();
+    EXPECT_EQ(cp932::decode(c.Bytes), c.Text);
+    EXPECT_EQ(cp932::decode("\x82\xA0"), QStringLiteral("あ"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Cp932Decode,
+    ::testing::Values(DecodeCase{"AsciiKeepsBackslashAndTilde", "a\\~\x7f", QStringLiteral("a\\~\x7f")},
+                      DecodeCase{"SecondByteLooksLikeBackslash", "\x95\x5C\x83\x5D", QStringLiteral("表ゾ")},
+                      DecodeCase{"HalfwidthKatakana", "\xB1\xDF", QStringLiteral("ｱﾟ")},
+                      DecodeCase{"UndefinedByteReplaced", "x\xA0y", QStringLiteral("x\uFFFDy")},
+                      DecodeCase{"LeadByteAtTheEnd", "x\x83", QStringLiteral("x\uFFFD")},
+                      DecodeCase{"LeadByteBeforeSpace", "\x83 x", QStringLiteral("\uFFFD x")},
+                      DecodeCase{"Empty", "", QString()}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Long texts and texts with many unmappable characters convert whole.
+TEST(Cp932, ConvertsLongAndUnmappableTextsWhole)
+{
+    const QString text = QStringLiteral("魔神ｱa～").repeated(5000);
+    EXPECT_EQ(cp932::decode(cp932::encode(text)), text);
+    EXPECT_EQ(cp932::encode(QStringLiteral("\U0001F600é").repeated(3000)), QByteArray(6000, '?'));
+    EXPECT_EQ(cp932::decode(QByteArray(3000, '\xA0')), QString(3000, QChar(0xFFFD)));
+}

@@ -81,6 +81,7 @@ const ReadCase kReadCases[] = {
     {"MissingSection", "[OTHER]\nNAME1=x\n", "RANK", "NAME1", "d", "d"},
     {"CrLineEnds", "[RANK]\rNAME1=a\rSCORE1=5", "RANK", "SCORE1", "", "5"},
     {"MixedLineEnds", "[RANK]\r\nNAME1=a\rSCORE1=5\nNAME2=b", "RANK", "NAME2", "", "b"},
+    {"UnmappableNameMatchesAsStored", "[?]\n?=x\n", "\xE2\x98\x83", "\xF0\x9F\x98\x80", "", "x"},
     {"Utf8BomNotRecognised", "\xEF\xBB\xBF[RANK]\nNAME1=Bob\n", "RANK", "NAME1", "d", "d"},
     {"UnclosedHeader", "[RANK\nNAME1=Bob\n", "RANK", "NAME1", "", "Bob"},
 };
@@ -156,12 +157,60 @@ const WriteCase kWriteCases[] = {
     {"EmptyValue", "[RANK]\r\nNAME1=Bob\r\n", "RANK", "NAME1", "", "[RANK]\r\nNAME1=\r\n"},
     {"ValueCutAtLineBreak", "<missing>", "RANK", "NAME1", "Bob\nSCORE1=9", "[RANK]\r\nNAME1=Bob\r\n"},
     {"ValueCutAtCarriageReturn", "<missing>", "RANK", "NAME1", "\rX=1", "[RANK]\r\nNAME1=\r\n"},
+    {"UnmappableNameFindsItsStoredSpelling", "[RANK]\r\n?=1\r\n", "RANK", "\xF0\x9F\x98\x80", "2",
+     "[RANK]\r\n?=2\r\n"},
     {"BomStaysAndIsNoHeader", "\xEF\xBB\xBF[RANK]\r\n", "RANK", "A", "1",
      "\xEF\xBB\xBF[RANK]\r\n[RANK]\r\nA=1\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteTest, ::testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+class ProfileTransactionTest : public ProfileTest, public ::testing::WithParamInterface<WriteCase> {};
+
+// A transaction gives byte for byte what the same writes, one by one, give: on every file
+// above, with the case's own write, keys and a section that earlier writes of the same
+// transaction created, an update whose name differs in case, and a value cut at a break.
+TEST_P(ProfileTransactionTest, EqualsTheSameWritesOneByOne)
+{
+    const WriteCase& c = GetParam();
+    const QString section = QString::fromUtf8(c.Section);
+    const QString key = QString::fromUtf8(c.Key);
+    const QList<TProfileWrite> writes = {
+        {section, key, QString::fromUtf8(c.Value)},
+        {"RANK", "NAME9", "a"},
+        {" rank", "name9 ", QStringLiteral("魔王")},
+        {"NEW", "K", "1"},
+        {"new", "K2", "2"},
+        {section, key, "again"},
+        {"RANK", "SCORE1", "x\r\ny"},
+        {"Other", "A", " spaced "},
+    };
+    const QString oneByOne = FDir.filePath(QStringLiteral("single.ini"));
+    if (c.Before != "<missing>") {
+        WriteBytes(FPath, c.Before);
+        WriteBytes(oneByOne, c.Before);
+    }
+    for (const TProfileWrite& write : writes)
+        WriteProfileString(oneByOne, write.Section, write.Key, write.Value);
+    WriteProfileStrings(FPath, writes);
+    EXPECT_EQ(ReadBytes(FPath), ReadBytes(oneByOne));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileTransactionTest, ::testing::ValuesIn(kWriteCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// One refused name anywhere in a transaction refuses it whole, before the file is touched.
+TEST_F(ProfileTest, TransactionWithARefusedNameChangesNothing)
+{
+    const QByteArray before = "[RANK]\r\nNAME1=Al\r\n";
+    WriteBytes(FPath, before);
+    EXPECT_THROW(WriteProfileStrings(FPath, {{"RANK", "NAME1", "Bob"}, {"RANK", "SCORE1", "9"}, {"RANK", "=x", "1"}}),
+                 EWriteError);
+    EXPECT_EQ(ReadBytes(FPath), before);
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"VELQUAN.ini"});
+}
 
 // New keys keep the order they were written in, and the ranking reads back as written.
 TEST_F(ProfileTest, RankingWrittenKeyByKeyReadsBack)

@@ -1,0 +1,151 @@
+// Reading a 1 MB ranking file: the conversion of every line as the reader used to do it, with
+// an iconv descriptor opened for each line, beside today's; then start-up's ten reads whole.
+#include "platform/cp932.h"
+#include "platform/profile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr qsizetype kFileSize = 1024 * 1024;
+
+// The former conversion, kept here only as the baseline.
+QByteArray OldConvert(const char* to, const char* from, const QByteArray& input, const QByteArray& replacement,
+                      size_t skip)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
+
+    QByteArray output;
+    std::vector<char> buffer(input.size() * 4 + 16);
+    char* in = const_cast<char*>(input.constData());
+    size_t inLeft = size_t(input.size());
+    while (inLeft > 0) {
+        char* out = buffer.data();
+        size_t outLeft = buffer.size();
+        const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
+        output.append(buffer.data(), int(out - buffer.data()));
+        if (result == size_t(-1) && errno != E2BIG) {
+            output.append(replacement);
+            const size_t step = std::min(skip, inLeft);
+            in += step;
+            inLeft -= step;
+        }
+    }
+    iconv_close(cd);
+    return output;
+}
+
+QString OldDecode(const QByteArray& bytes)
+{
+    return QString::fromUtf8(OldConvert("UTF-8", "CP932", bytes, "\xEF\xBF\xBD", 1));
+}
+
+QByteArray Ranking()
+{
+    return cp932::encode(QStringLiteral("[RANK]\r\nNAME1=魔神\r\nSCORE1=9000\r\nNAME2=魔王\r\nSCORE2=8000\r\n"
+                                        "NAME3=Mage\r\nSCORE3=7000\r\nNAME4=悪魔\r\nSCORE4=6000\r\n"
+                                        "NAME5=Human\r\nSCORE5=5000\r\n"));
+}
+
+// A long hand-kept history of past tables in Japanese and ASCII.
+QByteArray History()
+{
+    QByteArray data;
+    for (int day = 0; data.size() < kFileSize; ++day) {
+        data += cp932::encode(QStringLiteral("\r\n; %1 日目の記録\r\n[HISTORY%1]\r\n").arg(day));
+        for (int rank = 1; rank <= 5; ++rank)
+            data += cp932::encode(QStringLiteral("NAME%1=山田～太郎%2\r\nSCORE%1=%3\r\n").arg(rank).arg(day).arg(rank * day));
+    }
+    return data;
+}
+
+QByteArray RankingFile()
+{
+    return Ranking() + History();
+}
+
+// What reading does with every line: cut the file at its line breaks and convert each line.
+template <typename Decode>
+void ReadLines(benchmark::State& state, Decode decode)
+{
+    const QByteArray data = RankingFile();
+    for (auto _ : state) {
+        qsizetype characters = 0;
+        qsizetype start = 0;
+        for (qsizetype at = 0; at <= data.size(); ++at) {
+            if (at < data.size() && data.at(at) != '\r' && data.at(at) != '\n')
+                continue;
+            characters += decode(QByteArray::fromRawData(data.constData() + start, at - start)).size();
+            start = at + 1;
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+
+void BM_ReadLines_OldDecode(benchmark::State& state)
+{
+    ReadLines(state, OldDecode);
+}
+
+void BM_ReadLines_Decode(benchmark::State& state)
+{
+    ReadLines(state, cp932::decode);
+}
+
+// The cutting alone, with a conversion that knows only ASCII: what no decoder can go below.
+void BM_ReadLines_Floor(benchmark::State& state)
+{
+    ReadLines(state, [](const QByteArray& line) { return QString::fromLatin1(line); });
+}
+
+// Start-up's ten reads of the ranking from the file on disk, whole.
+void LoadRanking(benchmark::State& state, const QByteArray& content)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VELQUAN.ini"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0) {
+        state.SkipWithError("cannot write the ranking file");
+        return;
+    }
+    file.close();
+    for (auto _ : state) {
+        for (int rank = 1; rank <= 5; ++rank) {
+            benchmark::DoNotOptimize(ReadProfileString(path, "RANK", QStringLiteral("NAME%1").arg(rank), ""));
+            benchmark::DoNotOptimize(ReadProfileString(path, "RANK", QStringLiteral("SCORE%1").arg(rank), ""));
+        }
+    }
+}
+
+void BM_LoadRanking_First(benchmark::State& state)
+{
+    LoadRanking(state, Ranking() + History());
+}
+
+// The worst place for it: every line of the history is walked before the ranking is found.
+void BM_LoadRanking_Last(benchmark::State& state)
+{
+    LoadRanking(state, History() + "\r\n" + Ranking());
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadLines_OldDecode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLines_Decode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLines_Floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRanking_First)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRanking_Last)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,283 @@
+// Kills a process that saves rankings over and over, at random moments, and checks after
+// every kill that the ranking file is one complete ranking and that the next save works.
+//
+//   ranking_crash [--kills N] [--mode normal|inplace|both]
+//
+// "inplace" puts the file in a folder the saving process may not write into (as root, with
+// the permission override dropped), so every save rewrites the file in place.
+#include "platform/cp932.h"
+#include "platform/profile.h"
+#include "support/nooverride.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRankings = 7;
+constexpr int kRanks = 5;
+constexpr int kDefaultKills = 250;
+constexpr int kTimingSaves = 20;
+
+enum class TMode { Normal, InPlace };
+
+QString Name(int ranking, int rank)
+{
+    // Lengths differ from ranking to ranking, so shorter files follow longer ones.
+    return QStringLiteral("魔%1-%2").arg(ranking).arg(rank) + QString((ranking * 5 + rank * 3) % 13, u'ｱ');
+}
+
+QString Score(int ranking, int rank)
+{
+    return QString::number((kRankings - ranking) * 1000 + (kRanks - rank) * 97 + ranking);
+}
+
+QList<TProfileWrite> Writes(int ranking)
+{
+    QList<TProfileWrite> writes;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        writes.append({"RANK", QStringLiteral("NAME%1").arg(rank), Name(ranking, rank)});
+        writes.append({"RANK", QStringLiteral("SCORE%1").arg(rank), Score(ranking, rank)});
+    }
+    return writes;
+}
+
+// The file a ranking makes, spelled out here rather than produced by the code under test.
+QByteArray Expected(int ranking)
+{
+    QByteArray data = "[RANK]\r\n";
+    for (int rank = 1; rank <= kRanks; ++rank)
+        data += "NAME" + QByteArray::number(rank) + "=" + cp932::encode(Name(ranking, rank)) + "\r\nSCORE"
+                + QByteArray::number(rank) + "=" + Score(ranking, rank).toLatin1() + "\r\n";
+    return data;
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool ReadsAs(const QString& path, int ranking)
+{
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        if (ReadProfileString(path, "RANK", QStringLiteral("NAME%1").arg(rank), "-") != Name(ranking, rank)
+            || ReadProfileString(path, "RANK", QStringLiteral("SCORE%1").arg(rank), "-") != Score(ranking, rank))
+            return false;
+    }
+    return true;
+}
+
+struct TTally {
+    int Kills = 0;
+    int Complete = 0;
+    int CompleteWithOldTail = 0;
+    int TemporariesLeft = 0;
+    int Failures = 0;
+    long long SavesDone = 0;
+    QList<int> Seen = QList<int>(kRankings, 0);
+};
+
+enum class TOutcome { Complete, CompleteWithOldTail, Broken };
+
+// What the killed process left: a complete ranking, or a complete ranking followed by the end
+// of a longer one that was there before (only an in-place rewrite killed between its write
+// and its cut can leave that; it must still read as the new ranking).
+TOutcome Classify(const QString& path, const QByteArray& bytes, TMode mode, TTally& tally)
+{
+    for (int ranking = 0; ranking < kRankings; ++ranking) {
+        if (bytes == Expected(ranking)) {
+            ++tally.Complete;
+            ++tally.Seen[ranking];
+            return TOutcome::Complete;
+        }
+    }
+    if (mode != TMode::InPlace)
+        return TOutcome::Broken;
+    for (int ranking = 0; ranking < kRankings; ++ranking) {
+        const QByteArray head = Expected(ranking);
+        for (int older = 0; older < kRankings; ++older) {
+            const QByteArray old = Expected(older);
+            if (old.size() > head.size() && bytes == head + old.mid(head.size()) && ReadsAs(path, ranking)) {
+                ++tally.CompleteWithOldTail;
+                ++tally.Seen[ranking];
+                return TOutcome::CompleteWithOldTail;
+            }
+        }
+    }
+    return TOutcome::Broken;
+}
+
+[[noreturn]] void SaveForever(const QString& path, int first, int ready, long long* savesDone)
+{
+    const char signal = 1;
+    if (::write(ready, &signal, 1) != 1)
+        ::_exit(2);
+    for (int ranking = first;; ranking = (ranking + 1) % kRankings) {
+        try {
+            WriteProfileStrings(path, Writes(ranking));
+        } catch (...) {
+            ::_exit(3);
+        }
+        __atomic_add_fetch(savesDone, 1, __ATOMIC_RELAXED);
+    }
+}
+
+QStringList Leftovers(const QString& folder)
+{
+    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    entries.removeAll(QStringLiteral("VELQUAN.ini"));
+    return entries;
+}
+
+// The mean time of one save, so that kills are spread over a few saves' time.
+std::chrono::microseconds SaveTime(const QString& path)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kTimingSaves; ++i)
+        WriteProfileStrings(path, Writes(i % kRankings));
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
+           / kTimingSaves;
+}
+
+bool Run(TMode mode, int kills)
+{
+    const char* modeName = mode == TMode::InPlace ? "in-place (read-only folder)" : "normal folder";
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    const QString path = dir.filePath(QStringLiteral("VELQUAN.ini"));
+    WriteProfileStrings(path, Writes(0));
+    if (ReadBytes(path) != Expected(0)) {
+        std::fprintf(stderr, "%s: the first save does not give the expected file\n", modeName);
+        return false;
+    }
+
+    // The saving side runs without the permission override for the rest of this mode, in a
+    // child of its own so that the override comes back for the clean-up.
+    const pid_t runner = ::fork();
+    if (runner != 0) {
+        int status = 0;
+        ::waitpid(runner, &status, 0);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    if (mode == TMode::InPlace) {
+        ::chmod(QFile::encodeName(folder).constData(), 0555);
+        NoPermissionOverride::DropForGood();
+        const int probe = ::open(QFile::encodeName(folder + "/probe").constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (probe >= 0) {
+            std::fprintf(stderr, "%s: the folder is still writable; cannot test the in-place mode\n", modeName);
+            ::_exit(1);
+        }
+    }
+
+    const auto saveTime = SaveTime(path);
+    const long long maxDelay = 4 * saveTime.count() + 200;
+    auto* savesDone = static_cast<long long*>(
+        ::mmap(nullptr, sizeof(long long), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    TTally tally;
+    int next = 1;
+    for (int kill = 0; kill < kills; ++kill) {
+        int pipeFds[2];
+        if (::pipe(pipeFds) != 0)
+            ::_exit(1);
+        const pid_t saver = ::fork();
+        if (saver == 0) {
+            ::close(pipeFds[0]);
+            SaveForever(path, next, pipeFds[1], savesDone);
+        }
+        ::close(pipeFds[1]);
+        char signal = 0;
+        const bool started = ::read(pipeFds[0], &signal, 1) == 1;
+        ::close(pipeFds[0]);
+        ::usleep(useconds_t(QRandomGenerator::global()->bounded(maxDelay + 1)));
+        ::kill(saver, SIGKILL);
+        int status = 0;
+        ::waitpid(saver, &status, 0);
+        ++tally.Kills;
+        if (!started || !WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL) {
+            std::fprintf(stderr, "kill %d: the saving process failed by itself (status %d)\n", kill, status);
+            ++tally.Failures;
+        }
+
+        const QByteArray bytes = ReadBytes(path);
+        const TOutcome outcome = Classify(path, bytes, mode, tally);
+        if (outcome == TOutcome::Broken) {
+            std::fprintf(stderr, "kill %d: the file is no complete ranking (%lld bytes):\n%s\n", kill,
+                         static_cast<long long>(bytes.size()), bytes.toHex(' ').constData());
+            ++tally.Failures;
+        }
+        tally.TemporariesLeft += int(Leftovers(folder).size());
+
+        // The next save must succeed, give exactly its ranking and leave nothing beside it. An
+        // old tail is content like any other to the writer, so it stays after the new keys.
+        next = (next + 1) % kRankings;
+        try {
+            WriteProfileStrings(path, Writes(next));
+        } catch (...) {
+            std::fprintf(stderr, "kill %d: the next save failed\n", kill);
+            ++tally.Failures;
+        }
+        const QByteArray saved = ReadBytes(path);
+        const bool exact = saved == Expected(next);
+        const bool keptTail = outcome == TOutcome::CompleteWithOldTail && saved.startsWith(Expected(next))
+                              && ReadsAs(path, next);
+        if ((!exact && !keptTail) || !Leftovers(folder).isEmpty()) {
+            std::fprintf(stderr, "kill %d: after the next save: %s, beside it: %s\n", kill,
+                         exact ? "right file" : "wrong file", qPrintable(Leftovers(folder).join(' ')));
+            ++tally.Failures;
+        }
+        // Each kill starts from a plain ranking, so that every outcome can be told apart.
+        if (!exact) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(Expected(next)) < 0)
+                ++tally.Failures;
+        }
+        next = (next + 1) % kRankings;
+    }
+    tally.SavesDone = *savesDone;
+
+    QStringList seen;
+    for (int ranking = 0; ranking < kRankings; ++ranking)
+        seen << QString::number(tally.Seen[ranking]);
+    std::printf("%s: %d kills over %lld completed saves (one save %lld us, kill within %lld us): "
+                "%d complete rankings, %d complete with an old tail, %d failures; "
+                "temporary files found after kills: %d (all removed by the next save); rankings seen: %s\n",
+                modeName, tally.Kills, tally.SavesDone, static_cast<long long>(saveTime.count()), maxDelay,
+                tally.Complete, tally.CompleteWithOldTail, tally.Failures, tally.TemporariesLeft,
+                qPrintable(seen.join('/')));
+    std::fflush(stdout);
+    ::_exit(tally.Failures == 0 ? 0 : 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int kills = kDefaultKills;
+    QString mode = QStringLiteral("both");
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--kills") == 0)
+            kills = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--mode") == 0)
+            mode = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    bool passed = true;
+    if (mode == "normal" || mode == "both")
+        passed = Run(TMode::Normal, kills) && passed;
+    if (mode == "inplace" || mode == "both")
+        passed = Run(TMode::InPlace, kills) && passed;
+    return passed ? 0 : 1;
+}
