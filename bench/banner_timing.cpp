@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -36,11 +37,34 @@ public:
     QString InputBox(const QString&, const QString&, const QString& defaultValue) override { return defaultValue; }
 };
 
-void Report(const char* banner, qint64 milliseconds)
+// The real clock, noting how long its sleeps really took, so oversleeping is told apart
+// from painting.
+class MeasuredClock final : public Clock {
+public:
+    std::uint32_t TickCount() override { return FClock.TickCount(); }
+    void Sleep(std::uint32_t milliseconds) override
+    {
+        QElapsedTimer slept;
+        slept.start();
+        FClock.Sleep(milliseconds);
+        FSleptNs += slept.nsecsElapsed();
+    }
+    void ProcessMessages() override { FClock.ProcessMessages(); }
+    void ProcessMessagesUntil(std::uint32_t tick) override { FClock.ProcessMessagesUntil(tick); }
+
+    qint64 TakeSleptNs() { return std::exchange(FSleptNs, 0); }
+
+private:
+    RealClock FClock;
+    qint64 FSleptNs = 0;
+};
+
+void Report(const char* banner, qint64 nanoseconds, qint64 sleptNs)
 {
-    std::printf("%-12s %5lld ms for %4.0f ms of waits: painting adds %lld ms (%.2f %%)\n", banner,
-                static_cast<long long>(milliseconds), kWaits, static_cast<long long>(milliseconds - qint64(kWaits)),
-                100.0 * (double(milliseconds) - kWaits) / kWaits);
+    const double total = double(nanoseconds) / 1e6;
+    const double slept = double(sleptNs) / 1e6;
+    std::printf("%-10s %7.1f ms for %4.0f ms of waits: +%.1f ms (%.2f %%); sleeping took %.1f ms, the rest %.1f ms\n",
+                banner, total, kWaits, total - kWaits, 100.0 * (total - kWaits) / kWaits, slept, total - slept);
 }
 
 } // namespace
@@ -57,7 +81,7 @@ int main(int argc, char* argv[])
     file.write("[RANK]\r\nSCORE1=1\r\nSCORE2=1\r\nSCORE3=1\r\nSCORE4=1\r\nSCORE5=1\r\n");
     file.close();
 
-    RealClock clock;
+    MeasuredClock clock;
     SilentSound sound;
     NoShell shell;
     CancelledInputBox inputBox;
@@ -74,16 +98,18 @@ int main(int argc, char* argv[])
 
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
     for (int round = 0; round < rounds; ++round) {
+        clock.TakeSleptNs();
         QElapsedTimer timer;
         timer.start();
         form.N2Click();  // returns right after the grid is hidden and the game set up
-        Report("GAME START", timer.elapsed());
+        Report("GAME START", timer.nsecsElapsed(), clock.TakeSleptNs());
         clock.ProcessMessages();
         while (form.TimeLeft() > 1)
             form.Timer3Timer();
+        clock.TakeSleptNs();
         timer.restart();
         form.Timer3Timer();  // the end of the game, the cancelled ranking box included
-        Report("GAME OVER", timer.elapsed());
+        Report("GAME OVER", timer.nsecsElapsed(), clock.TakeSleptNs());
         clock.ProcessMessages();
     }
     return 0;
