@@ -53,7 +53,7 @@ QRect Bounds(const PixelSet& pixels)
 
 // Known button highlight, shadow and face colours, so the embossed caption and system
 // colours can be told apart.
-class DxfColorButtonTest : public ::testing::Test {
+class TdxfColorButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -82,7 +82,7 @@ protected:
 
 // The game's button: the sphere grades from black to grey 213 at (15, 6); the pressed face
 // keeps the outer ring and sets a dish from (7, 3, 70, 30) to grey 215 at (58, 25).
-TEST_F(DxfColorButtonTest, GameButtonFaces)
+TEST_F(TdxfColorButtonTest, GameButtonFaces)
 {
     TdxfColorButton button;
     MakeShotButton(button);
@@ -105,7 +105,7 @@ TEST_F(DxfColorButtonTest, GameButtonFaces)
 
 // The default button (100 x 40, white): rim 153, highlight 238 at (20, 8), bare face with
 // no caption. Faces follow size and colour, even before the widget is shown.
-TEST_F(DxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
+TEST_F(TdxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
 {
     TdxfColorButton button;
     EXPECT_EQ(button.size(), QSize(100, 40));
@@ -123,7 +123,7 @@ TEST_F(DxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
 
 // Faces with no radius are plain rim colour instead of a division by zero; small ones
 // still end their sphere in its highlight at (w/5, h/5).
-TEST_F(DxfColorButtonTest, TinyFaces)
+TEST_F(TdxfColorButtonTest, TinyFaces)
 {
     TdxfColorButton button;
     button.SetColor(clBlack);
@@ -144,7 +144,7 @@ TEST_F(DxfColorButtonTest, TinyFaces)
 }
 
 // Outside the ellipse the button neither shows nor takes the mouse.
-TEST_F(DxfColorButtonTest, EllipticShape)
+TEST_F(TdxfColorButtonTest, EllipticShape)
 {
     QWidget host;
     host.resize(300, 260);
@@ -168,7 +168,7 @@ TEST_F(DxfColorButtonTest, EllipticShape)
 
 // The caption is centred in the font's colour and moves one pixel with the pressed face;
 // disabled, each line is drawn in the highlight one pixel down-right, then in the shadow.
-TEST_F(DxfColorButtonTest, CaptionPressedAndEmbossed)
+TEST_F(TdxfColorButtonTest, CaptionPressedAndEmbossed)
 {
     TdxfColorButton button;
     MakeShotButton(button);
@@ -195,10 +195,10 @@ TEST_F(DxfColorButtonTest, CaptionPressedAndEmbossed)
     EXPECT_EQ(PixelsOf(disabled, kHighlight), expectedHighlight);
 }
 
-class DxfColorButtonLayout : public DxfColorButtonTest, public ::testing::WithParamInterface<TdxfButtonLayout> {};
+class TdxfColorButtonLayoutTest : public TdxfColorButtonTest, public ::testing::WithParamInterface<TdxfButtonLayout> {};
 
 // A 12 x 10 glyph, its bottom-left colour cut out, and two lines, placed as the layout says.
-TEST_P(DxfColorButtonLayout, GlyphAndLinesPlaced)
+TEST_P(TdxfColorButtonLayoutTest, GlyphAndLinesPlaced)
 {
     constexpr QRgb kGlyphInk = 0xFF0000FF;
     constexpr QRgb kGlyphKey = 0xFF00FF00;
@@ -246,19 +246,28 @@ TEST_P(DxfColorButtonLayout, GlyphAndLinesPlaced)
     EXPECT_TRUE(QRect(t.x() + indent, t.y() + lh, nw, lh).contains(Bounds(narrow)));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllLayouts, DxfColorButtonLayout,
+INSTANTIATE_TEST_SUITE_P(AllLayouts, TdxfColorButtonLayoutTest,
                          ::testing::Values(TdxfButtonLayout::dxfGlyphLeft, TdxfButtonLayout::dxfGlyphRight,
-                                           TdxfButtonLayout::dxfGlyphTop, TdxfButtonLayout::dxfGlyphBottom));
+                                           TdxfButtonLayout::dxfGlyphTop, TdxfButtonLayout::dxfGlyphBottom),
+                         [](const ::testing::TestParamInfo<TdxfButtonLayout>& info) -> std::string {
+                             switch (info.param) {
+                             case TdxfButtonLayout::dxfGlyphLeft: return "GlyphLeft";
+                             case TdxfButtonLayout::dxfGlyphRight: return "GlyphRight";
+                             case TdxfButtonLayout::dxfGlyphTop: return "GlyphTop";
+                             case TdxfButtonLayout::dxfGlyphBottom: return "GlyphBottom";
+                             }
+                             return "Unknown";
+                         });
 
 namespace {
 
 // A shown window with the game's button, driven through the window system's input path so
 // that the shape, the capture, and enter and leave all take part.
-class DxfColorButtonInput : public DxfColorButtonTest {
+class TdxfColorButtonInputTest : public TdxfColorButtonTest {
 protected:
     void SetUp() override
     {
-        DxfColorButtonTest::SetUp();
+        TdxfColorButtonTest::SetUp();
         host.resize(320, 260);
         button = new TdxfColorButton(&host);
         MakeShotButton(*button);
@@ -311,7 +320,7 @@ using Events = std::vector<std::string>;
 
 // The owner hears of the press before the face goes down, and of the release (after the
 // click) while it is still down.
-TEST_F(DxfColorButtonInput, PressAndReleaseInside)
+TEST_F(TdxfColorButtonInputTest, PressAndReleaseInside)
 {
     Press(Centre(button));
     EXPECT_EQ(events, Events({"down left"}));
@@ -328,7 +337,7 @@ TEST_F(DxfColorButtonInput, PressAndReleaseInside)
 
 // Leaving while held shows the up face, coming back the down face; a release outside still
 // reaches the button but clicks only inside the control's rectangle.
-TEST_F(DxfColorButtonInput, ReleaseOutside)
+TEST_F(TdxfColorButtonInputTest, ReleaseOutside)
 {
     Press(Centre(button));
     QTest::mouseMove(host.windowHandle(), At(100, 50));
@@ -348,7 +357,7 @@ TEST_F(DxfColorButtonInput, ReleaseOutside)
 
 // Other buttons only raise the events; the second press of a double click raises
 // OnDblClick and a flagged OnMouseDown, and its release clicks no second time.
-TEST_F(DxfColorButtonInput, OtherButtonsAndDoubleClick)
+TEST_F(TdxfColorButtonInputTest, OtherButtonsAndDoubleClick)
 {
     QTest::mouseMove(host.windowHandle(), Centre(button));
     QTest::mousePress(host.windowHandle(), Qt::RightButton, {}, Centre(button));
@@ -366,7 +375,7 @@ TEST_F(DxfColorButtonInput, OtherButtonsAndDoubleClick)
 
 // The game disables the button in its release handler: the pressed face stays, embossed,
 // until the handler returns; then the disabled button takes no clicks.
-TEST_F(DxfColorButtonInput, DisabledDuringReleaseHandler)
+TEST_F(TdxfColorButtonInputTest, DisabledDuringReleaseHandler)
 {
     QImage during;
     button->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) {
@@ -385,7 +394,7 @@ TEST_F(DxfColorButtonInput, DisabledDuringReleaseHandler)
 
 // Three buttons of one group: the one that goes down releases the others. An ungrouped
 // button never latches; other groups are left alone; changing the group keeps the state.
-TEST_F(DxfColorButtonInput, GroupOfThree)
+TEST_F(TdxfColorButtonInputTest, GroupOfThree)
 {
     std::vector<TdxfColorButton*> group;
     for (int i = 0; i < 3; ++i) {

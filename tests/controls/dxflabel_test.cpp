@@ -89,7 +89,7 @@ void MakePlain(TdxfLabel& label, const QString& caption = QStringLiteral("Hi"))
     label.SetFontColor(clWhite);
 }
 
-class DxfLabelTest : public ::testing::Test {
+class TdxfLabelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -110,7 +110,7 @@ protected:
 
 } // namespace
 
-TEST_F(DxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
+TEST_F(TdxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
 {
     TdxfLabel label;
     MakePlain(label);
@@ -127,7 +127,7 @@ TEST_F(DxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
-TEST_F(DxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
+TEST_F(TdxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
 {
     ASSERT_GE(QFontDatabase::addApplicationFontFromData(BitmapFont()), 0);
     TdxfLabel label;
@@ -144,7 +144,7 @@ TEST_F(DxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
     EXPECT_EQ(messages.beeps, 1);
 }
 
-TEST(DxfLabelOrigin, HalvesRoundToEven)
+TEST(TextOriginTest, HalvesRoundToEven)
 {
     EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 5, 3, 0), QPoint(8, 8));      // 2.5 -> 2, 1.5 -> 2
     EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 7, 1, 0), QPoint(6, 10));     // 3.5 -> 4, 0.5 -> 0
@@ -153,7 +153,7 @@ TEST(DxfLabelOrigin, HalvesRoundToEven)
     EXPECT_EQ(TdxfLabel::TextOrigin(224, 51, 1559, 270, 0), QPoint(224 - 780, 51 - 135));
 }
 
-TEST_F(DxfLabelTest, TextTurnsAboutTheControlCentre)
+TEST_F(TdxfLabelTest, TextTurnsAboutTheControlCentre)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("GAME OVER"));
@@ -185,7 +185,7 @@ TEST_F(DxfLabelTest, TextTurnsAboutTheControlCentre)
 }
 
 // The copies are the face shifted in screen steps; the one nearest the face is drawn last.
-TEST_F(DxfLabelTest, EffectCopiesFollowStyleAndDepth)
+TEST_F(TdxfLabelTest, EffectCopiesFollowStyleAndDepth)
 {
     TdxfLabel label;
     MakePlain(label);
@@ -220,7 +220,7 @@ TEST_F(DxfLabelTest, EffectCopiesFollowStyleAndDepth)
     }
 }
 
-TEST(DxfLabelGetColor, TruncatesFromRawChannels)
+TEST(GetColorTest, TruncatesFromRawChannels)
 {
     EXPECT_EQ(GetColor(clMaroon, clBlack, 0, 3), clMaroon);
     EXPECT_EQ(GetColor(clMaroon, clBlack, 1, 3), RGB(85, 0, 0));
@@ -231,7 +231,7 @@ TEST(DxfLabelGetColor, TruncatesFromRawChannels)
     EXPECT_EQ(GetColor(clMaroon, clBlack, 1, 0), clMaroon);          // no steps: no division by zero
 }
 
-TEST_F(DxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
+TEST_F(TdxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
 {
     TdxfLabel label;
     MakePlain(label);
@@ -246,7 +246,7 @@ TEST_F(DxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
     EXPECT_EQ(colours, (std::set<QRgb>{kBlack, kWhite, highlight, shadow}));
 }
 
-TEST_F(DxfLabelTest, LoweredFaceTakesOverTheParentColour)
+TEST_F(TdxfLabelTest, LoweredFaceTakesOverTheParentColour)
 {
     QWidget parent;
     QPalette palette = parent.palette();
@@ -269,7 +269,7 @@ TEST_F(DxfLabelTest, LoweredFaceTakesOverTheParentColour)
     EXPECT_EQ(opaque, (std::set<QRgb>{qRgb(90, 150, 240), qRgb(240, 240, 200), qRgb(60, 100, 160)}));
 }
 
-TEST_F(DxfLabelTest, FunCopyNextToTheFaceHasTheShadowColourEvenForSystemColours)
+TEST_F(TdxfLabelTest, FunCopyNextToTheFaceHasTheShadowColourEvenForSystemColours)
 {
     TdxfLabel label;
     MakePlain(label);
@@ -280,7 +280,7 @@ TEST_F(DxfLabelTest, FunCopyNextToTheFaceHasTheShadowColourEvenForSystemColours)
 }
 
 // The banner's look: red outline over a maroon copy; inside the letters the parent shows.
-TEST_F(DxfLabelTest, TransparentOutlineLetsTheParentShowThrough)
+TEST_F(TdxfLabelTest, TransparentOutlineLetsTheParentShowThrough)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("GO"));
@@ -302,7 +302,7 @@ TEST_F(DxfLabelTest, TransparentOutlineLetsTheParentShowThrough)
     EXPECT_EQ(Colours(Render(label, kBlue)), (std::set<QRgb>{kBlue, qRgb(255, 0, 0), qRgb(128, 0, 0)}));
 }
 
-TEST_F(DxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
+TEST_F(TdxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("W"));
@@ -328,7 +328,7 @@ TEST_F(DxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
     EXPECT_FALSE(Colours(image).count(kWhite));
 }
 
-TEST_F(DxfLabelTest, DrawBmpGrowsAndNeverShrinks)
+TEST_F(TdxfLabelTest, DrawBmpGrowsAndNeverShrinks)
 {
     // Larger than anything painted before in this process, and than the small label below.
     const QSize before = DrawBmp().size();
@@ -348,7 +348,7 @@ TEST_F(DxfLabelTest, DrawBmpGrowsAndNeverShrinks)
     EXPECT_EQ(DrawBmp().pixel(large.width() - 1, large.height() - 1), qRgb(255, 255, 0));
 }
 
-TEST_F(DxfLabelTest, LiteralAmpersandAndDisabledLookAlike)
+TEST_F(TdxfLabelTest, LiteralAmpersandAndDisabledLookAlike)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("&"));
@@ -358,7 +358,7 @@ TEST_F(DxfLabelTest, LiteralAmpersandAndDisabledLookAlike)
     EXPECT_EQ(Render(label), enabled);
 }
 
-TEST_F(DxfLabelTest, SettersRepaintAsTheControlRequires)
+TEST_F(TdxfLabelTest, SettersRepaintAsTheControlRequires)
 {
     CountingLabel label;
     MakePlain(label);

@@ -85,7 +85,7 @@ protected:
 
 } // namespace
 
-TEST(GradBitmap, VerticalRampTruncatesAndCopiesTheFirstColumn)
+TEST(GradBitmapTest, VerticalRampTruncatesAndCopiesTheFirstColumn)
 {
     QImage bitmap(3, 4, QImage::Format_RGB32);
     GradBitmap(bitmap, clBlack, clWhite, true);
@@ -95,7 +95,7 @@ TEST(GradBitmap, VerticalRampTruncatesAndCopiesTheFirstColumn)
             EXPECT_EQ(QColor(bitmap.pixel(x, y)), Gray(expected[y])) << x << "," << y;
 }
 
-TEST(GradBitmap, HorizontalRampHasExactEndsAndIdenticalRows)
+TEST(GradBitmapTest, HorizontalRampHasExactEndsAndIdenticalRows)
 {
     QImage bitmap(7, 3, QImage::Format_RGB32);
     GradBitmap(bitmap, clPurple, clYellow, false);
@@ -106,7 +106,7 @@ TEST(GradBitmap, HorizontalRampHasExactEndsAndIdenticalRows)
             EXPECT_EQ(bitmap.pixel(x, y), bitmap.pixel(x, 0));
 }
 
-TEST(GradBitmap, EqualColoursFillUniformlyAndOnePixelExtentsTakeTheFirstColour)
+TEST(GradBitmapTest, EqualColoursFillUniformlyAndOnePixelExtentsTakeTheFirstColour)
 {
     QImage uniform(5, 5, QImage::Format_RGB32);
     GradBitmap(uniform, clTeal, clTeal, false);
@@ -125,7 +125,7 @@ TEST(GradBitmap, EqualColoursFillUniformlyAndOnePixelExtentsTakeTheFirstColour)
     EXPECT_TRUE(empty.isNull());
 }
 
-TEST(GradBitmap, AcceptsSystemColours)
+TEST(GradBitmapTest, AcceptsSystemColours)
 {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
@@ -141,7 +141,7 @@ TEST(GradBitmap, AcceptsSystemColours)
 }
 
 // GradRect must paint exactly what GradBitmap computes over the same extent.
-TEST(GradRect, MatchesTheBitmapGradientOverTheRectangle)
+TEST(GradRectTest, MatchesTheBitmapGradientOverTheRectangle)
 {
     for (const bool vertical : {false, true}) {
         QImage canvas(120, 30, QImage::Format_RGB32);
@@ -158,7 +158,7 @@ TEST(GradRect, MatchesTheBitmapGradientOverTheRectangle)
     }
 }
 
-TEST(TShadow, NotifiesOnlyForRealChangesAndOnceForAssign)
+TEST(TShadowTest, NotifiesOnlyForRealChangesAndOnceForAssign)
 {
     TShadow shadow;
     int notifications = 0;
@@ -195,7 +195,7 @@ TEST(TShadow, NotifiesOnlyForRealChangesAndOnceForAssign)
     EXPECT_FALSE(shadow.Visible());
 }
 
-TEST(TShadowLabel, StartsWithItsDefaults)
+TEST(TShadowLabelTest, StartsWithItsDefaults)
 {
     TShadowLabel label;
     EXPECT_TRUE(label.Flickerless());
@@ -211,7 +211,7 @@ TEST(TShadowLabel, StartsWithItsDefaults)
     EXPECT_EQ(label.Ellipsis(), TEllipsis::elNone);
 }
 
-TEST(TShadowLabel, BuildsDrawingFlagsFromItsProperties)
+TEST(TShadowLabelTest, BuildsDrawingFlagsFromItsProperties)
 {
     TShadowLabel label;
     EXPECT_EQ(label.DrawTextFlags(), DT_EXPANDTABS | DT_LEFT);
@@ -232,10 +232,10 @@ struct FaceCase {
     std::vector<TColor> colours;  // one per character, in order
 };
 
-class TShadowLabelFace : public ::testing::TestWithParam<FaceCase> {};
+class TShadowLabelFaceTest : public ::testing::TestWithParam<FaceCase> {};
 
 // Each character's ink carries exactly the colour the gradient gives its position.
-TEST_P(TShadowLabelFace, ColoursEachCharacterInTurn)
+TEST_P(TShadowLabelFaceTest, ColoursEachCharacterInTurn)
 {
     const FaceCase& row = GetParam();
     TShadowLabel label;
@@ -257,7 +257,7 @@ TEST_P(TShadowLabelFace, ColoursEachCharacterInTurn)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, TShadowLabelFace,
+    Cases, TShadowLabelFaceTest,
     ::testing::Values(
         // White to red over five characters: 255,191,127,63,0 in green and blue.
         FaceCase{"ScoreRunsWhiteToRed", "SCORE", TTextGradation::tg2Colors,
@@ -271,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });
 
 // Shadow and highlight are moved far apart so each copy can be read on its own rows.
-TEST(TShadowLabel, DisabledLabelUsesGreyShadowAndButtonColours)
+TEST(TShadowLabelTest, DisabledLabelUsesGreyShadowAndButtonColours)
 {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
@@ -311,7 +311,7 @@ TEST(TShadowLabel, DisabledLabelUsesGreyShadowAndButtonColours)
     QApplication::setPalette(saved);
 }
 
-TEST(TShadowLabel, CentredLayoutMovesATwelvePixelTextDownByTwo)
+TEST(TShadowLabelTest, CentredLayoutMovesATwelvePixelTextDownByTwo)
 {
     TShadowLabel label;
     MakeBareFace(label, QStringLiteral("Xy"));
@@ -334,7 +334,7 @@ TEST(TShadowLabel, CentredLayoutMovesATwelvePixelTextDownByTwo)
     EXPECT_EQ(FirstInkRow(Render(label, background), background), top + 4);
 }
 
-TEST(TShadowLabel, TransparentLabelDrawsNoBackground)
+TEST(TShadowLabelTest, TransparentLabelDrawsNoBackground)
 {
     TShadowLabel label;
     label.SetAutoSize(false);
@@ -354,7 +354,7 @@ TEST(TShadowLabel, TransparentLabelDrawsNoBackground)
 }
 
 // Off-screen and direct painting must give the same picture.
-TEST(TShadowLabel, FlickerlessPaintEqualsDirectPaint)
+TEST(TShadowLabelTest, FlickerlessPaintEqualsDirectPaint)
 {
     for (const bool vertical : {false, true}) {
         TShadowLabel label;
@@ -376,7 +376,7 @@ TEST(TShadowLabel, FlickerlessPaintEqualsDirectPaint)
     }
 }
 
-TEST(TShadowLabel, SettersRepaintOnlyWhenTheirValueShows)
+TEST(TShadowLabelTest, SettersRepaintOnlyWhenTheirValueShows)
 {
     PaintCountingLabel label;
     label.resize(40, 16);
@@ -398,7 +398,7 @@ TEST(TShadowLabel, SettersRepaintOnlyWhenTheirValueShows)
     EXPECT_EQ(paintsAfter([&] { label.Shadow()->SetShadowLeft(2); }), 1);
 }
 
-TEST(TShadowLabel, ShadowSettersCopyAndNeverShare)
+TEST(TShadowLabelTest, ShadowSettersCopyAndNeverShare)
 {
     TShadowLabel label;
     TShadow given;

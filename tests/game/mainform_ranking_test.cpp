@@ -69,9 +69,9 @@ struct InsertionCase {
     QStringList scores;
 };
 
-class RankingInsertion : public GameFixture, public ::testing::WithParamInterface<InsertionCase> {};
+class RankingInsertionTest : public GameFixture, public ::testing::WithParamInterface<InsertionCase> {};
 
-TEST_P(RankingInsertion, PutsTheScoreBelowEqualsAndAboveLowerOnes)
+TEST_P(RankingInsertionTest, PutsTheScoreBelowEqualsAndAboveLowerOnes)
 {
     const InsertionCase& row = GetParam();
     WriteRankingFile(RankingWithScores(row.stored));
@@ -94,7 +94,7 @@ TEST_P(RankingInsertion, PutsTheScoreBelowEqualsAndAboveLowerOnes)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, RankingInsertion,
+    Cases, RankingInsertionTest,
     ::testing::Values(
         InsertionCase{"EqualScoreRanksBelow", {900, 700, 500, 300, 100}, 500, 4,
                       {"A", "B", "C", "NEW", "D"}, {"900", "700", "500", "500", "300"}},
