@@ -1,6 +1,7 @@
 #include "controls/dxfcolorbutton.h"
 
 #include "controls/buttonpressed.h"
+#include "platform/colorkeycopy.h"
 #include "platform/ellipse.h"
 #include "platform/textdraw.h"
 
@@ -49,22 +50,6 @@ int HalfDiagonal(int width, int height)
     const int halfWidth = width / 2;
     const int halfHeight = height / 2;
     return int(std::sqrt(double(halfWidth * halfWidth + halfHeight * halfHeight)));
-}
-
-// The glyph with its bottom-left colour cut out.
-QImage TransparentCopy(const QImage& glyph)
-{
-    if (glyph.isNull())
-        return {};
-    QImage image = glyph.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    return image;
 }
 
 } // namespace
@@ -129,7 +114,7 @@ void TdxfColorButton::SetGlyph(const QImage& glyph)
     if (glyph == FGlyph)
         return;
     FGlyph = glyph;
-    FTransparentGlyph = TransparentCopy(glyph);
+    FTransparentGlyph = GlyphWithoutBackground(glyph);
     update();
 }
 

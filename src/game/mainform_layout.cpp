@@ -1,3 +1,4 @@
+#include "game/controlsetup.h"
 #include "game/mainform.h"
 #include "game/surface.h"
 
@@ -127,47 +128,20 @@ void TMainForm1::CreateControls()
 
 void TMainForm1::CreateShotControls()
 {
-    bCharge = Place(new TdxfColorButton(FSurface), 118, 184, 77, 33);
-    bCharge->SetCaption({QStringLiteral("SHOT!!")});
-    bCharge->SetColor(clBlack);
-    bCharge->setFont(MakeFont(kPGothic, 12, true));
-    bCharge->SetFontColor(clWhite);
-    bCharge->setCursor(Qt::PointingHandCursor);
+    bCharge = new TdxfColorButton(FSurface);
+    SetUpShotButton(*bCharge);
     bCharge->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseDown(); };
     bCharge->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseUp(); };
 
-    ProgressBar1 = Place(new TdxfProgressBar(FSurface), 36, 260, 120, 10);
-    ProgressBar1->SetMin(0);
-    ProgressBar1->SetMax(20);
-    ProgressBar1->SetStep(1);
-    ProgressBar1->SetPosition(0);
-    ProgressBar1->SetOrientation(TdxfPBOrientation::orHorizontal);
-    ProgressBar1->SetBeginColor(clPurple);
-    ProgressBar1->SetEndColor(clWhite);
-    ProgressBar1->SetStyle(TdxfPBStyle::sExSolid);
-    ProgressBar1->SetBevelOuter(TdxfBevelOuter::bvNone);
-    ProgressBar1->SetBarBevelOuter(TdxfBevelOuter::bvLowered);
-    ProgressBar1->SetShowText(true);
-    ProgressBar1->SetShowTextStyle(TdxfShowTextStyle::stsPercent);
-    ProgressBar1->setFont(MakeFont(kPGothic, 11));
-    ProgressBar1->SetFontColor(clYellow);
+    ProgressBar1 = new TdxfProgressBar(FSurface);
+    SetUpPowerBar(*ProgressBar1);
 }
 
 void TMainForm1::CreateBanner()
 {
     Panel2 = Place(new TPanel(FSurface), 30, 173, 449, 102);
-    dxfLabel1 = Place(new TdxfLabel(Panel2), 0, 0, 449, 102);
-    dxfLabel1->SetAutoSize(false);
-    dxfLabel1->setFont(MakeFont(kPMincho, 245, true));
-    dxfLabel1->SetFontColor(clRed);
-    dxfLabel1->SetCaption(QStringLiteral("GAME OVER"));
-    dxfLabel1->SetStyle(TdxfLabelStyle::dxfOutLine);
-    dxfLabel1->SetAngle(0);
-    dxfLabel1->Effect3D()->SetStyle(TdxfEffectStyle::dxfCool);
-    dxfLabel1->Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
-    dxfLabel1->Effect3D()->SetDepth(3);
-    dxfLabel1->Effect3D()->SetShadowedColor(clMaroon);
-    dxfLabel1->SetPenWidth(1);
+    dxfLabel1 = new TdxfLabel(Panel2);
+    SetUpBanner(*dxfLabel1);
     Panel2->hide();
 }
 

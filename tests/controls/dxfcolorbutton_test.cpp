@@ -1,6 +1,9 @@
 #include "controls/buttonpressed.h"
 #include "controls/dxfcolorbutton.h"
+#include "game/controlsetup.h"
 #include "platform/fonts.h"
+
+#include "support/render.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -20,15 +23,6 @@ constexpr QRgb kShadow = 0xFF00FA00;
 QRgb Grey(int level)
 {
     return qRgb(level, level, level);
-}
-
-QImage Render(TdxfColorButton& button)
-{
-    QImage image(button.size(), QImage::Format_RGB32);
-    image.fill(kBeneath);
-    QPainter painter(&image);
-    button.Paint(painter);
-    return image;
 }
 
 using PixelSet = std::set<std::pair<int, int>>;
@@ -65,16 +59,6 @@ protected:
     }
     void TearDown() override { QApplication::setPalette(saved); }
 
-    // The game's "SHOT!!" button.
-    static void MakeShotButton(TdxfColorButton& button)
-    {
-        button.setGeometry(118, 184, 77, 33);
-        button.SetColor(clBlack);
-        button.SetCaption({QStringLiteral("SHOT!!")});
-        button.setFont(MakeFont(kPGothic, 12, true));
-        button.SetFontColor(clWhite);
-    }
-
     QPalette saved = QApplication::palette();
 };
 
@@ -85,7 +69,7 @@ protected:
 TEST_F(TdxfColorButtonTest, GameButtonFaces)
 {
     TdxfColorButton button;
-    MakeShotButton(button);
+    SetUpShotButton(button);
     const QImage& up = button.UpBmp();
     const QImage& down = button.DownBmp();
     ASSERT_EQ(up.size(), QSize(77, 33));
@@ -111,10 +95,10 @@ TEST_F(TdxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
     EXPECT_EQ(button.size(), QSize(100, 40));
     EXPECT_EQ(button.UpBmp().pixel(0, 0), Grey(153));
     EXPECT_EQ(PixelsOf(button.UpBmp(), Grey(238)), PixelSet({{20, 8}}));
-    EXPECT_EQ(Render(button), button.UpBmp());
+    EXPECT_EQ(Render(button, kBeneath), button.UpBmp());
 
     button.resize(77, 33);
-    EXPECT_EQ(Render(button).pixel(15, 6), Grey(238));  // step 41 of 49 from 153 to white
+    EXPECT_EQ(Render(button, kBeneath).pixel(15, 6), Grey(238));  // step 41 of 49 from 153 to white
     button.SetColor(RGB(255, 0, 100));
     EXPECT_EQ(button.UpBmp().pixel(0, 0), qRgb(153, 0, 60));
     button.SetColor(clBtnFace);  // resolved through the palette, then darkened
@@ -150,7 +134,7 @@ TEST_F(TdxfColorButtonTest, EllipticShape)
     host.resize(300, 260);
     host.setStyleSheet(QStringLiteral("background: #00a0a0"));
     auto* button = new TdxfColorButton(&host);
-    MakeShotButton(*button);
+    SetUpShotButton(*button);
     int downs = 0;
     button->OnMouseDown = [&](QObject*, TMouseButton, TShiftState, int, int) { ++downs; };
     host.show();
@@ -171,21 +155,21 @@ TEST_F(TdxfColorButtonTest, EllipticShape)
 TEST_F(TdxfColorButtonTest, CaptionPressedAndEmbossed)
 {
     TdxfColorButton button;
-    MakeShotButton(button);
+    SetUpShotButton(button);
     const QFontMetrics metrics(button.font());
     const int textWidth = metrics.horizontalAdvance(QStringLiteral("SHOT!!"));
-    const PixelSet text = PixelsOf(Render(button), Grey(255));
+    const PixelSet text = PixelsOf(Render(button, kBeneath), Grey(255));
     ASSERT_FALSE(text.empty());
     EXPECT_TRUE(QRect((77 - textWidth) / 2, (33 - metrics.height()) / 2, textWidth, metrics.height())
                     .contains(Bounds(text)));
 
     button.SetGroupIndex(1);
     button.SetDown(true);
-    EXPECT_EQ(PixelsOf(Render(button), Grey(255), {-1, -1}), text);
+    EXPECT_EQ(PixelsOf(Render(button, kBeneath), Grey(255), {-1, -1}), text);
     button.SetDown(false);
 
     button.setEnabled(false);
-    const QImage disabled = Render(button);
+    const QImage disabled = Render(button, kBeneath);
     EXPECT_TRUE(PixelsOf(disabled, Grey(255)).empty());
     EXPECT_EQ(PixelsOf(disabled, kShadow), text);
     PixelSet expectedHighlight;
@@ -235,7 +219,7 @@ TEST_P(TdxfColorButtonLayoutTest, GlyphAndLinesPlaced)
         break;
     }
 
-    const QImage image = Render(button);
+    const QImage image = Render(button, kBeneath);
     EXPECT_EQ(Bounds(PixelsOf(image, kGlyphInk)), QRect(g.x() + 1, g.y() + 1, 10, 8));
     EXPECT_TRUE(PixelsOf(image, kGlyphKey).empty());
     PixelSet wide, narrow;
@@ -270,7 +254,7 @@ protected:
         TdxfColorButtonTest::SetUp();
         host.resize(320, 260);
         button = new TdxfColorButton(&host);
-        MakeShotButton(*button);
+        SetUpShotButton(*button);
         button->OnMouseDown = [this](QObject* sender, TMouseButton which, TShiftState shift, int x, int y) {
             Log("down", sender, which, shift, x, y);
         };
@@ -326,13 +310,13 @@ TEST_F(TdxfColorButtonInputTest, PressAndReleaseInside)
     EXPECT_EQ(events, Events({"down left"}));
     EXPECT_FALSE(drawDownInHandler);
     EXPECT_EQ(lastPoint, QPoint(38, 16));
-    EXPECT_EQ(Render(*button).pixel(58, 25), Grey(215));
+    EXPECT_EQ(Render(*button, kBeneath).pixel(58, 25), Grey(215));
 
     Release(Centre(button));
     EXPECT_EQ(events, Events({"down left", "click", "up left"}));
     EXPECT_TRUE(drawDownInHandler);
     EXPECT_FALSE(button->DrawDown() || button->MouseDown() || button->Down());
-    EXPECT_EQ(Render(*button).pixel(15, 6), Grey(213));
+    EXPECT_EQ(Render(*button, kBeneath).pixel(15, 6), Grey(213));
 }
 
 // Leaving while held shows the up face, coming back the down face; a release outside still
@@ -380,7 +364,7 @@ TEST_F(TdxfColorButtonInputTest, DisabledDuringReleaseHandler)
     QImage during;
     button->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) {
         button->setEnabled(false);
-        during = Render(*button);
+        during = Render(*button, kBeneath);
     };
     Click(button);
     EXPECT_EQ(during.pixel(58, 25), Grey(215));

@@ -3,6 +3,8 @@
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 
+#include "support/render.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPainter>
@@ -50,15 +52,6 @@ protected:
         TdxfLabel::paintEvent(event);
     }
 };
-
-QImage Render(TdxfLabel& label, QRgb parent = kBlue)
-{
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(parent);
-    QPainter painter(&image);
-    label.Paint(painter);
-    return image;
-}
 
 std::set<QRgb> Colours(const QImage& image)
 {
@@ -114,11 +107,11 @@ TEST_F(TdxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
 {
     TdxfLabel label;
     MakePlain(label);
-    const QImage atZero = Render(label);
+    const QImage atZero = Render(label, kBlue);
     label.SetAngle(360);
     EXPECT_EQ(label.Angle(), 360);
     EXPECT_EQ(label.Escapement(), 0);
-    EXPECT_EQ(Render(label), atZero);
+    EXPECT_EQ(Render(label, kBlue), atZero);
     label.SetAngle(361);
     label.SetAngle(-10);
     EXPECT_EQ(label.Angle(), 360);
@@ -190,7 +183,7 @@ TEST_F(TdxfLabelTest, EffectCopiesFollowStyleAndDepth)
     TdxfLabel label;
     MakePlain(label);
     label.Effect3D()->SetShadowedColor(clMaroon);
-    const QImage face = Render(label);
+    const QImage face = Render(label, kBlue);
     const auto faceAt = [&](int x, int y) { return face.valid(x, y) && face.pixel(x, y) == kWhite; };
     // Maroon fading toward the black background: depths 1, 2 and 3.
     const int kFunRed[] = {0, 128, 85, 42};
@@ -199,11 +192,11 @@ TEST_F(TdxfLabelTest, EffectCopiesFollowStyleAndDepth)
         label.Effect3D()->SetStyle(style);
         label.Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
         label.Effect3D()->SetDepth(0);
-        EXPECT_EQ(Render(label), face) << int(style);
+        EXPECT_EQ(Render(label, kBlue), face) << int(style);
 
         label.Effect3D()->SetOrientation(TdxfOrientation::dxfRight);
         label.Effect3D()->SetDepth(3);
-        const QImage image = Render(label);
+        const QImage image = Render(label, kBlue);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 QRgb expected = kBlack;
@@ -239,10 +232,10 @@ TEST_F(TdxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
     const QRgb shadow = qRgb(100, 90, 80);
     const QRgb highlight = qRgb(240, 240, 200);
     label.SetFontSize(11);
-    std::set<QRgb> colours = Colours(Render(label));
+    std::set<QRgb> colours = Colours(Render(label, kBlue));
     EXPECT_EQ(colours, (std::set<QRgb>{kBlack, kWhite, highlight}));
     label.SetFontSize(12);
-    colours = Colours(Render(label));
+    colours = Colours(Render(label, kBlue));
     EXPECT_EQ(colours, (std::set<QRgb>{kBlack, kWhite, highlight, shadow}));
 }
 
@@ -276,7 +269,7 @@ TEST_F(TdxfLabelTest, FunCopyNextToTheFaceHasTheShadowColourEvenForSystemColours
     label.Effect3D()->SetStyle(TdxfEffectStyle::dxfFun);
     label.Effect3D()->SetDepth(1);
     label.Effect3D()->SetShadowedColor(clBtnShadow);
-    EXPECT_EQ(Colours(Render(label)), (std::set<QRgb>{kBlack, kWhite, qRgb(100, 90, 80)}));
+    EXPECT_EQ(Colours(Render(label, kBlue)), (std::set<QRgb>{kBlack, kWhite, qRgb(100, 90, 80)}));
 }
 
 // The banner's look: red outline over a maroon copy; inside the letters the parent shows.
@@ -307,12 +300,12 @@ TEST_F(TdxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
     TdxfLabel label;
     MakePlain(label, QStringLiteral("W"));
     label.setFont(MakeFont(kPGothic, 50, true));
-    const QImage face = Render(label);
+    const QImage face = Render(label, kBlue);
     QImage glyph(3, 2, QImage::Format_RGB32);
     for (int i = 0; i < 6; ++i)
         glyph.setPixel(i % 3, i / 3, qRgb(10 * i + 5, 200, 0));
     label.SetGlyph(glyph);
-    const QImage image = Render(label);
+    const QImage image = Render(label, kBlue);
     int tiled = 0;
     int faceInk = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -335,7 +328,7 @@ TEST_F(TdxfLabelTest, DrawBmpGrowsAndNeverShrinks)
     TdxfLabel large;
     MakePlain(large);
     large.resize(std::max(before.width(), 10) + 7, std::max(before.height(), 10) + 5);
-    Render(large);
+    Render(large, kBlue);
     EXPECT_EQ(DrawBmp().size(), large.size());
 
     // No ink, so every pixel the small label leaves behind is its background.
@@ -343,7 +336,7 @@ TEST_F(TdxfLabelTest, DrawBmpGrowsAndNeverShrinks)
     MakePlain(small, QStringLiteral(" "));
     small.SetColor(clYellow);
     small.resize(10, 10);
-    Render(small);
+    Render(small, kBlue);
     EXPECT_EQ(DrawBmp().size(), large.size());
     EXPECT_EQ(DrawBmp().pixel(large.width() - 1, large.height() - 1), qRgb(255, 255, 0));
 }
@@ -352,10 +345,10 @@ TEST_F(TdxfLabelTest, LiteralAmpersandAndDisabledLookAlike)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("&"));
-    const QImage enabled = Render(label);
+    const QImage enabled = Render(label, kBlue);
     EXPECT_TRUE(Colours(enabled).count(kWhite));
     label.setEnabled(false);
-    EXPECT_EQ(Render(label), enabled);
+    EXPECT_EQ(Render(label, kBlue), enabled);
 }
 
 TEST_F(TdxfLabelTest, SettersRepaintAsTheControlRequires)

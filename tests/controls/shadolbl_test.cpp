@@ -2,6 +2,8 @@
 #include "platform/fonts.h"
 #include "platform/textdraw.h"
 
+#include "support/render.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPainter>
@@ -40,15 +42,6 @@ int FirstInkRow(const QImage& image, QRgb background)
             if (image.pixel(x, y) != background)
                 return y;
     return -1;
-}
-
-QImage Render(TShadowLabel& label, QRgb background)
-{
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    label.Paint(painter);
-    return image;
 }
 
 // A transparent label with only its face showing, as a plain stage for colour checks.
