@@ -107,7 +107,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    class TTurnedCaption;
+
     TColor ParentBackground() const;
+    // The steps of Paint: offset copies behind, the face, then the glyph inside the letters.
+    void DrawEffectCopies(TTurnedCaption& text, const QPoint& origin) const;
+    void DrawFace(TTurnedCaption& text, const QPoint& origin, bool outlineFont) const;
+    void FillWithGlyph(QPainter& surface, TTurnedCaption& text, const QPoint& origin) const;
 
     TdxfLabelStyle FStyle = TdxfLabelStyle::dxfNormal;
     int FAngle = 0;

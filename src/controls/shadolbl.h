@@ -100,6 +100,13 @@ protected:
 
 private:
     void ShadowChanged(TShadow* sender);
+    // The steps of Paint: background, shadow and highlight copies, then the face.
+    QImage BackgroundBitmap() const;
+    void DrawBackground(QPainter& canvas) const;
+    void DrawCaption(QPainter& surface);
+    TRect CaptionRect(QPainter& surface, const QString& caption, unsigned flags) const;
+    void DrawShadowAndHighlight(QPainter& surface, const QString& caption, const TRect& rect, unsigned flags) const;
+    void DrawCaptionFace(QPainter& surface, const QString& caption, TRect rect, unsigned flags);
     void DrawFace(QPainter& surface, const QByteArray& text, TRect& rect, unsigned flags);
     void GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece,
                   TRect& rect, unsigned flags);

@@ -245,6 +245,57 @@ INSTANTIATE_TEST_SUITE_P(AllLayouts, TdxfColorButtonLayoutTest,
 
 namespace {
 
+struct PlacementCase {
+    const char* name;
+    QSize control;
+    QSize glyph;
+    std::vector<int> lineWidths;
+    TdxfButtonLayout layout;
+    bool down;
+    QPoint glyphAt;
+    std::vector<QPoint> linesAt;
+};
+
+class LayoutCaptionTest : public ::testing::TestWithParam<PlacementCase> {};
+
+// A 12 x 10 glyph beside or above lines 60 and 20 wide, 15 high, on a 120 x 80 button,
+// unless the row says otherwise.
+TEST_P(LayoutCaptionTest, PlacesGlyphAndLines)
+{
+    const PlacementCase& row = GetParam();
+    const TdxfCaptionPlacement placement = LayoutCaption(row.control, row.glyph, row.lineWidths, 15, row.layout, row.down);
+    EXPECT_EQ(placement.Glyph, row.glyphAt);
+    EXPECT_EQ(placement.Lines, row.linesAt);
+}
+
+constexpr QSize kButton(120, 80);
+constexpr QSize kGlyph(12, 10);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LayoutCaptionTest,
+    ::testing::Values(
+        PlacementCase{"GlyphLeftLinesFlushLeft", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphLeft, false,
+                      {22, 35}, {{38, 25}, {38, 40}}},
+        PlacementCase{"GlyphRightLinesFlushRight", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphRight, false,
+                      {86, 35}, {{22, 25}, {62, 40}}},
+        PlacementCase{"GlyphTopLinesCentred", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphTop, false,
+                      {54, 18}, {{30, 32}, {50, 47}}},
+        PlacementCase{"GlyphBottomLinesCentred", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphBottom, false,
+                      {54, 52}, {{30, 18}, {50, 33}}},
+        PlacementCase{"PressedMovesAllOneRightAndDown", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphLeft,
+                      true, {23, 36}, {{39, 26}, {39, 41}}},
+        PlacementCase{"NoGlyphNoSpacing", kButton, QSize(0, 0), {60}, TdxfButtonLayout::dxfGlyphLeft, false, {30, 40},
+                      {{30, 32}}},
+        PlacementCase{"NoCaptionCentresTheGlyph", kButton, kGlyph, {}, TdxfButtonLayout::dxfGlyphTop, false, {54, 35},
+                      {}},
+        PlacementCase{"NegativeHalvesTruncateTowardZero", QSize(7, 5), QSize(2, 2), {4}, TdxfButtonLayout::dxfGlyphLeft,
+                      false, {-1, 1}, {{5, -5}}}),
+    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
 // A shown window with the game's button, driven through the window system's input path so
 // that the shape, the capture, and enter and leave all take part.
 class TdxfColorButtonInputTest : public TdxfColorButtonTest {

@@ -251,8 +251,10 @@ TEST_F(TdxfLabelTest, LoweredFaceTakesOverTheParentColour)
     MakePlain(label);
     EXPECT_FALSE(label.ParentColor());
     label.SetStyle(TdxfLabelStyle::dxfLowered);
+    // Choosing the sunken face switches the colour; painting changes nothing.
+    EXPECT_TRUE(label.ParentColor());
+    EXPECT_EQ(label.Color(), RGB(90, 150, 240));
     label.SetTransparent(true);
-    // The first paint fills with the old colour, and that is what must stay transparent.
     const std::set<QRgb> firstPaint = Colours(Render(label, kBlue));
     EXPECT_EQ(firstPaint, (std::set<QRgb>{kBlue, qRgb(240, 240, 200), qRgb(60, 100, 160)}));
     EXPECT_TRUE(label.ParentColor());
