@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/services.h"
+#include "platform/errorguard.h"
+#include "platform/messagebox.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -109,6 +111,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A handler wrapped for a connection: what it throws shows in the standard error box
+    // through the game's message box service and goes no further.
+    template <class Handler>
+    auto Guard(Handler handler)
+    {
+        return Guarded(*FServices.messageBox, std::move(handler));
+    }
+
     void CreateControls();
     void CreateShotControls();
     void CreateBanner();
@@ -121,6 +131,8 @@ private:
     void ShowHighScore();
 
     TGameServices FServices;
+    // The controls and the application's last-resort error box use the game's service too.
+    TScopedMessageBoxes FMessageBoxes{FServices.messageBox};
     TFormSurface* FSurface = nullptr;
     bool FCentred = false;
 

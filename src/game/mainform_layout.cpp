@@ -130,8 +130,8 @@ void TMainForm1::CreateShotControls()
 {
     bCharge = new TdxfColorButton(FSurface);
     SetUpShotButton(*bCharge);
-    bCharge->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseDown(); };
-    bCharge->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseUp(); };
+    bCharge->OnMouseDown = Guard([this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseDown(); });
+    bCharge->OnMouseUp = Guard([this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseUp(); });
 
     ProgressBar1 = new TdxfProgressBar(FSurface);
     SetUpPowerBar(*ProgressBar1);
@@ -148,13 +148,13 @@ void TMainForm1::CreateBanner()
 void TMainForm1::CreateMenu()
 {
     N1 = menuBar()->addMenu(QStringLiteral("モード(&M)"));
-    N2 = N1->addAction(QStringLiteral("ゲーム開始(&G)"), this, [this] { N2Click(); });
+    N2 = N1->addAction(QStringLiteral("ゲーム開始(&G)"), this, Guard([this] { N2Click(); }));
     N2->setShortcut(Qt::Key_F3);
     N1->addSeparator();
-    N5 = N1->addAction(QStringLiteral("ボスが来た!!(&B)..."), this, [this] { N5Click(); });
+    N5 = N1->addAction(QStringLiteral("ボスが来た!!(&B)..."), this, Guard([this] { N5Click(); }));
     N5->setShortcut(Qt::Key_F4);
     N1->addSeparator();
-    Exit1 = N1->addAction(QStringLiteral("終了(&X)"), this, [this] { Exit1Click(); });
+    Exit1 = N1->addAction(QStringLiteral("終了(&X)"), this, Guard([this] { Exit1Click(); }));
 
     O1 = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
     S1 = O1->addAction(QStringLiteral("効果音を鳴らす(&S)"));
@@ -162,7 +162,7 @@ void TMainForm1::CreateMenu()
     S1->setChecked(true);  // Qt toggles a checkable item itself when it is chosen, as S1Click does
 
     Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, [this] { N6Click(); });
+    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, Guard([this] { N6Click(); }));
 }
 
 void TMainForm1::CreateTimers()
@@ -171,10 +171,11 @@ void TMainForm1::CreateTimers()
     Timer2 = new TTimer(80, this);
     Timer3 = new TTimer(1000, this);
     Timer5 = new TTimer(200, this);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
-    connect(Timer5, &QTimer::timeout, this, [this] { Timer5Timer(); });
+    // Every handler runs guarded, wherever its body lives.
+    connect(Timer1, &QTimer::timeout, this, Guard([this] { Timer1Timer(); }));
+    connect(Timer2, &QTimer::timeout, this, Guard([this] { Timer2Timer(); }));
+    connect(Timer3, &QTimer::timeout, this, Guard([this] { Timer3Timer(); }));
+    connect(Timer5, &QTimer::timeout, this, Guard([this] { Timer5Timer(); }));
 }
 
 void TMainForm1::LoadSwingPictures()

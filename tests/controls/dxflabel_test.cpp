@@ -90,15 +90,11 @@ protected:
         palette.setColor(QPalette::Light, QColor(240, 240, 200)); // button highlight
         palette.setColor(QPalette::Dark, QColor(100, 90, 80));    // button shadow
         QApplication::setPalette(palette);
-        SetMessageBoxes(&messages);
     }
-    void TearDown() override
-    {
-        SetMessageBoxes(nullptr);
-        QApplication::setPalette(saved);
-    }
+    void TearDown() override { QApplication::setPalette(saved); }
     QPalette saved = QApplication::palette();
     RecordingMessageBoxes messages;
+    TScopedMessageBoxes installed{&messages};
 };
 
 } // namespace

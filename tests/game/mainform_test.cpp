@@ -186,3 +186,15 @@ TEST_F(MainFormTest, ShotButtonLiesBeneathTheGridWhileIdle)
     EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->bCharge);
     form->hide();
 }
+
+// One seam: while a window lives, the controls and the last-resort error box use the game's
+// message box service, even when an older window goes first.
+TEST_F(MainFormTest, MessageBoxesGoThroughTheGameServiceWhileAWindowLives)
+{
+    EXPECT_EQ(&MessageBoxes(), &messageBox);
+    auto second = std::make_unique<TMainForm1>(Services());
+    form.reset();
+    EXPECT_EQ(&MessageBoxes(), &messageBox);
+    second.reset();
+    EXPECT_NE(&MessageBoxes(), &messageBox);
+}

@@ -18,17 +18,12 @@ protected:
     FakeShell shell;
     FakeInputBox inputBox;
     FakeMessageBox messageBox;
-    ScopedMessageBoxes installMessageBox{messageBox};
     std::unique_ptr<TMainForm1> form;
 
     QString RankingFile() const { return folder.filePath(QStringLiteral("VELQUAN.ini")); }
 
-    TGameServices Services() const
-    {
-        return TGameServices{const_cast<TestClock*>(&clock), const_cast<FakeSound*>(&sound),
-                             const_cast<FakeShell*>(&shell), const_cast<FakeInputBox*>(&inputBox),
-                             const_cast<FakeMessageBox*>(&messageBox), RankingFile()};
-    }
+    // The window shows every message box, its controls' too, through messageBox.
+    TGameServices Services() { return TGameServices{&clock, &sound, &shell, &inputBox, &messageBox, RankingFile()}; }
 
     void WriteRankingFile(const QByteArray& bytes) const
     {
