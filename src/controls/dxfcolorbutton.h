@@ -30,6 +30,8 @@ TdxfCaptionPlacement LayoutCaption(QSize control, QSize glyph, const std::vector
 // face beside an optional glyph. Buttons with the same non-zero GroupIndex under one parent
 // latch down one at a time.
 class TdxfColorButton : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TdxfColorButton(QWidget* parent = nullptr);
 

@@ -60,6 +60,8 @@ private:
 // with a tiled picture. It composes everything in the shared DrawBmp and copies the result
 // in one step, leaving its Color transparent when Transparent is on.
 class TdxfLabel : public TCustomLabel {
+    Q_OBJECT
+
 public:
     explicit TdxfLabel(QWidget* parent = nullptr);
     ~TdxfLabel() override;

@@ -54,6 +54,8 @@ enum class TTextGradation { tgNone, tg2Colors, tg3Colors };
 // A label that draws an optional gradient background, a shadow and a highlight copy of its
 // text, and the text in one colour or running character by character through two or three.
 class TShadowLabel : public TCustomLabel {
+    Q_OBJECT
+
 public:
     explicit TShadowLabel(QWidget* parent = nullptr);
     ~TShadowLabel() override;

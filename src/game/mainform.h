@@ -24,6 +24,8 @@ class TTimer;
 
 // The game window: its layout, the game state and every handler of the game.
 class TMainForm1 : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit TMainForm1(const TGameServices& services, QWidget* parent = nullptr);
     ~TMainForm1() override;

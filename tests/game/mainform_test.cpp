@@ -198,3 +198,17 @@ TEST_F(MainFormTest, MessageBoxesGoThroughTheGameServiceWhileAWindowLives)
     second.reset();
     EXPECT_NE(&MessageBoxes(), &messageBox);
 }
+
+// The window holds the controls the layout names, found by their own class names.
+TEST_F(MainFormTest, ControlsAreFoundByTheirClasses)
+{
+    EXPECT_EQ(form->findChildren<TShadowLabel*>().size(), 6);
+    EXPECT_EQ(form->findChildren<TdxfLabel*>().size(), 1);
+    EXPECT_EQ(form->findChildren<TdxfColorButton*>().size(), 1);
+    EXPECT_EQ(form->findChildren<TdxfProgressBar*>().size(), 1);
+    EXPECT_EQ(form->findChildren<TTimer*>().size(), 4);
+    EXPECT_EQ(form->findChildren<TStringGrid*>().size(), 1);
+    EXPECT_EQ(qobject_cast<TCustomLabel*>(form->dxfLabel1), form->dxfLabel1);
+    EXPECT_STREQ(form->metaObject()->className(), "TMainForm1");
+    EXPECT_STREQ(form->Surface()->metaObject()->className(), "TFormSurface");
+}
