@@ -37,15 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ThrowCase{"AnythingElse", [] { throw 42; }, QString()}),
     [](const ::testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
 
-TEST(RunGuardedTest, HandlerThatFinishesShowsNothing)
-{
-    FakeMessageBox messageBox;
-    int runs = 0;
-    EXPECT_TRUE(RunGuarded(messageBox, [&] { ++runs; }));
-    EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(messageBox.shown.empty());
-}
-
 // Wrapped handlers take just the arguments they want: none from a menu action's
 // triggered(bool), all of them from an event callback.
 TEST(GuardedTest, FitsSignalsAndControlEvents)
