@@ -1,5 +1,6 @@
 // Cost of one frame of the spinning banner, beside Qt drawing the same text itself.
 #include "controls/dxflabel.h"
+#include "game/controlsetup.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr int kBannerWidth = 449;
-constexpr int kBannerHeight = 102;
 constexpr int kFramesPerAnimation = 72;
 
 struct Frame {
@@ -38,26 +37,12 @@ std::vector<Frame> AnimationFrames()
     return frames;
 }
 
-void ConfigureBanner(TdxfLabel& label)
-{
-    label.resize(kBannerWidth, kBannerHeight);
-    label.setFont(MakeFont(kPMincho, FontHeightFromPoints(184), true));
-    label.SetFontColor(clRed);
-    label.SetColor(clBlack);
-    label.SetCaption(QStringLiteral("GAME OVER"));
-    label.SetStyle(TdxfLabelStyle::dxfOutLine);
-    label.SetPenWidth(1);
-    label.Effect3D()->SetStyle(TdxfEffectStyle::dxfCool);
-    label.Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
-    label.Effect3D()->SetDepth(3);
-    label.Effect3D()->SetShadowedColor(clMaroon);
-}
-
 void BM_BannerFrame(benchmark::State& state)
 {
     TdxfLabel label;
-    ConfigureBanner(label);
-    QImage screen(kBannerWidth, kBannerHeight, QImage::Format_RGB32);
+    SetUpBanner(label);
+    label.SetColor(clBlack);  // the panel it lies on
+    QImage screen(label.size(), QImage::Format_RGB32);
     const std::vector<Frame> frames = AnimationFrames();
     std::size_t next = 0;
     for (auto _ : state) {
@@ -73,20 +58,25 @@ void BM_BannerFrame(benchmark::State& state)
 // Qt alone: fill the image and draw the caption once, where the label puts it, turned or not.
 void DrawTextFrame(benchmark::State& state, bool turned)
 {
-    QImage screen(kBannerWidth, kBannerHeight, QImage::Format_RGB32);
+    TdxfLabel banner;
+    SetUpBanner(banner);
+    const QSize size = banner.size();
+    const QString caption = banner.Caption();
+    const QColor colour = ToQColor(banner.FontColor());
+    QImage screen(size, QImage::Format_RGB32);
     const std::vector<Frame> frames = AnimationFrames();
-    const QString caption = QStringLiteral("GAME OVER");
     std::size_t next = 0;
     for (auto _ : state) {
         const Frame& frame = frames[next++ % frames.size()];
         QPainter painter(&screen);
         painter.fillRect(screen.rect(), Qt::black);
-        const QFont font = MakeFont(kPMincho, FontHeightFromPoints(frame.points), true);
+        QFont font = banner.font();
+        font.setPixelSize(FontHeightFromPoints(frame.points));
         const QFontMetrics metrics(font);
         const int angle = turned ? frame.angle : 0;
         painter.setFont(font);
-        painter.setPen(Qt::red);
-        painter.translate(TdxfLabel::TextOrigin(kBannerWidth / 2, kBannerHeight / 2,
+        painter.setPen(colour);
+        painter.translate(TdxfLabel::TextOrigin(size.width() / 2, size.height() / 2,
                                                 metrics.horizontalAdvance(caption), metrics.height(), angle));
         painter.rotate(-angle);
         painter.drawText(QPointF(0, metrics.ascent()), caption);

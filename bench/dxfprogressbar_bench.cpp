@@ -2,6 +2,7 @@
 // painted at once, then the deferred text box), beside a Qt progress bar of the same size
 // moved by setValue and repainted.
 #include "controls/dxfprogressbar.h"
+#include "game/controlsetup.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -10,31 +11,10 @@
 
 namespace {
 
-constexpr int kWidth = 120;
-constexpr int kHeight = 10;
-constexpr int kMax = 20;
-
-void GameBar(TdxfProgressBar& bar)
-{
-    bar.resize(kWidth, kHeight);
-    bar.SetMin(0);
-    bar.SetMax(kMax);
-    bar.SetStep(1);
-    bar.SetOrientation(TdxfPBOrientation::orHorizontal);
-    bar.SetBeginColor(clPurple);
-    bar.SetEndColor(clWhite);
-    bar.SetStyle(TdxfPBStyle::sExSolid);
-    bar.SetBevelOuter(TdxfBevelOuter::bvNone);
-    bar.SetBarBevelOuter(TdxfBevelOuter::bvLowered);
-    bar.SetShowText(true);
-    bar.setFont(MakeFont(kPGothic, 11));
-    bar.SetFontColor(clYellow);
-}
-
 // Up from 0 to Max and back down, one step at a time, so every step moves the fill end.
-int Bounce(int value, int& direction)
+int Bounce(int value, int max, int& direction)
 {
-    if (value + direction > kMax || value + direction < 0)
+    if (value + direction > max || value + direction < 0)
         direction = -direction;
     return value + direction;
 }
@@ -48,12 +28,12 @@ void FlushDeferredPaints()
 void BM_TdxfProgressBar_StepIt(benchmark::State& state)
 {
     TdxfProgressBar bar;
-    GameBar(bar);
+    SetUpPowerBar(bar);
     bar.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
         const int next = bar.Position() + bar.Step();
-        if (next > kMax || next < 0)
+        if (next > bar.Max() || next < bar.Min())
             bar.SetStep(-bar.Step());
         bar.StepIt();
         FlushDeferredPaints();
@@ -62,13 +42,15 @@ void BM_TdxfProgressBar_StepIt(benchmark::State& state)
 }
 BENCHMARK(BM_TdxfProgressBar_StepIt);
 
-// A Qt progress bar of the game bar's size and font, shown and settled.
+// A Qt progress bar of the game bar's size, range and font, shown and settled.
 void ShowQtBar(QProgressBar& bar)
 {
-    bar.resize(kWidth, kHeight);
-    bar.setRange(0, kMax);
-    bar.setValue(0);
-    bar.setFont(MakeFont(kPGothic, 11));
+    TdxfProgressBar game;
+    SetUpPowerBar(game);
+    bar.resize(game.size());
+    bar.setRange(game.Min(), game.Max());
+    bar.setValue(game.Min());
+    bar.setFont(game.font());
     bar.show();
     QCoreApplication::processEvents();
 }
@@ -79,7 +61,7 @@ void BM_QProgressBar_SetValueRepaint(benchmark::State& state)
     ShowQtBar(bar);
     int direction = 1;
     for (auto _ : state) {
-        bar.setValue(Bounce(bar.value(), direction));
+        bar.setValue(Bounce(bar.value(), bar.maximum(), direction));
         bar.repaint();
         FlushDeferredPaints();
     }
@@ -94,7 +76,7 @@ void BM_QProgressBar_SetValue(benchmark::State& state)
     ShowQtBar(bar);
     int direction = 1;
     for (auto _ : state) {
-        bar.setValue(Bounce(bar.value(), direction));
+        bar.setValue(Bounce(bar.value(), bar.maximum(), direction));
         FlushDeferredPaints();
     }
     benchmark::DoNotOptimize(bar.value());

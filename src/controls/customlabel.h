@@ -12,6 +12,8 @@ enum class TTextLayout { tlTop, tlCenter, tlBottom };
 // colours, alignment and wrapping decide how it draws, and which by default sizes itself
 // to its text.
 class TCustomLabel : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TCustomLabel(QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "controls/dxfcolorbutton.h"
 
 #include "controls/buttonpressed.h"
+#include "platform/colorkeycopy.h"
 #include "platform/ellipse.h"
 #include "platform/textdraw.h"
 
@@ -49,22 +50,6 @@ int HalfDiagonal(int width, int height)
     const int halfWidth = width / 2;
     const int halfHeight = height / 2;
     return int(std::sqrt(double(halfWidth * halfWidth + halfHeight * halfHeight)));
-}
-
-// The glyph with its bottom-left colour cut out.
-QImage TransparentCopy(const QImage& glyph)
-{
-    if (glyph.isNull())
-        return {};
-    QImage image = glyph.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    return image;
 }
 
 } // namespace
@@ -129,7 +114,7 @@ void TdxfColorButton::SetGlyph(const QImage& glyph)
     if (glyph == FGlyph)
         return;
     FGlyph = glyph;
-    FTransparentGlyph = TransparentCopy(glyph);
+    FTransparentGlyph = GlyphWithoutBackground(glyph);
     update();
 }
 
@@ -221,6 +206,53 @@ void TdxfColorButton::Paint(QPainter& canvas)
     DrawCaption(canvas);
 }
 
+TdxfCaptionPlacement LayoutCaption(QSize control, QSize glyph, const std::vector<int>& lineWidths, int lineHeight,
+                                   TdxfButtonLayout layout, bool down)
+{
+    const int w = control.width();
+    const int h = control.height();
+    const int textHeight = int(lineWidths.size()) * lineHeight;
+    const int textWidth = lineWidths.empty() ? 0 : *std::max_element(lineWidths.begin(), lineWidths.end());
+    const int glyphWidth = glyph.width();
+    const int glyphHeight = glyph.height();
+    const int spacing = glyphWidth > 0 && textWidth > 0 ? kGlyphSpacing : 0;
+
+    QPoint glyphAt;
+    QPoint textAt;
+    switch (layout) {
+    case TdxfButtonLayout::dxfGlyphLeft:
+        glyphAt = {(w - glyphWidth - spacing - textWidth) / 2, (h - glyphHeight) / 2};
+        textAt = {glyphAt.x() + glyphWidth + spacing, (h - textHeight) / 2};
+        break;
+    case TdxfButtonLayout::dxfGlyphRight:
+        textAt = {(w - glyphWidth - spacing - textWidth) / 2, (h - textHeight) / 2};
+        glyphAt = {textAt.x() + textWidth + spacing, (h - glyphHeight) / 2};
+        break;
+    case TdxfButtonLayout::dxfGlyphTop:
+        glyphAt = {(w - glyphWidth) / 2, (h - glyphHeight - textHeight - spacing) / 2};
+        textAt = {(w - textWidth) / 2, glyphAt.y() + glyphHeight + spacing};
+        break;
+    case TdxfButtonLayout::dxfGlyphBottom:
+        textAt = {(w - textWidth) / 2, (h - glyphHeight - textHeight - spacing) / 2};
+        glyphAt = {(w - glyphWidth) / 2, textAt.y() + textHeight + spacing};
+        break;
+    }
+    const QPoint press = down ? QPoint(1, 1) : QPoint();
+
+    TdxfCaptionPlacement placement;
+    placement.Glyph = glyphAt + press;
+    // Lines line up on the side away from the glyph, and centre when it is above or below.
+    for (std::size_t j = 0; j < lineWidths.size(); ++j) {
+        int indent = 0;
+        if (layout == TdxfButtonLayout::dxfGlyphRight)
+            indent = textWidth - lineWidths[j];
+        else if (layout == TdxfButtonLayout::dxfGlyphTop || layout == TdxfButtonLayout::dxfGlyphBottom)
+            indent = (textWidth - lineWidths[j]) / 2;
+        placement.Lines.push_back(textAt + QPoint(indent, int(j) * lineHeight) + press);
+    }
+    return placement;
+}
+
 void TdxfColorButton::DrawCaption(QPainter& canvas)
 {
     QFont face = font();
@@ -229,74 +261,30 @@ void TdxfColorButton::DrawCaption(QPainter& canvas)
     canvas.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(face);
 
-    const int w = width();
-    const int h = height();
-    const int lineHeight = metrics.height();
-    const int textHeight = int(FCaption.size()) * lineHeight;
-    int textWidth = 0;
+    std::vector<int> lineWidths;
     for (const QString& line : FCaption)
-        textWidth = std::max(textWidth, TextWidth(face, line));
-    const int glyphWidth = FGlyph.width();
-    const int glyphHeight = FGlyph.height();
-    const int spacing = glyphWidth > 0 && textWidth > 0 ? kGlyphSpacing : 0;
-
-    int glyphX = 0, glyphY = 0, textX = 0, textY = 0;
-    switch (FLayout) {
-    case TdxfButtonLayout::dxfGlyphLeft:
-        glyphX = (w - glyphWidth - spacing - textWidth) / 2;
-        glyphY = (h - glyphHeight) / 2;
-        textX = glyphX + glyphWidth + spacing;
-        textY = (h - textHeight) / 2;
-        break;
-    case TdxfButtonLayout::dxfGlyphRight:
-        textX = (w - glyphWidth - spacing - textWidth) / 2;
-        textY = (h - textHeight) / 2;
-        glyphX = textX + textWidth + spacing;
-        glyphY = (h - glyphHeight) / 2;
-        break;
-    case TdxfButtonLayout::dxfGlyphTop:
-        glyphX = (w - glyphWidth) / 2;
-        glyphY = (h - glyphHeight - textHeight - spacing) / 2;
-        textX = (w - textWidth) / 2;
-        textY = glyphY + glyphHeight + spacing;
-        break;
-    case TdxfButtonLayout::dxfGlyphBottom:
-        textX = (w - textWidth) / 2;
-        textY = (h - glyphHeight - textHeight - spacing) / 2;
-        glyphX = (w - glyphWidth) / 2;
-        glyphY = textY + textHeight + spacing;
-        break;
-    }
-    if (FDrawDown) {
-        ++glyphX;
-        ++glyphY;
-        ++textX;
-        ++textY;
-    }
+        lineWidths.push_back(TextWidth(face, line));
+    const TdxfCaptionPlacement placement =
+        LayoutCaption(size(), FGlyph.size(), lineWidths, metrics.height(), FLayout, FDrawDown);
 
     if (!FTransparentGlyph.isNull())
-        canvas.drawImage(glyphX, glyphY, FTransparentGlyph);
+        canvas.drawImage(placement.Glyph, FTransparentGlyph);
+    for (int j = 0; j < FCaption.size(); ++j)
+        DrawCaptionLine(canvas, FCaption[j], placement.Lines[std::size_t(j)] + QPoint(0, metrics.ascent()));
+}
 
-    const bool enabled = isEnabled();
-    for (int j = 0; j < FCaption.size(); ++j) {
-        const QString& line = FCaption[j];
-        int offset = 0;
-        if (FLayout == TdxfButtonLayout::dxfGlyphRight)
-            offset = textWidth - TextWidth(face, line);
-        else if (FLayout == TdxfButtonLayout::dxfGlyphTop || FLayout == TdxfButtonLayout::dxfGlyphBottom)
-            offset = (textWidth - TextWidth(face, line)) / 2;
-        const int x = textX + offset;
-        const int baseline = textY + j * lineHeight + metrics.ascent();
-        if (enabled) {
-            canvas.setPen(ToQColor(FFontColor));
-            canvas.drawText(x, baseline, line);
-        } else {
-            canvas.setPen(ToQColor(clBtnHighlight));
-            canvas.drawText(x + 1, baseline + 1, line);
-            canvas.setPen(ToQColor(clBtnShadow));
-            canvas.drawText(x, baseline, line);
-        }
+void TdxfColorButton::DrawCaptionLine(QPainter& canvas, const QString& line, const QPoint& baseline) const
+{
+    if (isEnabled()) {
+        canvas.setPen(ToQColor(FFontColor));
+        canvas.drawText(baseline, line);
+        return;
     }
+    // Embossed: a highlight copy one pixel down and right, the shadow copy over it.
+    canvas.setPen(ToQColor(clBtnHighlight));
+    canvas.drawText(baseline + QPoint(1, 1), line);
+    canvas.setPen(ToQColor(clBtnShadow));
+    canvas.drawText(baseline, line);
 }
 
 void TdxfColorButton::Click()

@@ -6,17 +6,32 @@
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class QPainter;
 
 // Where the glyph sits relative to the caption block.
 enum class TdxfButtonLayout { dxfGlyphLeft, dxfGlyphRight, dxfGlyphTop, dxfGlyphBottom };
 
+// Where a colour button draws its glyph and each caption line: top-left corners.
+struct TdxfCaptionPlacement {
+    QPoint Glyph;
+    std::vector<QPoint> Lines;
+};
+
+// Lays out a glyph and caption lines of the given widths on a control of the given size:
+// the block of glyph and text is centred, four pixels apart when there are both, and a
+// pressed button moves everything one pixel right and down.
+TdxfCaptionPlacement LayoutCaption(QSize control, QSize glyph, const std::vector<int>& lineWidths, int lineHeight,
+                                   TdxfButtonLayout layout, bool down);
+
 // An elliptical push button whose face is a pre-rendered sphere of the button's colour; the
 // pressed face sets an inverted dish into it. The caption is a list of lines drawn over the
 // face beside an optional glyph. Buttons with the same non-zero GroupIndex under one parent
 // latch down one at a time.
 class TdxfColorButton : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TdxfColorButton(QWidget* parent = nullptr);
 
@@ -100,6 +115,7 @@ private:
     void LeftPressed();
     void LeftReleased();
     void SetDrawDown(bool drawDown);
+    void DrawCaptionLine(QPainter& canvas, const QString& line, const QPoint& baseline) const;
 
     TColor FColor = clWhite;
     bool FDown = false;

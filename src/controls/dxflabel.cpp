@@ -40,11 +40,13 @@ int Sign(int value)
     return (value > 0) - (value < 0);
 }
 
+} // namespace
+
 // The caption in one font, turned about its top-left corner, drawn at any point of a
 // bitmap. Its outline is built once and reused for the outline face and the glyph clip.
-class TurnedCaption {
+class TdxfLabel::TTurnedCaption {
 public:
-    TurnedCaption(QPainter& painter, const QString& text, const QFont& font, qreal degrees)
+    TTurnedCaption(QPainter& painter, const QString& text, const QFont& font, qreal degrees)
         : FPainter(painter), FText(text), FFont(font), FDegrees(degrees), FAscent(QFontMetrics(font).ascent())
     {
         FPainter.setFont(FFont);
@@ -98,8 +100,6 @@ private:
     int FAscent = 0;
     std::optional<QPainterPath> FOutline;
 };
-
-} // namespace
 
 QPoint EffectOffset(TdxfOrientation orientation, int depth)
 {
@@ -191,6 +191,9 @@ TdxfLabel::~TdxfLabel() = default;
 void TdxfLabel::SetStyle(TdxfLabelStyle style)
 {
     FStyle = style;
+    // A sunken face belongs on its parent's colour.
+    if (FStyle == TdxfLabelStyle::dxfLowered)
+        SetParentColor(true);
     update();
 }
 
@@ -316,91 +319,98 @@ void TdxfLabel::Paint(QPainter& canvas)
         return;
     EnlargeDrawBmp(w, h);
     QImage& bitmap = DrawBmp();
+    const TColor background = Color();
 
     QFont face = font();
     face.setStyleStrategy(QFont::NoAntialias);
-    const bool trueType = IsOutlineFont(face);
-    const bool glyphFill = trueType && !FGlyph.isNull();
-    const TColor background = Color();
-    const TColor base = IsSystemColor(background) ? clSilver : background;
-
     const QString caption = Caption();
     const QFontMetrics metrics(face);
     const QPoint origin = TextOrigin(w / 2, h / 2, metrics.horizontalAdvance(caption), metrics.height(), FAngle);
-
     {
         QPainter surface(&bitmap);
         surface.setRenderHint(QPainter::Antialiasing, false);
         surface.setRenderHint(QPainter::TextAntialiasing, false);
         surface.fillRect(bitmap.rect(), ToQColor(background));
         surface.setBrush(Qt::NoBrush);
-        TurnedCaption text(surface, caption, face, Escapement() / 10.0);
-
-        const int depth = FEffect3D->Depth();
-        if (depth > 0) {
-            const QPoint full = EffectOffset(FEffect3D->Orientation(), depth);
-            const QPoint unit(Sign(full.x()), Sign(full.y()));
-            // Resolved so that the copy next to the face really has the shadow colour.
-            const TColor shadow = ColorToRGB(FEffect3D->ShadowedColor());
-            switch (FEffect3D->Style()) {
-            case TdxfEffectStyle::dxfCool:
-                text.Fill(origin + full, ToQColor(shadow));
-                break;
-            case TdxfEffectStyle::dxfExtrude:
-                for (int k = depth; k >= 1; --k)
-                    text.Fill(origin + unit * k, ToQColor(shadow));
-                break;
-            case TdxfEffectStyle::dxfFun:
-                for (int k = depth; k >= 1; --k)
-                    text.Fill(origin + unit * k, ToQColor(GetColor(shadow, base, k - 1, depth)));
-                break;
-            }
-        }
-
-        const QColor fontColor = ToQColor(FontColor());
-        switch (FStyle) {
-        case TdxfLabelStyle::dxfNormal:
-            if (!glyphFill)
-                text.Fill(origin, fontColor);
-            break;
-        case TdxfLabelStyle::dxfRaised:
-            text.Fill(origin, ToQColor(clBtnHighlight));
-            if (FontSize() >= kRaisedShadowMinPoints)
-                text.Fill(origin + QPoint(2, 2), ToQColor(clBtnShadow));
-            if (!glyphFill)
-                text.Fill(origin + QPoint(1, 1), fontColor);
-            break;
-        case TdxfLabelStyle::dxfLowered: {
-            text.Fill(origin + QPoint(2, 2), ToQColor(clBtnHighlight));
-            // A sunken face belongs on its parent's colour from now on.
-            SetParentColor(true);
-            const TColor faceColor = IsSystemColor(Color()) ? clBtnShadow : GetColor(Color(), clBlack, 1, 3);
-            if (!glyphFill)
-                text.Fill(origin + QPoint(1, 1), ToQColor(faceColor));
-            break;
-        }
-        case TdxfLabelStyle::dxfOutLine:
-            if (trueType)
-                text.Stroke(origin, fontColor, FPenWidth);
-            else
-                text.Fill(origin, fontColor);
-            break;
-        }
-
-        if (glyphFill) {
-            text.ClipTo(FStyle == TdxfLabelStyle::dxfNormal ? origin : origin + QPoint(1, 1));
-            for (int x = 0; x < w; x += FGlyph.width())
-                for (int y = 0; y < h; y += FGlyph.height())
-                    surface.drawImage(x, y, FGlyph);
-            surface.setClipping(false);
-        }
+        TTurnedCaption text(surface, caption, face, Escapement() / 10.0);
+        const bool outlineFont = IsOutlineFont(face);
+        DrawEffectCopies(text, origin);
+        DrawFace(text, origin, outlineFont);
+        if (outlineFont && !FGlyph.isNull())
+            FillWithGlyph(surface, text, origin);
     }
 
     const QRect client(0, 0, w, h);
-    // Keyed on the colour the background was filled with, even if a lowered face has just
-    // switched the label to its parent's colour.
     if (Transparent())
         DrawImageExceptColor(canvas, QPoint(0, 0), bitmap, client, background);
     else
         canvas.drawImage(QPoint(0, 0), bitmap, client);
+}
+
+void TdxfLabel::DrawEffectCopies(TTurnedCaption& text, const QPoint& origin) const
+{
+    const int depth = FEffect3D->Depth();
+    if (depth <= 0)
+        return;
+    const QPoint full = EffectOffset(FEffect3D->Orientation(), depth);
+    const QPoint unit(Sign(full.x()), Sign(full.y()));
+    // Resolved so that the copy next to the face really has the shadow colour.
+    const TColor shadow = ColorToRGB(FEffect3D->ShadowedColor());
+    switch (FEffect3D->Style()) {
+    case TdxfEffectStyle::dxfCool:
+        text.Fill(origin + full, ToQColor(shadow));
+        break;
+    case TdxfEffectStyle::dxfExtrude:
+        for (int k = depth; k >= 1; --k)
+            text.Fill(origin + unit * k, ToQColor(shadow));
+        break;
+    case TdxfEffectStyle::dxfFun: {
+        const TColor base = IsSystemColor(Color()) ? clSilver : Color();
+        for (int k = depth; k >= 1; --k)
+            text.Fill(origin + unit * k, ToQColor(GetColor(shadow, base, k - 1, depth)));
+        break;
+    }
+    }
+}
+
+// A face that a glyph fills later is left out here: only its raised or sunken copies show.
+void TdxfLabel::DrawFace(TTurnedCaption& text, const QPoint& origin, bool outlineFont) const
+{
+    const bool glyphFill = outlineFont && !FGlyph.isNull();
+    const QColor fontColor = ToQColor(FontColor());
+    switch (FStyle) {
+    case TdxfLabelStyle::dxfNormal:
+        if (!glyphFill)
+            text.Fill(origin, fontColor);
+        break;
+    case TdxfLabelStyle::dxfRaised:
+        text.Fill(origin, ToQColor(clBtnHighlight));
+        if (FontSize() >= kRaisedShadowMinPoints)
+            text.Fill(origin + QPoint(2, 2), ToQColor(clBtnShadow));
+        if (!glyphFill)
+            text.Fill(origin + QPoint(1, 1), fontColor);
+        break;
+    case TdxfLabelStyle::dxfLowered: {
+        text.Fill(origin + QPoint(2, 2), ToQColor(clBtnHighlight));
+        const TColor faceColor = IsSystemColor(Color()) ? clBtnShadow : GetColor(Color(), clBlack, 1, 3);
+        if (!glyphFill)
+            text.Fill(origin + QPoint(1, 1), ToQColor(faceColor));
+        break;
+    }
+    case TdxfLabelStyle::dxfOutLine:
+        if (outlineFont)
+            text.Stroke(origin, fontColor, FPenWidth);
+        else
+            text.Fill(origin, fontColor);
+        break;
+    }
+}
+
+void TdxfLabel::FillWithGlyph(QPainter& surface, TTurnedCaption& text, const QPoint& origin) const
+{
+    text.ClipTo(FStyle == TdxfLabelStyle::dxfNormal ? origin : origin + QPoint(1, 1));
+    for (int x = 0; x < width(); x += FGlyph.width())
+        for (int y = 0; y < height(); y += FGlyph.height())
+            surface.drawImage(x, y, FGlyph);
+    surface.setClipping(false);
 }

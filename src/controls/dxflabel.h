@@ -60,6 +60,8 @@ private:
 // with a tiled picture. It composes everything in the shared DrawBmp and copies the result
 // in one step, leaving its Color transparent when Transparent is on.
 class TdxfLabel : public TCustomLabel {
+    Q_OBJECT
+
 public:
     explicit TdxfLabel(QWidget* parent = nullptr);
     ~TdxfLabel() override;
@@ -107,7 +109,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    class TTurnedCaption;
+
     TColor ParentBackground() const;
+    // The steps of Paint: offset copies behind, the face, then the glyph inside the letters.
+    void DrawEffectCopies(TTurnedCaption& text, const QPoint& origin) const;
+    void DrawFace(TTurnedCaption& text, const QPoint& origin, bool outlineFont) const;
+    void FillWithGlyph(QPainter& surface, TTurnedCaption& text, const QPoint& origin) const;
 
     TdxfLabelStyle FStyle = TdxfLabelStyle::dxfNormal;
     int FAngle = 0;

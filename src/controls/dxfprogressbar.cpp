@@ -1,9 +1,9 @@
 #include "controls/dxfprogressbar.h"
 
+#include "platform/colorkeycopy.h"
 #include "platform/drawedge.h"
+#include "platform/fontkind.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
@@ -66,31 +66,11 @@ TColor GradientColor(TColor begin, TColor end, int num, int den)
     return result;
 }
 
-// A copy of the glyph ready to draw: opaque, or with its bottom-left colour see-through.
-QImage DrawableGlyph(const QImage& glyph, bool transparent)
-{
-    if (!transparent)
-        return glyph.convertToFormat(QImage::Format_RGB32);
-    QImage image = glyph.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & RGB_MASK) == key)
-                row[x] = 0;
-            else
-                row[x] |= 0xFF000000;
-        }
-    }
-    return image;
-}
-
 } // namespace
 
 QFont RotatedTextFont(const QFont& font)
 {
-    const QFontInfo info(font);
-    if (QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
+    if (IsOutlineFont(font))
         return font;
     QFont copy(font);
     copy.setFamilies({QStringLiteral("Arial")});
@@ -456,7 +436,8 @@ void TdxfProgressBar::DrawPictures(QPainter& surface, const TRect& fill)
 {
     if (FGlyph.width() < 1 || FGlyph.height() < 1)
         return;
-    const QImage glyph = DrawableGlyph(FGlyph, FTransparentGlyph);
+    const QImage glyph =
+        FTransparentGlyph ? GlyphWithoutBackground(FGlyph) : FGlyph.convertToFormat(QImage::Format_RGB32);
     const bool final = FPosition == FMax;
     if (Horizontal()) {
         const int pitch = glyph.width();

@@ -24,6 +24,8 @@ QFont RotatedTextFont(const QFont& font);
 // optional bevels and the value or percentage as text. Position changes repaint only
 // the span that changed, at once, so the bar can be stepped quickly without flicker.
 class TdxfProgressBar : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TdxfProgressBar(QWidget* parent = nullptr);
 

@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <cstring>
-#include <optional>
 
 void GetRGB(TColor color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue)
 {
@@ -248,76 +247,94 @@ void TShadowLabel::paintEvent(QPaintEvent*)
 
 void TShadowLabel::Paint(QPainter& canvas)
 {
+    // Only an opaque label can be composed off-screen and copied in one step.
+    if (FFlickerless && !Transparent()) {
+        QImage bitmap = BackgroundBitmap();
+        {
+            QPainter surface(&bitmap);
+            DrawCaption(surface);
+        }
+        canvas.drawImage(0, 0, bitmap);
+        return;
+    }
+    if (!Transparent())
+        DrawBackground(canvas);
+    DrawCaption(canvas);
+}
+
+QImage TShadowLabel::BackgroundBitmap() const
+{
+    QImage bitmap(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+    if (FGradation)
+        GradBitmap(bitmap, FGradationColor, Color(), FGradateVert);
+    else
+        bitmap.fill(ToQColor(Color()));
+    return bitmap;
+}
+
+void TShadowLabel::DrawBackground(QPainter& canvas) const
+{
+    const TRect client{0, 0, width(), height()};
+    if (FGradation)
+        GradRect(canvas, client, FGradationColor, Color(), FGradateVert);
+    else
+        canvas.fillRect(client.ToQRect(), ToQColor(Color()));
+}
+
+void TShadowLabel::DrawCaption(QPainter& surface)
+{
     const QString caption = DrawnCaption();
     const unsigned flags = DrawTextFlags();
-    const TRect client{0, 0, width(), height()};
-    const bool offscreen = FFlickerless && !Transparent();
-
-    QImage bitmap;
-    if (offscreen) {
-        bitmap = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
-        if (FGradation)
-            GradBitmap(bitmap, FGradationColor, Color(), FGradateVert);
-        else
-            bitmap.fill(ToQColor(Color()));
-    } else if (!Transparent()) {
-        if (FGradation)
-            GradRect(canvas, client, FGradationColor, Color(), FGradateVert);
-        else
-            canvas.fillRect(client.ToQRect(), ToQColor(Color()));
-    }
-
-    std::optional<QPainter> bitmapPainter;
-    if (offscreen)
-        bitmapPainter.emplace(&bitmap);
-    QPainter& surface = offscreen ? *bitmapPainter : canvas;
-
     QFont face = font();
     face.setStyleStrategy(QFont::NoAntialias);
     surface.setFont(face);
     surface.setBrush(Qt::NoBrush);
 
+    const TRect rect = CaptionRect(surface, caption, flags);
+    DrawShadowAndHighlight(surface, caption, rect, flags);
+    DrawCaptionFace(surface, caption, rect, flags);
+}
+
+TRect TShadowLabel::CaptionRect(QPainter& surface, const QString& caption, unsigned flags) const
+{
+    const TRect client{0, 0, width(), height()};
+    TRect measured = client;
+    const int textHeight = DrawText(surface, caption, measured, flags | DT_CALCRECT);
     TRect rect = client;
-    const int textHeight = DrawText(surface, caption, rect, flags | DT_CALCRECT);
-    rect = client;
     if (Layout() == TTextLayout::tlCenter)
         rect.Offset(0, (height() - textHeight) / 2);
     else if (Layout() == TTextLayout::tlBottom)
         rect.Offset(0, height() - textHeight);
+    return rect;
+}
 
-    TRect highlightRect = rect;
-    highlightRect.Offset(FHighlight->OffsetLeft(), FHighlight->OffsetTop());
-    TRect shadowRect = rect;
-    shadowRect.Offset(FShadow->OffsetLeft(), FShadow->OffsetTop());
-
+void TShadowLabel::DrawShadowAndHighlight(QPainter& surface, const QString& caption, const TRect& rect,
+                                          unsigned flags) const
+{
     const bool enabled = isEnabled();
-    const TColor shadowColor = enabled ? FShadow->Color() : clGray;
-    const TColor highlightColor = enabled ? FHighlight->Color() : clBtnHighlight;
-    const TColor textColor = enabled ? FontColor() : clBtnShadow;
-
     if (FShadow->Visible()) {
-        surface.setPen(ToQColor(shadowColor));
+        TRect shadowRect = rect;
+        shadowRect.Offset(FShadow->OffsetLeft(), FShadow->OffsetTop());
+        surface.setPen(ToQColor(enabled ? FShadow->Color() : clGray));
         DrawText(surface, caption, shadowRect, flags);
     }
     if (FHighlight->Visible()) {
-        surface.setPen(ToQColor(highlightColor));
+        TRect highlightRect = rect;
+        highlightRect.Offset(FHighlight->OffsetLeft(), FHighlight->OffsetTop());
+        surface.setPen(ToQColor(enabled ? FHighlight->Color() : clBtnHighlight));
         DrawText(surface, caption, highlightRect, flags);
     }
+}
 
+void TShadowLabel::DrawCaptionFace(QPainter& surface, const QString& caption, TRect rect, unsigned flags)
+{
     const QByteArray bytes = cp932::encode(caption);
     if (FTextGradation != TTextGradation::tgNone && cp932::CharCount(bytes) > 1) {
-        const int left = rect.Left;
         DrawFace(surface, bytes, rect, flags);
-        rect.Left = left;
-    } else {
-        surface.setPen(ToQColor(textColor));
-        DrawText(surface, caption, rect, flags);
+        return;
     }
-
-    if (offscreen) {
-        bitmapPainter->end();
-        canvas.drawImage(0, 0, bitmap);
-    }
+    surface.setPen(ToQColor(isEnabled() ? FontColor() : clBtnShadow));
+    DrawText(surface, caption, rect, flags);
 }
 
 void TShadowLabel::DrawFace(QPainter& surface, const QByteArray& text, TRect& rect, unsigned flags)

@@ -54,6 +54,8 @@ enum class TTextGradation { tgNone, tg2Colors, tg3Colors };
 // A label that draws an optional gradient background, a shadow and a highlight copy of its
 // text, and the text in one colour or running character by character through two or three.
 class TShadowLabel : public TCustomLabel {
+    Q_OBJECT
+
 public:
     explicit TShadowLabel(QWidget* parent = nullptr);
     ~TShadowLabel() override;
@@ -100,6 +102,13 @@ protected:
 
 private:
     void ShadowChanged(TShadow* sender);
+    // The steps of Paint: background, shadow and highlight copies, then the face.
+    QImage BackgroundBitmap() const;
+    void DrawBackground(QPainter& canvas) const;
+    void DrawCaption(QPainter& surface);
+    TRect CaptionRect(QPainter& surface, const QString& caption, unsigned flags) const;
+    void DrawShadowAndHighlight(QPainter& surface, const QString& caption, const TRect& rect, unsigned flags) const;
+    void DrawCaptionFace(QPainter& surface, const QString& caption, TRect rect, unsigned flags);
     void DrawFace(QPainter& surface, const QByteArray& text, TRect& rect, unsigned flags);
     void GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece,
                   TRect& rect, unsigned flags);

@@ -15,6 +15,8 @@ TMainForm1::TMainForm1(const TGameServices& services, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       FServices(services)
 {
+    if (!FServices.messageBox)
+        FServices.messageBox = &MessageBoxes();
     setWindowTitle(QStringLiteral("VELQUAN"));
     CreateControls();
     CreateMenu();
@@ -47,10 +49,12 @@ void TMainForm1::closeEvent(QCloseEvent* event)
 {
     // Stays refused if saving throws: the error box shows and the window stays open.
     event->ignore();
-    bool canClose = true;
-    FormCloseQuery(canClose);
-    if (canClose)
-        event->accept();
+    RunGuarded(*FServices.messageBox, [this, event] {
+        bool canClose = true;
+        FormCloseQuery(canClose);
+        if (canClose)
+            event->accept();
+    });
 }
 
 void TMainForm1::DrawSwingPicture(int x, int y, int index)

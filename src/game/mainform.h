@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/services.h"
+#include "platform/errorguard.h"
+#include "platform/messagebox.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -22,6 +24,8 @@ class TTimer;
 
 // The game window: its layout, the game state and every handler of the game.
 class TMainForm1 : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit TMainForm1(const TGameServices& services, QWidget* parent = nullptr);
     ~TMainForm1() override;
@@ -115,6 +119,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A handler wrapped for a connection: what it throws shows in the standard error box
+    // through the game's message box service and goes no further.
+    template <class Handler>
+    auto Guard(Handler handler)
+    {
+        return Guarded(*FServices.messageBox, std::move(handler));
+    }
+
     void CreateControls();
     void CreateShotControls();
     void CreateBanner();
@@ -132,6 +144,8 @@ private:
     void ShowShotResult(const QString& message, std::int32_t points);
 
     TGameServices FServices;
+    // The controls and the application's last-resort error box use the game's service too.
+    TScopedMessageBoxes FMessageBoxes{FServices.messageBox};
     TFormSurface* FSurface = nullptr;
     bool FCentred = false;
 

@@ -1,3 +1,4 @@
+#include "game/controlsetup.h"
 #include "game/mainform.h"
 #include "game/surface.h"
 
@@ -127,60 +128,33 @@ void TMainForm1::CreateControls()
 
 void TMainForm1::CreateShotControls()
 {
-    bCharge = Place(new TdxfColorButton(FSurface), 118, 184, 77, 33);
-    bCharge->SetCaption({QStringLiteral("SHOT!!")});
-    bCharge->SetColor(clBlack);
-    bCharge->setFont(MakeFont(kPGothic, 12, true));
-    bCharge->SetFontColor(clWhite);
-    bCharge->setCursor(Qt::PointingHandCursor);
-    bCharge->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseDown(); };
-    bCharge->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseUp(); };
+    bCharge = new TdxfColorButton(FSurface);
+    SetUpShotButton(*bCharge);
+    bCharge->OnMouseDown = Guard([this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseDown(); });
+    bCharge->OnMouseUp = Guard([this](QObject*, TMouseButton, TShiftState, int, int) { bChargeMouseUp(); });
 
-    ProgressBar1 = Place(new TdxfProgressBar(FSurface), 36, 260, 120, 10);
-    ProgressBar1->SetMin(0);
-    ProgressBar1->SetMax(20);
-    ProgressBar1->SetStep(1);
-    ProgressBar1->SetPosition(0);
-    ProgressBar1->SetOrientation(TdxfPBOrientation::orHorizontal);
-    ProgressBar1->SetBeginColor(clPurple);
-    ProgressBar1->SetEndColor(clWhite);
-    ProgressBar1->SetStyle(TdxfPBStyle::sExSolid);
-    ProgressBar1->SetBevelOuter(TdxfBevelOuter::bvNone);
-    ProgressBar1->SetBarBevelOuter(TdxfBevelOuter::bvLowered);
-    ProgressBar1->SetShowText(true);
-    ProgressBar1->SetShowTextStyle(TdxfShowTextStyle::stsPercent);
-    ProgressBar1->setFont(MakeFont(kPGothic, 11));
-    ProgressBar1->SetFontColor(clYellow);
+    ProgressBar1 = new TdxfProgressBar(FSurface);
+    SetUpPowerBar(*ProgressBar1);
 }
 
 void TMainForm1::CreateBanner()
 {
     Panel2 = Place(new TPanel(FSurface), 30, 173, 449, 102);
-    dxfLabel1 = Place(new TdxfLabel(Panel2), 0, 0, 449, 102);
-    dxfLabel1->SetAutoSize(false);
-    dxfLabel1->setFont(MakeFont(kPMincho, 245, true));
-    dxfLabel1->SetFontColor(clRed);
-    dxfLabel1->SetCaption(QStringLiteral("GAME OVER"));
-    dxfLabel1->SetStyle(TdxfLabelStyle::dxfOutLine);
-    dxfLabel1->SetAngle(0);
-    dxfLabel1->Effect3D()->SetStyle(TdxfEffectStyle::dxfCool);
-    dxfLabel1->Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
-    dxfLabel1->Effect3D()->SetDepth(3);
-    dxfLabel1->Effect3D()->SetShadowedColor(clMaroon);
-    dxfLabel1->SetPenWidth(1);
+    dxfLabel1 = new TdxfLabel(Panel2);
+    SetUpBanner(*dxfLabel1);
     Panel2->hide();
 }
 
 void TMainForm1::CreateMenu()
 {
     N1 = menuBar()->addMenu(QStringLiteral("モード(&M)"));
-    N2 = N1->addAction(QStringLiteral("ゲーム開始(&G)"), this, [this] { N2Click(); });
+    N2 = N1->addAction(QStringLiteral("ゲーム開始(&G)"), this, Guard([this] { N2Click(); }));
     N2->setShortcut(Qt::Key_F3);
     N1->addSeparator();
-    N5 = N1->addAction(QStringLiteral("ボスが来た!!(&B)..."), this, [this] { N5Click(); });
+    N5 = N1->addAction(QStringLiteral("ボスが来た!!(&B)..."), this, Guard([this] { N5Click(); }));
     N5->setShortcut(Qt::Key_F4);
     N1->addSeparator();
-    Exit1 = N1->addAction(QStringLiteral("終了(&X)"), this, [this] { Exit1Click(); });
+    Exit1 = N1->addAction(QStringLiteral("終了(&X)"), this, Guard([this] { Exit1Click(); }));
 
     O1 = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
     S1 = O1->addAction(QStringLiteral("効果音を鳴らす(&S)"));
@@ -188,7 +162,7 @@ void TMainForm1::CreateMenu()
     S1->setChecked(true);  // Qt toggles a checkable item itself when it is chosen, as S1Click does
 
     Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, [this] { N6Click(); });
+    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, Guard([this] { N6Click(); }));
 }
 
 void TMainForm1::CreateTimers()
@@ -197,10 +171,11 @@ void TMainForm1::CreateTimers()
     Timer2 = new TTimer(80, this);
     Timer3 = new TTimer(1000, this);
     Timer5 = new TTimer(200, this);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
-    connect(Timer5, &QTimer::timeout, this, [this] { Timer5Timer(); });
+    // Every handler runs guarded, wherever its body lives.
+    connect(Timer1, &QTimer::timeout, this, Guard([this] { Timer1Timer(); }));
+    connect(Timer2, &QTimer::timeout, this, Guard([this] { Timer2Timer(); }));
+    connect(Timer3, &QTimer::timeout, this, Guard([this] { Timer3Timer(); }));
+    connect(Timer5, &QTimer::timeout, this, Guard([this] { Timer5Timer(); }));
 }
 
 void TMainForm1::LoadSwingPictures()

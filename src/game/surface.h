@@ -9,6 +9,8 @@
 // above the shapes and labels of the surface and below its child windows, and the next
 // immediate repaint of the window wipes it.
 class TSurfaceDrawing : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TSurfaceDrawing(QWidget* surface);
 
@@ -31,6 +33,8 @@ private:
 
 // The window's client area: black, fixed size, holding every control of the game.
 class TFormSurface : public QWidget {
+    Q_OBJECT
+
 public:
     TFormSurface(QWidget* parent, QSize size);
 

@@ -1,7 +1,7 @@
 #include "platform/application.h"
 
 #include "platform/cp932.h"
-#include "platform/exceptions.h"
+#include "platform/errorguard.h"
 #include "platform/messagebox.h"
 
 QString ExceptionDisplayText(const QString& message)
@@ -31,19 +31,13 @@ void TApplication::SetTitle(const QString& title)
 
 void TApplication::ShowException(const QString& message) const
 {
-    MessageBoxes().Show(FTitle, ExceptionDisplayText(message), MessageBoxService::Icon::Error);
+    ::ShowException(MessageBoxes(), message);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const Exception& error) {
-        ShowException(error.Message());
-    } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        ShowException(QString());
-    }
-    return false;
+    // Only the backstop: our own handlers are guarded where they are connected.
+    bool result = false;
+    RunGuarded(MessageBoxes(), [&] { result = QApplication::notify(receiver, event); });
+    return result;
 }

@@ -10,6 +10,8 @@ QString ExceptionDisplayText(const QString& message);
 // The application object: holds the title that error boxes carry, and shows any error that
 // escapes an event handler instead of letting it cross the event loop.
 class TApplication : public QApplication {
+    Q_OBJECT
+
 public:
     TApplication(int& argc, char** argv);
 

@@ -8,6 +8,13 @@
 
 class QPainter;
 
+// A copy of image in which every pixel of exactly the key colour is see-through and every
+// other pixel opaque. Any alpha of the source is ignored.
+QImage ColorKeyed(const QImage& image, QRgb key);
+
+// A glyph without its background: the colour of its bottom-left pixel is see-through.
+QImage GlyphWithoutBackground(const QImage& glyph);
+
 // Copies the source rectangle of an image to target, leaving out every pixel whose colour
 // is exactly transparentColor: the target keeps what it had there.
 void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& image, const QRect& source,

@@ -19,6 +19,8 @@ public:
 // Keeps a one-line text within a number of CP932 bytes (a double-byte character counts
 // two). Input past the limit is refused whole; a line break and what follows it are dropped.
 class TCp932LengthValidator final : public QValidator {
+    Q_OBJECT
+
 public:
     explicit TCp932LengthValidator(int maxBytes, QObject* parent = nullptr);
     State validate(QString& input, int& pos) const override;

@@ -2,11 +2,17 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <vector>
 
 namespace {
 
 QtMessageBoxService gRealService;
-MessageBoxService* gService = &gRealService;
+
+struct Installation {
+    const TScopedMessageBoxes* scope = nullptr;
+    MessageBoxService* service = nullptr;
+};
+std::vector<Installation> gInstalled;
 
 QMessageBox::Icon ToQtIcon(MessageBoxService::Icon icon)
 {
@@ -34,10 +40,16 @@ void QtMessageBoxService::Beep()
 
 MessageBoxService& MessageBoxes()
 {
-    return *gService;
+    return gInstalled.empty() ? gRealService : *gInstalled.back().service;
 }
 
-void SetMessageBoxes(MessageBoxService* service)
+TScopedMessageBoxes::TScopedMessageBoxes(MessageBoxService* service)
 {
-    gService = service ? service : &gRealService;
+    if (service)
+        gInstalled.push_back({this, service});
+}
+
+TScopedMessageBoxes::~TScopedMessageBoxes()
+{
+    std::erase_if(gInstalled, [this](const Installation& installed) { return installed.scope == this; });
 }

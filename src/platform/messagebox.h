@@ -19,7 +19,16 @@ public:
     void Beep() override;
 };
 
-// The service the controls use. It is the real one unless a test installed another;
-// passing nullptr restores the real one.
+// The service every message box goes through: the controls' and the standard error box.
+// It is the one installed last of those still installed, or else the real one.
 MessageBoxService& MessageBoxes();
-void SetMessageBoxes(MessageBoxService* service);
+
+// Installs a service as MessageBoxes() for its own lifetime; nullptr installs nothing.
+// Installations may end in any order: the latest one still alive is the one in use.
+class TScopedMessageBoxes {
+public:
+    explicit TScopedMessageBoxes(MessageBoxService* service);
+    ~TScopedMessageBoxes();
+    TScopedMessageBoxes(const TScopedMessageBoxes&) = delete;
+    TScopedMessageBoxes& operator=(const TScopedMessageBoxes&) = delete;
+};

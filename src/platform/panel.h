@@ -7,12 +7,16 @@
 
 // A plain container window filled with one colour; its children are clipped to it.
 class TPanel : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TPanel(QWidget* parent = nullptr, TColor color = clBlack);
 };
 
 // A picture, drawn at its own size or stretched to fill the control.
 class TImage : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TImage(QWidget* parent = nullptr);
 

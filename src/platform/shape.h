@@ -10,6 +10,8 @@ enum class TBrushStyle { bsSolid, bsClear, bsHorizontal };
 // A windowless geometric figure: outline in the pen colour, filled by the brush. Hatched
 // and clear brushes let whatever lies beneath show through.
 class TShape : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TShape(QWidget* parent = nullptr);
 

@@ -10,6 +10,8 @@ constexpr int kCellTextInset = 2;
 
 // Paints a cell as the classic grid does: background, then the text clipped to the cell.
 class CellDelegate final : public QStyledItemDelegate {
+    Q_OBJECT
+
 public:
     explicit CellDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), FGrid(grid) {}
 
@@ -112,3 +114,5 @@ void TStringGrid::SetFontColor(TColor color)
     FFontColor = color;
     viewport()->update();
 }
+
+#include "stringgrid.moc"

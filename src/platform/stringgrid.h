@@ -8,6 +8,8 @@
 // No grid lines, scroll bars, selection or editing; each cell's text starts 2 pixels in
 // from its top-left corner.
 class TStringGrid : public QTableWidget {
+    Q_OBJECT
+
 public:
     TStringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
 

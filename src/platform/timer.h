@@ -4,6 +4,8 @@
 
 // A timer switched on and off through one property, with a spare integer for its owner.
 class TTimer : public QTimer {
+    Q_OBJECT
+
 public:
     TTimer(int interval, QObject* parent) : QTimer(parent) { setInterval(interval); }
 

@@ -36,7 +36,7 @@ private:
 
 // Every direct child hears group and sender, the sender included, in creation order;
 // grandchildren do not, and a child deleted by an earlier recipient is skipped.
-TEST(ButtonPressed, ReachesEachDirectChildOnce)
+TEST(ButtonPressedTest, ReachesEachDirectChildOnce)
 {
     std::vector<Heard> log;
     QWidget parent;

@@ -1,6 +1,9 @@
 #include "controls/buttonpressed.h"
 #include "controls/dxfcolorbutton.h"
+#include "game/controlsetup.h"
 #include "platform/fonts.h"
+
+#include "support/render.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -20,15 +23,6 @@ constexpr QRgb kShadow = 0xFF00FA00;
 QRgb Grey(int level)
 {
     return qRgb(level, level, level);
-}
-
-QImage Render(TdxfColorButton& button)
-{
-    QImage image(button.size(), QImage::Format_RGB32);
-    image.fill(kBeneath);
-    QPainter painter(&image);
-    button.Paint(painter);
-    return image;
 }
 
 using PixelSet = std::set<std::pair<int, int>>;
@@ -53,7 +47,7 @@ QRect Bounds(const PixelSet& pixels)
 
 // Known button highlight, shadow and face colours, so the embossed caption and system
 // colours can be told apart.
-class DxfColorButtonTest : public ::testing::Test {
+class TdxfColorButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -65,16 +59,6 @@ protected:
     }
     void TearDown() override { QApplication::setPalette(saved); }
 
-    // The game's "SHOT!!" button.
-    static void MakeShotButton(TdxfColorButton& button)
-    {
-        button.setGeometry(118, 184, 77, 33);
-        button.SetColor(clBlack);
-        button.SetCaption({QStringLiteral("SHOT!!")});
-        button.setFont(MakeFont(kPGothic, 12, true));
-        button.SetFontColor(clWhite);
-    }
-
     QPalette saved = QApplication::palette();
 };
 
@@ -82,10 +66,10 @@ protected:
 
 // The game's button: the sphere grades from black to grey 213 at (15, 6); the pressed face
 // keeps the outer ring and sets a dish from (7, 3, 70, 30) to grey 215 at (58, 25).
-TEST_F(DxfColorButtonTest, GameButtonFaces)
+TEST_F(TdxfColorButtonTest, GameButtonFaces)
 {
     TdxfColorButton button;
-    MakeShotButton(button);
+    SetUpShotButton(button);
     const QImage& up = button.UpBmp();
     const QImage& down = button.DownBmp();
     ASSERT_EQ(up.size(), QSize(77, 33));
@@ -105,16 +89,16 @@ TEST_F(DxfColorButtonTest, GameButtonFaces)
 
 // The default button (100 x 40, white): rim 153, highlight 238 at (20, 8), bare face with
 // no caption. Faces follow size and colour, even before the widget is shown.
-TEST_F(DxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
+TEST_F(TdxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
 {
     TdxfColorButton button;
     EXPECT_EQ(button.size(), QSize(100, 40));
     EXPECT_EQ(button.UpBmp().pixel(0, 0), Grey(153));
     EXPECT_EQ(PixelsOf(button.UpBmp(), Grey(238)), PixelSet({{20, 8}}));
-    EXPECT_EQ(Render(button), button.UpBmp());
+    EXPECT_EQ(Render(button, kBeneath), button.UpBmp());
 
     button.resize(77, 33);
-    EXPECT_EQ(Render(button).pixel(15, 6), Grey(238));  // step 41 of 49 from 153 to white
+    EXPECT_EQ(Render(button, kBeneath).pixel(15, 6), Grey(238));  // step 41 of 49 from 153 to white
     button.SetColor(RGB(255, 0, 100));
     EXPECT_EQ(button.UpBmp().pixel(0, 0), qRgb(153, 0, 60));
     button.SetColor(clBtnFace);  // resolved through the palette, then darkened
@@ -123,7 +107,7 @@ TEST_F(DxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
 
 // Faces with no radius are plain rim colour instead of a division by zero; small ones
 // still end their sphere in its highlight at (w/5, h/5).
-TEST_F(DxfColorButtonTest, TinyFaces)
+TEST_F(TdxfColorButtonTest, TinyFaces)
 {
     TdxfColorButton button;
     button.SetColor(clBlack);
@@ -144,13 +128,13 @@ TEST_F(DxfColorButtonTest, TinyFaces)
 }
 
 // Outside the ellipse the button neither shows nor takes the mouse.
-TEST_F(DxfColorButtonTest, EllipticShape)
+TEST_F(TdxfColorButtonTest, EllipticShape)
 {
     QWidget host;
     host.resize(300, 260);
     host.setStyleSheet(QStringLiteral("background: #00a0a0"));
     auto* button = new TdxfColorButton(&host);
-    MakeShotButton(*button);
+    SetUpShotButton(*button);
     int downs = 0;
     button->OnMouseDown = [&](QObject*, TMouseButton, TShiftState, int, int) { ++downs; };
     host.show();
@@ -168,24 +152,24 @@ TEST_F(DxfColorButtonTest, EllipticShape)
 
 // The caption is centred in the font's colour and moves one pixel with the pressed face;
 // disabled, each line is drawn in the highlight one pixel down-right, then in the shadow.
-TEST_F(DxfColorButtonTest, CaptionPressedAndEmbossed)
+TEST_F(TdxfColorButtonTest, CaptionPressedAndEmbossed)
 {
     TdxfColorButton button;
-    MakeShotButton(button);
+    SetUpShotButton(button);
     const QFontMetrics metrics(button.font());
     const int textWidth = metrics.horizontalAdvance(QStringLiteral("SHOT!!"));
-    const PixelSet text = PixelsOf(Render(button), Grey(255));
+    const PixelSet text = PixelsOf(Render(button, kBeneath), Grey(255));
     ASSERT_FALSE(text.empty());
     EXPECT_TRUE(QRect((77 - textWidth) / 2, (33 - metrics.height()) / 2, textWidth, metrics.height())
                     .contains(Bounds(text)));
 
     button.SetGroupIndex(1);
     button.SetDown(true);
-    EXPECT_EQ(PixelsOf(Render(button), Grey(255), {-1, -1}), text);
+    EXPECT_EQ(PixelsOf(Render(button, kBeneath), Grey(255), {-1, -1}), text);
     button.SetDown(false);
 
     button.setEnabled(false);
-    const QImage disabled = Render(button);
+    const QImage disabled = Render(button, kBeneath);
     EXPECT_TRUE(PixelsOf(disabled, Grey(255)).empty());
     EXPECT_EQ(PixelsOf(disabled, kShadow), text);
     PixelSet expectedHighlight;
@@ -195,10 +179,10 @@ TEST_F(DxfColorButtonTest, CaptionPressedAndEmbossed)
     EXPECT_EQ(PixelsOf(disabled, kHighlight), expectedHighlight);
 }
 
-class DxfColorButtonLayout : public DxfColorButtonTest, public ::testing::WithParamInterface<TdxfButtonLayout> {};
+class TdxfColorButtonLayoutTest : public TdxfColorButtonTest, public ::testing::WithParamInterface<TdxfButtonLayout> {};
 
 // A 12 x 10 glyph, its bottom-left colour cut out, and two lines, placed as the layout says.
-TEST_P(DxfColorButtonLayout, GlyphAndLinesPlaced)
+TEST_P(TdxfColorButtonLayoutTest, GlyphAndLinesPlaced)
 {
     constexpr QRgb kGlyphInk = 0xFF0000FF;
     constexpr QRgb kGlyphKey = 0xFF00FF00;
@@ -235,7 +219,7 @@ TEST_P(DxfColorButtonLayout, GlyphAndLinesPlaced)
         break;
     }
 
-    const QImage image = Render(button);
+    const QImage image = Render(button, kBeneath);
     EXPECT_EQ(Bounds(PixelsOf(image, kGlyphInk)), QRect(g.x() + 1, g.y() + 1, 10, 8));
     EXPECT_TRUE(PixelsOf(image, kGlyphKey).empty());
     PixelSet wide, narrow;
@@ -246,22 +230,82 @@ TEST_P(DxfColorButtonLayout, GlyphAndLinesPlaced)
     EXPECT_TRUE(QRect(t.x() + indent, t.y() + lh, nw, lh).contains(Bounds(narrow)));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllLayouts, DxfColorButtonLayout,
+INSTANTIATE_TEST_SUITE_P(AllLayouts, TdxfColorButtonLayoutTest,
                          ::testing::Values(TdxfButtonLayout::dxfGlyphLeft, TdxfButtonLayout::dxfGlyphRight,
-                                           TdxfButtonLayout::dxfGlyphTop, TdxfButtonLayout::dxfGlyphBottom));
+                                           TdxfButtonLayout::dxfGlyphTop, TdxfButtonLayout::dxfGlyphBottom),
+                         [](const ::testing::TestParamInfo<TdxfButtonLayout>& info) -> std::string {
+                             switch (info.param) {
+                             case TdxfButtonLayout::dxfGlyphLeft: return "GlyphLeft";
+                             case TdxfButtonLayout::dxfGlyphRight: return "GlyphRight";
+                             case TdxfButtonLayout::dxfGlyphTop: return "GlyphTop";
+                             case TdxfButtonLayout::dxfGlyphBottom: return "GlyphBottom";
+                             }
+                             return "Unknown";
+                         });
+
+namespace {
+
+struct PlacementCase {
+    const char* name;
+    QSize control;
+    QSize glyph;
+    std::vector<int> lineWidths;
+    TdxfButtonLayout layout;
+    bool down;
+    QPoint glyphAt;
+    std::vector<QPoint> linesAt;
+};
+
+class LayoutCaptionTest : public ::testing::TestWithParam<PlacementCase> {};
+
+// A 12 x 10 glyph beside or above lines 60 and 20 wide, 15 high, on a 120 x 80 button,
+// unless the row says otherwise.
+TEST_P(LayoutCaptionTest, PlacesGlyphAndLines)
+{
+    const PlacementCase& row = GetParam();
+    const TdxfCaptionPlacement placement = LayoutCaption(row.control, row.glyph, row.lineWidths, 15, row.layout, row.down);
+    EXPECT_EQ(placement.Glyph, row.glyphAt);
+    EXPECT_EQ(placement.Lines, row.linesAt);
+}
+
+constexpr QSize kButton(120, 80);
+constexpr QSize kGlyph(12, 10);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LayoutCaptionTest,
+    ::testing::Values(
+        PlacementCase{"GlyphLeftLinesFlushLeft", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphLeft, false,
+                      {22, 35}, {{38, 25}, {38, 40}}},
+        PlacementCase{"GlyphRightLinesFlushRight", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphRight, false,
+                      {86, 35}, {{22, 25}, {62, 40}}},
+        PlacementCase{"GlyphTopLinesCentred", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphTop, false,
+                      {54, 18}, {{30, 32}, {50, 47}}},
+        PlacementCase{"GlyphBottomLinesCentred", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphBottom, false,
+                      {54, 52}, {{30, 18}, {50, 33}}},
+        PlacementCase{"PressedMovesAllOneRightAndDown", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphLeft,
+                      true, {23, 36}, {{39, 26}, {39, 41}}},
+        PlacementCase{"NoGlyphNoSpacing", kButton, QSize(0, 0), {60}, TdxfButtonLayout::dxfGlyphLeft, false, {30, 40},
+                      {{30, 32}}},
+        PlacementCase{"NoCaptionCentresTheGlyph", kButton, kGlyph, {}, TdxfButtonLayout::dxfGlyphTop, false, {54, 35},
+                      {}},
+        PlacementCase{"NegativeHalvesTruncateTowardZero", QSize(7, 5), QSize(2, 2), {4}, TdxfButtonLayout::dxfGlyphLeft,
+                      false, {-1, 1}, {{5, -5}}}),
+    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+
+} // namespace
 
 namespace {
 
 // A shown window with the game's button, driven through the window system's input path so
 // that the shape, the capture, and enter and leave all take part.
-class DxfColorButtonInput : public DxfColorButtonTest {
+class TdxfColorButtonInputTest : public TdxfColorButtonTest {
 protected:
     void SetUp() override
     {
-        DxfColorButtonTest::SetUp();
+        TdxfColorButtonTest::SetUp();
         host.resize(320, 260);
         button = new TdxfColorButton(&host);
-        MakeShotButton(*button);
+        SetUpShotButton(*button);
         button->OnMouseDown = [this](QObject* sender, TMouseButton which, TShiftState shift, int x, int y) {
             Log("down", sender, which, shift, x, y);
         };
@@ -311,24 +355,24 @@ using Events = std::vector<std::string>;
 
 // The owner hears of the press before the face goes down, and of the release (after the
 // click) while it is still down.
-TEST_F(DxfColorButtonInput, PressAndReleaseInside)
+TEST_F(TdxfColorButtonInputTest, PressAndReleaseInside)
 {
     Press(Centre(button));
     EXPECT_EQ(events, Events({"down left"}));
     EXPECT_FALSE(drawDownInHandler);
     EXPECT_EQ(lastPoint, QPoint(38, 16));
-    EXPECT_EQ(Render(*button).pixel(58, 25), Grey(215));
+    EXPECT_EQ(Render(*button, kBeneath).pixel(58, 25), Grey(215));
 
     Release(Centre(button));
     EXPECT_EQ(events, Events({"down left", "click", "up left"}));
     EXPECT_TRUE(drawDownInHandler);
     EXPECT_FALSE(button->DrawDown() || button->MouseDown() || button->Down());
-    EXPECT_EQ(Render(*button).pixel(15, 6), Grey(213));
+    EXPECT_EQ(Render(*button, kBeneath).pixel(15, 6), Grey(213));
 }
 
 // Leaving while held shows the up face, coming back the down face; a release outside still
 // reaches the button but clicks only inside the control's rectangle.
-TEST_F(DxfColorButtonInput, ReleaseOutside)
+TEST_F(TdxfColorButtonInputTest, ReleaseOutside)
 {
     Press(Centre(button));
     QTest::mouseMove(host.windowHandle(), At(100, 50));
@@ -348,7 +392,7 @@ TEST_F(DxfColorButtonInput, ReleaseOutside)
 
 // Other buttons only raise the events; the second press of a double click raises
 // OnDblClick and a flagged OnMouseDown, and its release clicks no second time.
-TEST_F(DxfColorButtonInput, OtherButtonsAndDoubleClick)
+TEST_F(TdxfColorButtonInputTest, OtherButtonsAndDoubleClick)
 {
     QTest::mouseMove(host.windowHandle(), Centre(button));
     QTest::mousePress(host.windowHandle(), Qt::RightButton, {}, Centre(button));
@@ -366,12 +410,12 @@ TEST_F(DxfColorButtonInput, OtherButtonsAndDoubleClick)
 
 // The game disables the button in its release handler: the pressed face stays, embossed,
 // until the handler returns; then the disabled button takes no clicks.
-TEST_F(DxfColorButtonInput, DisabledDuringReleaseHandler)
+TEST_F(TdxfColorButtonInputTest, DisabledDuringReleaseHandler)
 {
     QImage during;
     button->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) {
         button->setEnabled(false);
-        during = Render(*button);
+        during = Render(*button, kBeneath);
     };
     Click(button);
     EXPECT_EQ(during.pixel(58, 25), Grey(215));
@@ -385,7 +429,7 @@ TEST_F(DxfColorButtonInput, DisabledDuringReleaseHandler)
 
 // Three buttons of one group: the one that goes down releases the others. An ungrouped
 // button never latches; other groups are left alone; changing the group keeps the state.
-TEST_F(DxfColorButtonInput, GroupOfThree)
+TEST_F(TdxfColorButtonInputTest, GroupOfThree)
 {
     std::vector<TdxfColorButton*> group;
     for (int i = 0; i < 3; ++i) {

@@ -3,6 +3,8 @@
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 
+#include "support/render.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPainter>
@@ -51,15 +53,6 @@ protected:
     }
 };
 
-QImage Render(TdxfLabel& label, QRgb parent = kBlue)
-{
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(parent);
-    QPainter painter(&image);
-    label.Paint(painter);
-    return image;
-}
-
 std::set<QRgb> Colours(const QImage& image)
 {
     std::set<QRgb> colours;
@@ -89,7 +82,7 @@ void MakePlain(TdxfLabel& label, const QString& caption = QStringLiteral("Hi"))
     label.SetFontColor(clWhite);
 }
 
-class DxfLabelTest : public ::testing::Test {
+class TdxfLabelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -97,28 +90,24 @@ protected:
         palette.setColor(QPalette::Light, QColor(240, 240, 200)); // button highlight
         palette.setColor(QPalette::Dark, QColor(100, 90, 80));    // button shadow
         QApplication::setPalette(palette);
-        SetMessageBoxes(&messages);
     }
-    void TearDown() override
-    {
-        SetMessageBoxes(nullptr);
-        QApplication::setPalette(saved);
-    }
+    void TearDown() override { QApplication::setPalette(saved); }
     QPalette saved = QApplication::palette();
     RecordingMessageBoxes messages;
+    TScopedMessageBoxes installed{&messages};
 };
 
 } // namespace
 
-TEST_F(DxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
+TEST_F(TdxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
 {
     TdxfLabel label;
     MakePlain(label);
-    const QImage atZero = Render(label);
+    const QImage atZero = Render(label, kBlue);
     label.SetAngle(360);
     EXPECT_EQ(label.Angle(), 360);
     EXPECT_EQ(label.Escapement(), 0);
-    EXPECT_EQ(Render(label), atZero);
+    EXPECT_EQ(Render(label, kBlue), atZero);
     label.SetAngle(361);
     label.SetAngle(-10);
     EXPECT_EQ(label.Angle(), 360);
@@ -127,7 +116,7 @@ TEST_F(DxfLabelTest, AngleAcceptsZeroToFullTurnAndIgnoresTheRest)
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
-TEST_F(DxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
+TEST_F(TdxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
 {
     ASSERT_GE(QFontDatabase::addApplicationFontFromData(BitmapFont()), 0);
     TdxfLabel label;
@@ -144,7 +133,7 @@ TEST_F(DxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
     EXPECT_EQ(messages.beeps, 1);
 }
 
-TEST(DxfLabelOrigin, HalvesRoundToEven)
+TEST(TextOriginTest, HalvesRoundToEven)
 {
     EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 5, 3, 0), QPoint(8, 8));      // 2.5 -> 2, 1.5 -> 2
     EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 7, 1, 0), QPoint(6, 10));     // 3.5 -> 4, 0.5 -> 0
@@ -153,7 +142,7 @@ TEST(DxfLabelOrigin, HalvesRoundToEven)
     EXPECT_EQ(TdxfLabel::TextOrigin(224, 51, 1559, 270, 0), QPoint(224 - 780, 51 - 135));
 }
 
-TEST_F(DxfLabelTest, TextTurnsAboutTheControlCentre)
+TEST_F(TdxfLabelTest, TextTurnsAboutTheControlCentre)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("GAME OVER"));
@@ -185,12 +174,12 @@ TEST_F(DxfLabelTest, TextTurnsAboutTheControlCentre)
 }
 
 // The copies are the face shifted in screen steps; the one nearest the face is drawn last.
-TEST_F(DxfLabelTest, EffectCopiesFollowStyleAndDepth)
+TEST_F(TdxfLabelTest, EffectCopiesFollowStyleAndDepth)
 {
     TdxfLabel label;
     MakePlain(label);
     label.Effect3D()->SetShadowedColor(clMaroon);
-    const QImage face = Render(label);
+    const QImage face = Render(label, kBlue);
     const auto faceAt = [&](int x, int y) { return face.valid(x, y) && face.pixel(x, y) == kWhite; };
     // Maroon fading toward the black background: depths 1, 2 and 3.
     const int kFunRed[] = {0, 128, 85, 42};
@@ -199,11 +188,11 @@ TEST_F(DxfLabelTest, EffectCopiesFollowStyleAndDepth)
         label.Effect3D()->SetStyle(style);
         label.Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
         label.Effect3D()->SetDepth(0);
-        EXPECT_EQ(Render(label), face) << int(style);
+        EXPECT_EQ(Render(label, kBlue), face) << int(style);
 
         label.Effect3D()->SetOrientation(TdxfOrientation::dxfRight);
         label.Effect3D()->SetDepth(3);
-        const QImage image = Render(label);
+        const QImage image = Render(label, kBlue);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 QRgb expected = kBlack;
@@ -220,7 +209,7 @@ TEST_F(DxfLabelTest, EffectCopiesFollowStyleAndDepth)
     }
 }
 
-TEST(DxfLabelGetColor, TruncatesFromRawChannels)
+TEST(GetColorTest, TruncatesFromRawChannels)
 {
     EXPECT_EQ(GetColor(clMaroon, clBlack, 0, 3), clMaroon);
     EXPECT_EQ(GetColor(clMaroon, clBlack, 1, 3), RGB(85, 0, 0));
@@ -231,7 +220,7 @@ TEST(DxfLabelGetColor, TruncatesFromRawChannels)
     EXPECT_EQ(GetColor(clMaroon, clBlack, 1, 0), clMaroon);          // no steps: no division by zero
 }
 
-TEST_F(DxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
+TEST_F(TdxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
 {
     TdxfLabel label;
     MakePlain(label);
@@ -239,14 +228,14 @@ TEST_F(DxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)
     const QRgb shadow = qRgb(100, 90, 80);
     const QRgb highlight = qRgb(240, 240, 200);
     label.SetFontSize(11);
-    std::set<QRgb> colours = Colours(Render(label));
+    std::set<QRgb> colours = Colours(Render(label, kBlue));
     EXPECT_EQ(colours, (std::set<QRgb>{kBlack, kWhite, highlight}));
     label.SetFontSize(12);
-    colours = Colours(Render(label));
+    colours = Colours(Render(label, kBlue));
     EXPECT_EQ(colours, (std::set<QRgb>{kBlack, kWhite, highlight, shadow}));
 }
 
-TEST_F(DxfLabelTest, LoweredFaceTakesOverTheParentColour)
+TEST_F(TdxfLabelTest, LoweredFaceTakesOverTheParentColour)
 {
     QWidget parent;
     QPalette palette = parent.palette();
@@ -258,8 +247,10 @@ TEST_F(DxfLabelTest, LoweredFaceTakesOverTheParentColour)
     MakePlain(label);
     EXPECT_FALSE(label.ParentColor());
     label.SetStyle(TdxfLabelStyle::dxfLowered);
+    // Choosing the sunken face switches the colour; painting changes nothing.
+    EXPECT_TRUE(label.ParentColor());
+    EXPECT_EQ(label.Color(), RGB(90, 150, 240));
     label.SetTransparent(true);
-    // The first paint fills with the old colour, and that is what must stay transparent.
     const std::set<QRgb> firstPaint = Colours(Render(label, kBlue));
     EXPECT_EQ(firstPaint, (std::set<QRgb>{kBlue, qRgb(240, 240, 200), qRgb(60, 100, 160)}));
     EXPECT_TRUE(label.ParentColor());
@@ -269,18 +260,18 @@ TEST_F(DxfLabelTest, LoweredFaceTakesOverTheParentColour)
     EXPECT_EQ(opaque, (std::set<QRgb>{qRgb(90, 150, 240), qRgb(240, 240, 200), qRgb(60, 100, 160)}));
 }
 
-TEST_F(DxfLabelTest, FunCopyNextToTheFaceHasTheShadowColourEvenForSystemColours)
+TEST_F(TdxfLabelTest, FunCopyNextToTheFaceHasTheShadowColourEvenForSystemColours)
 {
     TdxfLabel label;
     MakePlain(label);
     label.Effect3D()->SetStyle(TdxfEffectStyle::dxfFun);
     label.Effect3D()->SetDepth(1);
     label.Effect3D()->SetShadowedColor(clBtnShadow);
-    EXPECT_EQ(Colours(Render(label)), (std::set<QRgb>{kBlack, kWhite, qRgb(100, 90, 80)}));
+    EXPECT_EQ(Colours(Render(label, kBlue)), (std::set<QRgb>{kBlack, kWhite, qRgb(100, 90, 80)}));
 }
 
 // The banner's look: red outline over a maroon copy; inside the letters the parent shows.
-TEST_F(DxfLabelTest, TransparentOutlineLetsTheParentShowThrough)
+TEST_F(TdxfLabelTest, TransparentOutlineLetsTheParentShowThrough)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("GO"));
@@ -302,17 +293,17 @@ TEST_F(DxfLabelTest, TransparentOutlineLetsTheParentShowThrough)
     EXPECT_EQ(Colours(Render(label, kBlue)), (std::set<QRgb>{kBlue, qRgb(255, 0, 0), qRgb(128, 0, 0)}));
 }
 
-TEST_F(DxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
+TEST_F(TdxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("W"));
     label.setFont(MakeFont(kPGothic, 50, true));
-    const QImage face = Render(label);
+    const QImage face = Render(label, kBlue);
     QImage glyph(3, 2, QImage::Format_RGB32);
     for (int i = 0; i < 6; ++i)
         glyph.setPixel(i % 3, i / 3, qRgb(10 * i + 5, 200, 0));
     label.SetGlyph(glyph);
-    const QImage image = Render(label);
+    const QImage image = Render(label, kBlue);
     int tiled = 0;
     int faceInk = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -328,14 +319,14 @@ TEST_F(DxfLabelTest, GlyphIsTiledInsideTheLettersOnly)
     EXPECT_FALSE(Colours(image).count(kWhite));
 }
 
-TEST_F(DxfLabelTest, DrawBmpGrowsAndNeverShrinks)
+TEST_F(TdxfLabelTest, DrawBmpGrowsAndNeverShrinks)
 {
     // Larger than anything painted before in this process, and than the small label below.
     const QSize before = DrawBmp().size();
     TdxfLabel large;
     MakePlain(large);
     large.resize(std::max(before.width(), 10) + 7, std::max(before.height(), 10) + 5);
-    Render(large);
+    Render(large, kBlue);
     EXPECT_EQ(DrawBmp().size(), large.size());
 
     // No ink, so every pixel the small label leaves behind is its background.
@@ -343,22 +334,22 @@ TEST_F(DxfLabelTest, DrawBmpGrowsAndNeverShrinks)
     MakePlain(small, QStringLiteral(" "));
     small.SetColor(clYellow);
     small.resize(10, 10);
-    Render(small);
+    Render(small, kBlue);
     EXPECT_EQ(DrawBmp().size(), large.size());
     EXPECT_EQ(DrawBmp().pixel(large.width() - 1, large.height() - 1), qRgb(255, 255, 0));
 }
 
-TEST_F(DxfLabelTest, LiteralAmpersandAndDisabledLookAlike)
+TEST_F(TdxfLabelTest, LiteralAmpersandAndDisabledLookAlike)
 {
     TdxfLabel label;
     MakePlain(label, QStringLiteral("&"));
-    const QImage enabled = Render(label);
+    const QImage enabled = Render(label, kBlue);
     EXPECT_TRUE(Colours(enabled).count(kWhite));
     label.setEnabled(false);
-    EXPECT_EQ(Render(label), enabled);
+    EXPECT_EQ(Render(label, kBlue), enabled);
 }
 
-TEST_F(DxfLabelTest, SettersRepaintAsTheControlRequires)
+TEST_F(TdxfLabelTest, SettersRepaintAsTheControlRequires)
 {
     CountingLabel label;
     MakePlain(label);

@@ -1,6 +1,9 @@
 #include "controls/dxfprogressbar.h"
+#include "game/controlsetup.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+
+#include "support/render.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -21,6 +24,7 @@ namespace {
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kYellow = 0xFFFFFF00;
+constexpr QRgb kMagenta = 0xFFFF00FF;
 
 QRgb Rgb(TColor color) { return ToQColor(color).rgb(); }
 
@@ -51,19 +55,8 @@ template <typename Bar = TdxfProgressBar>
 std::unique_ptr<Bar> MakeGameBar()
 {
     auto bar = std::make_unique<Bar>();
-    bar->resize(120, 10);
-    bar->SetMax(20);
-    bar->SetStep(1);
-    bar->SetOrientation(TdxfPBOrientation::orHorizontal);
-    bar->SetBeginColor(clPurple);
-    bar->SetEndColor(clWhite);
-    bar->SetStyle(TdxfPBStyle::sExSolid);
-    bar->SetBevelOuter(TdxfBevelOuter::bvNone);
-    bar->SetBarBevelOuter(TdxfBevelOuter::bvLowered);
-    bar->SetShowText(true);
-    bar->setFont(MakeFont(kPGothic, 11));
-    bar->SetFontColor(clYellow);
-    SetBackground(*bar, Qt::black);
+    SetUpPowerBar(*bar);
+    SetBackground(*bar, Qt::black);  // the window behind it
     return bar;
 }
 
@@ -75,15 +68,6 @@ std::unique_ptr<TdxfProgressBar> MakeHorizontalBar(TdxfPBStyle style, QColor bac
     bar->SetStyle(style);
     SetBackground(*bar, background);
     return bar;
-}
-
-QImage Render(TdxfProgressBar& bar)
-{
-    QImage image(bar.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    bar.Paint(painter);
-    return image;
 }
 
 QRect CentredTextBox(const QFont& font, const QString& text, QSize size)
@@ -121,24 +105,24 @@ TEST(TdxfProgressBarTest, GameBarGradientColumns)
     bar->SetShowText(false);
     bar->SetBarBevelOuter(TdxfBevelOuter::bvNone);
     bar->SetPosition(10);
-    QImage image = Render(*bar);
+    QImage image = Render(*bar, kMagenta);
     for (int y = 0; y < 10; ++y) {
         EXPECT_EQ(image.pixel(0, y), qRgb(128, 0, 128));
         EXPECT_EQ(image.pixel(59, y), qRgb(190, 125, 190));
         EXPECT_EQ(image.pixel(60, y), kBlack);
     }
     bar->SetPosition(20);
-    image = Render(*bar);
+    image = Render(*bar, kMagenta);
     EXPECT_EQ(image.pixel(119, 0), qRgb(253, 252, 253));
     bar->SetPosition(25);
-    EXPECT_EQ(Render(*bar), image);
+    EXPECT_EQ(Render(*bar, kMagenta), image);
 }
 
 TEST(TdxfProgressBarTest, GameBarSunkenEdgeSurroundsTheFill)
 {
     auto bar = MakeGameBar();
     bar->SetPosition(10);
-    const QImage image = Render(*bar);
+    const QImage image = Render(*bar, kMagenta);
     const QRgb shadow = Rgb(clBtnShadow);
     const QRgb highlight = Rgb(clBtnHighlight);
     ASSERT_NE(shadow, highlight);
@@ -164,7 +148,7 @@ TEST(TdxfProgressBarTest, GameBarPercentTextIsCentredOnTheControl)
         SCOPED_TRACE(text);
         bar->SetPosition(position);
         EXPECT_EQ(bar->PositionText(), QString::fromUtf8(text));
-        const QImage image = Render(*bar);
+        const QImage image = Render(*bar, kMagenta);
         const QRect box = CentredTextBox(bar->font(), bar->PositionText(), bar->size());
         const QImage reference = ReferenceText(bar->font(), bar->PositionText(), bar->size(), box.topLeft());
         int inked = 0;
@@ -199,7 +183,7 @@ TEST(TdxfProgressBarTest, PercentRoundsHalvesToEven)
     offset->SetMin(10);
     offset->SetPosition(20);
     EXPECT_EQ(offset->PositionText(), QStringLiteral("50 %"));
-    const QImage image = Render(*offset);
+    const QImage image = Render(*offset, kMagenta);
     EXPECT_EQ(image.pixel(74, 8), Rgb(clNavy));
     EXPECT_EQ(image.pixel(75, 8), kBlack);
 }
@@ -236,21 +220,21 @@ TEST(TdxfProgressBarTest, BlocksOfASixteenPixelBar)
     };
     const QRgb navy = Rgb(clNavy);
     bar->SetPosition(50); // fill of 73 pixels: boundaries 12 .. 72
-    QImage image = Render(*bar);
+    QImage image = Render(*bar, kMagenta);
     EXPECT_EQ(image.pixel(0, 0), Rgb(clBtnShadow));
     EXPECT_EQ(image.pixel(149, 15), Rgb(clBtnHighlight));
     for (int x = 2; x < 148; ++x)
         EXPECT_TRUE(columnIs(image, x, x < 70 && (x - 2) % 10 < 8 ? navy : kBlack)) << "column " << x;
 
     bar->SetPosition(100);
-    image = Render(*bar);
+    image = Render(*bar, kMagenta);
     EXPECT_TRUE(columnIs(image, 139, navy));
     EXPECT_TRUE(columnIs(image, 141, kBlack));
     for (int x = 142; x < 148; ++x)
         EXPECT_TRUE(columnIs(image, x, navy)) << "closing block, column " << x;
 
     bar->SetBarBevelOuter(TdxfBevelOuter::bvRaised);
-    image = Render(*bar);
+    image = Render(*bar, kMagenta);
     EXPECT_EQ(image.pixel(2, 2), Rgb(clBtnHighlight));
     EXPECT_EQ(image.pixel(9, 13), Rgb(clBtnShadow));
 }
@@ -261,14 +245,14 @@ TEST(TdxfProgressBarTest, GradientBlocksTakeTheColourAtTheirBoundary)
     bar->SetBeginColor(clBlack);
     bar->SetEndColor(RGB(146, 73, 0)); // channels count pixels along the 146-pixel bar
     bar->SetPosition(100);
-    QImage image = Render(*bar);
+    QImage image = Render(*bar, kMagenta);
     EXPECT_EQ(image.pixel(2, 5), qRgb(10, 5, 0));
     EXPECT_EQ(image.pixel(12, 5), qRgb(20, 10, 0));
     EXPECT_EQ(image.pixel(147, 5), qRgb(140, 70, 0)) << "closing block at the last boundary";
 
     bar->SetStyle(TdxfPBStyle::sExSolid);
     bar->SetBeginColor(clBtnFace);
-    EXPECT_EQ(Render(*bar).pixel(2, 8), Rgb(clBtnFace)) << "system colours resolve first";
+    EXPECT_EQ(Render(*bar, kMagenta).pixel(2, 8), Rgb(clBtnFace)) << "system colours resolve first";
 }
 
 TEST(TdxfProgressBarTest, VerticalGradientRunsBottomToTop)
@@ -281,12 +265,12 @@ TEST(TdxfProgressBarTest, VerticalGradientRunsBottomToTop)
     bar.SetEndColor(RGB(200, 100, 0));
     SetBackground(bar, Qt::blue);
     bar.SetPosition(50);
-    QImage image = Render(bar);
+    QImage image = Render(bar, kMagenta);
     EXPECT_EQ(image.pixel(8, 99), qRgb(2, 1, 0));
     EXPECT_EQ(image.pixel(8, 50), qRgb(100, 50, 0));
     EXPECT_EQ(image.pixel(8, 49), kBlue);
     bar.SetPosition(100);
-    EXPECT_EQ(Render(bar).pixel(15, 0), qRgb(200, 100, 0));
+    EXPECT_EQ(Render(bar, kMagenta).pixel(15, 0), qRgb(200, 100, 0));
 }
 
 TEST(TdxfProgressBarTest, SetGlyphResizesTheBar)
@@ -316,23 +300,23 @@ TEST(TdxfProgressBarTest, PicturesRepeatWithoutTheirTransparentColour)
     const QRgb red = qRgb(255, 0, 0);
 
     bar->SetPosition(99); // fill of 144: pictures from 2 to 122; one more would end at 142
-    QImage image = Render(*bar);
+    QImage image = Render(*bar, kMagenta);
     EXPECT_EQ(image.pixel(2, 2), red);
     EXPECT_EQ(image.pixel(141, 12), red);
     EXPECT_EQ(image.pixel(2, 13), kBlack) << "key colour left out";
     EXPECT_EQ(image.pixel(142, 2), kBlack) << "no closing picture below Max";
 
     bar->SetPosition(100);
-    image = Render(*bar);
+    image = Render(*bar, kMagenta);
     EXPECT_EQ(image.pixel(147, 2), red);
     EXPECT_EQ(image.pixel(148, 2), kBlack) << "the picture stops at the bar";
     bar->SetPosition(101);
-    EXPECT_EQ(Render(*bar).pixel(142, 2), kBlack) << "the closing picture comes only at Max";
+    EXPECT_EQ(Render(*bar, kMagenta).pixel(142, 2), kBlack) << "the closing picture comes only at Max";
 
     bar->SetTransparentGlyph(false);
-    EXPECT_EQ(Render(*bar).pixel(2, 13), qRgb(0, 255, 0));
+    EXPECT_EQ(Render(*bar, kMagenta).pixel(2, 13), qRgb(0, 255, 0));
     bar->SetGlyph(QImage());
-    EXPECT_EQ(Render(*bar).pixel(2, 2), kBlack) << "no picture, no fill";
+    EXPECT_EQ(Render(*bar, kMagenta).pixel(2, 2), kBlack) << "no picture, no fill";
 }
 
 // An empty range, or a position below Min, leaves the bar empty without dividing by zero.
@@ -341,9 +325,9 @@ TEST(TdxfProgressBarTest, EmptyRangeAndPositionBelowMinDrawAnEmptyBar)
     auto bar = MakeHorizontalBar(TdxfPBStyle::sExSolid);
     bar->SetBarBevelOuter(TdxfBevelOuter::bvLowered);
     bar->SetShowText(true);
-    const QImage empty = Render(*bar);
+    const QImage empty = Render(*bar, kMagenta);
     bar->SetPosition(-30);
-    EXPECT_EQ(Render(*bar).pixel(2, 8), kBlack);
+    EXPECT_EQ(Render(*bar, kMagenta).pixel(2, 8), kBlack);
 
     bar->SetPosition(0);
     bar->SetMax(0);
@@ -352,7 +336,7 @@ TEST(TdxfProgressBarTest, EmptyRangeAndPositionBelowMinDrawAnEmptyBar)
         for (int position : {0, 5, -5}) {
             bar->SetPosition(position);
             EXPECT_EQ(bar->PositionText(), QStringLiteral("0 %"));
-            EXPECT_EQ(Render(*bar), empty);
+            EXPECT_EQ(Render(*bar, kMagenta), empty);
         }
     }
 }
@@ -364,7 +348,7 @@ TEST(TdxfProgressBarTest, ExtremeValuesNeitherOverflowNorWrap)
     bar->SetMax(INT_MAX);
     bar->SetPosition(INT_MAX);
     EXPECT_EQ(bar->PositionText(), QStringLiteral("100 %"));
-    EXPECT_NE(Render(*bar).pixel(147, 8), kBlack);
+    EXPECT_NE(Render(*bar, kMagenta).pixel(147, 8), kBlack);
     bar->SetMax(INT_MIN + 1);
     EXPECT_EQ(bar->PositionText(), QString::number(std::int64_t(UINT_MAX) * 100) + QStringLiteral(" %"));
     bar->StepIt();
@@ -384,14 +368,14 @@ TEST(TdxfProgressBarTest, ClosingBlockWithoutBoundaryCoversTheFill)
     bar.SetEndColor(RGB(120, 0, 0));
     SetBackground(bar, Qt::blue);
     bar.SetPosition(100);
-    QImage image = Render(bar);
+    QImage image = Render(bar, kMagenta);
     EXPECT_EQ(image.pixel(2, 2), qRgb(10, 0, 0));
     EXPECT_EQ(image.pixel(147, 12), qRgb(10, 0, 0));
     EXPECT_EQ(image.pixel(50, 13), kBlue);
 
     bar.SetOrientation(TdxfPBOrientation::orHorizontal);
     bar.resize(10, 40); // a 6 x 36 bar, pitch 26
-    image = Render(bar);
+    image = Render(bar, kMagenta);
     EXPECT_EQ(image.pixel(2, 2), kBlack);
     EXPECT_EQ(image.pixel(7, 37), kBlack);
     EXPECT_EQ(image.pixel(8, 20), kBlue);
@@ -486,7 +470,7 @@ TEST(TdxfProgressBarTest, VerticalTextIsTurnedClockwiseAndCentred)
     bar.setFont(MakeFont(kPGothic, 16));
     bar.SetFontColor(clYellow);
     SetBackground(bar, Qt::black);
-    const QImage image = Render(bar);
+    const QImage image = Render(bar, kMagenta);
 
     const QFontMetrics metrics(bar.font());
     const int width = metrics.horizontalAdvance(QStringLiteral("1700"));

@@ -2,6 +2,8 @@
 #include "platform/fonts.h"
 #include "platform/textdraw.h"
 
+#include "support/render.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPainter>
@@ -42,15 +44,6 @@ int FirstInkRow(const QImage& image, QRgb background)
     return -1;
 }
 
-QImage Render(TShadowLabel& label, QRgb background)
-{
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    label.Paint(painter);
-    return image;
-}
-
 // A transparent label with only its face showing, as a plain stage for colour checks.
 void MakeBareFace(TShadowLabel& label, const QString& caption)
 {
@@ -85,7 +78,7 @@ protected:
 
 } // namespace
 
-TEST(GradBitmap, VerticalRampTruncatesAndCopiesTheFirstColumn)
+TEST(GradBitmapTest, VerticalRampTruncatesAndCopiesTheFirstColumn)
 {
     QImage bitmap(3, 4, QImage::Format_RGB32);
     GradBitmap(bitmap, clBlack, clWhite, true);
@@ -95,7 +88,7 @@ TEST(GradBitmap, VerticalRampTruncatesAndCopiesTheFirstColumn)
             EXPECT_EQ(QColor(bitmap.pixel(x, y)), Gray(expected[y])) << x << "," << y;
 }
 
-TEST(GradBitmap, HorizontalRampHasExactEndsAndIdenticalRows)
+TEST(GradBitmapTest, HorizontalRampHasExactEndsAndIdenticalRows)
 {
     QImage bitmap(7, 3, QImage::Format_RGB32);
     GradBitmap(bitmap, clPurple, clYellow, false);
@@ -106,7 +99,7 @@ TEST(GradBitmap, HorizontalRampHasExactEndsAndIdenticalRows)
             EXPECT_EQ(bitmap.pixel(x, y), bitmap.pixel(x, 0));
 }
 
-TEST(GradBitmap, EqualColoursFillUniformlyAndOnePixelExtentsTakeTheFirstColour)
+TEST(GradBitmapTest, EqualColoursFillUniformlyAndOnePixelExtentsTakeTheFirstColour)
 {
     QImage uniform(5, 5, QImage::Format_RGB32);
     GradBitmap(uniform, clTeal, clTeal, false);
@@ -125,7 +118,7 @@ TEST(GradBitmap, EqualColoursFillUniformlyAndOnePixelExtentsTakeTheFirstColour)
     EXPECT_TRUE(empty.isNull());
 }
 
-TEST(GradBitmap, AcceptsSystemColours)
+TEST(GradBitmapTest, AcceptsSystemColours)
 {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
@@ -141,7 +134,7 @@ TEST(GradBitmap, AcceptsSystemColours)
 }
 
 // GradRect must paint exactly what GradBitmap computes over the same extent.
-TEST(GradRect, MatchesTheBitmapGradientOverTheRectangle)
+TEST(GradRectTest, MatchesTheBitmapGradientOverTheRectangle)
 {
     for (const bool vertical : {false, true}) {
         QImage canvas(120, 30, QImage::Format_RGB32);
@@ -158,7 +151,7 @@ TEST(GradRect, MatchesTheBitmapGradientOverTheRectangle)
     }
 }
 
-TEST(TShadow, NotifiesOnlyForRealChangesAndOnceForAssign)
+TEST(TShadowTest, NotifiesOnlyForRealChangesAndOnceForAssign)
 {
     TShadow shadow;
     int notifications = 0;
@@ -195,7 +188,7 @@ TEST(TShadow, NotifiesOnlyForRealChangesAndOnceForAssign)
     EXPECT_FALSE(shadow.Visible());
 }
 
-TEST(TShadowLabel, StartsWithItsDefaults)
+TEST(TShadowLabelTest, StartsWithItsDefaults)
 {
     TShadowLabel label;
     EXPECT_TRUE(label.Flickerless());
@@ -211,7 +204,7 @@ TEST(TShadowLabel, StartsWithItsDefaults)
     EXPECT_EQ(label.Ellipsis(), TEllipsis::elNone);
 }
 
-TEST(TShadowLabel, BuildsDrawingFlagsFromItsProperties)
+TEST(TShadowLabelTest, BuildsDrawingFlagsFromItsProperties)
 {
     TShadowLabel label;
     EXPECT_EQ(label.DrawTextFlags(), DT_EXPANDTABS | DT_LEFT);
@@ -232,10 +225,10 @@ struct FaceCase {
     std::vector<TColor> colours;  // one per character, in order
 };
 
-class TShadowLabelFace : public ::testing::TestWithParam<FaceCase> {};
+class TShadowLabelFaceTest : public ::testing::TestWithParam<FaceCase> {};
 
 // Each character's ink carries exactly the colour the gradient gives its position.
-TEST_P(TShadowLabelFace, ColoursEachCharacterInTurn)
+TEST_P(TShadowLabelFaceTest, ColoursEachCharacterInTurn)
 {
     const FaceCase& row = GetParam();
     TShadowLabel label;
@@ -257,7 +250,7 @@ TEST_P(TShadowLabelFace, ColoursEachCharacterInTurn)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, TShadowLabelFace,
+    Cases, TShadowLabelFaceTest,
     ::testing::Values(
         // White to red over five characters: 255,191,127,63,0 in green and blue.
         FaceCase{"ScoreRunsWhiteToRed", "SCORE", TTextGradation::tg2Colors,
@@ -271,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });
 
 // Shadow and highlight are moved far apart so each copy can be read on its own rows.
-TEST(TShadowLabel, DisabledLabelUsesGreyShadowAndButtonColours)
+TEST(TShadowLabelTest, DisabledLabelUsesGreyShadowAndButtonColours)
 {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
@@ -311,7 +304,7 @@ TEST(TShadowLabel, DisabledLabelUsesGreyShadowAndButtonColours)
     QApplication::setPalette(saved);
 }
 
-TEST(TShadowLabel, CentredLayoutMovesATwelvePixelTextDownByTwo)
+TEST(TShadowLabelTest, CentredLayoutMovesATwelvePixelTextDownByTwo)
 {
     TShadowLabel label;
     MakeBareFace(label, QStringLiteral("Xy"));
@@ -334,7 +327,7 @@ TEST(TShadowLabel, CentredLayoutMovesATwelvePixelTextDownByTwo)
     EXPECT_EQ(FirstInkRow(Render(label, background), background), top + 4);
 }
 
-TEST(TShadowLabel, TransparentLabelDrawsNoBackground)
+TEST(TShadowLabelTest, TransparentLabelDrawsNoBackground)
 {
     TShadowLabel label;
     label.SetAutoSize(false);
@@ -354,7 +347,7 @@ TEST(TShadowLabel, TransparentLabelDrawsNoBackground)
 }
 
 // Off-screen and direct painting must give the same picture.
-TEST(TShadowLabel, FlickerlessPaintEqualsDirectPaint)
+TEST(TShadowLabelTest, FlickerlessPaintEqualsDirectPaint)
 {
     for (const bool vertical : {false, true}) {
         TShadowLabel label;
@@ -376,7 +369,7 @@ TEST(TShadowLabel, FlickerlessPaintEqualsDirectPaint)
     }
 }
 
-TEST(TShadowLabel, SettersRepaintOnlyWhenTheirValueShows)
+TEST(TShadowLabelTest, SettersRepaintOnlyWhenTheirValueShows)
 {
     PaintCountingLabel label;
     label.resize(40, 16);
@@ -398,7 +391,7 @@ TEST(TShadowLabel, SettersRepaintOnlyWhenTheirValueShows)
     EXPECT_EQ(paintsAfter([&] { label.Shadow()->SetShadowLeft(2); }), 1);
 }
 
-TEST(TShadowLabel, ShadowSettersCopyAndNeverShare)
+TEST(TShadowLabelTest, ShadowSettersCopyAndNeverShare)
 {
     TShadowLabel label;
     TShadow given;

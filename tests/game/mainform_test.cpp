@@ -186,3 +186,29 @@ TEST_F(MainFormTest, ShotButtonLiesBeneathTheGridWhileIdle)
     EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->bCharge);
     form->hide();
 }
+
+// One seam: while a window lives, the controls and the last-resort error box use the game's
+// message box service, even when an older window goes first.
+TEST_F(MainFormTest, MessageBoxesGoThroughTheGameServiceWhileAWindowLives)
+{
+    EXPECT_EQ(&MessageBoxes(), &messageBox);
+    auto second = std::make_unique<TMainForm1>(Services());
+    form.reset();
+    EXPECT_EQ(&MessageBoxes(), &messageBox);
+    second.reset();
+    EXPECT_NE(&MessageBoxes(), &messageBox);
+}
+
+// The window holds the controls the layout names, found by their own class names.
+TEST_F(MainFormTest, ControlsAreFoundByTheirClasses)
+{
+    EXPECT_EQ(form->findChildren<TShadowLabel*>().size(), 6);
+    EXPECT_EQ(form->findChildren<TdxfLabel*>().size(), 1);
+    EXPECT_EQ(form->findChildren<TdxfColorButton*>().size(), 1);
+    EXPECT_EQ(form->findChildren<TdxfProgressBar*>().size(), 1);
+    EXPECT_EQ(form->findChildren<TTimer*>().size(), 4);
+    EXPECT_EQ(form->findChildren<TStringGrid*>().size(), 1);
+    EXPECT_EQ(qobject_cast<TCustomLabel*>(form->dxfLabel1), form->dxfLabel1);
+    EXPECT_STREQ(form->metaObject()->className(), "TMainForm1");
+    EXPECT_STREQ(form->Surface()->metaObject()->className(), "TFormSurface");
+}

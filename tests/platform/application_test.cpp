@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 // The error box ends a message with a full stop unless its last character sorts at or before ".".
-TEST(ExceptionDisplayText, AddsAFullStopAfterCharactersBeyondThePeriod)
+TEST(ExceptionDisplayTextTest, AddsAFullStopAfterCharactersBeyondThePeriod)
 {
     EXPECT_EQ(ExceptionDisplayText(QStringLiteral("'x' は整数ではありません")),
               QStringLiteral("'x' は整数ではありません."));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TickReached, IsSafeAcrossTheWrap)
+TEST(TickReachedTest, IsSafeAcrossTheWrap)
 {
     EXPECT_TRUE(TickReached(10, 10));
     EXPECT_TRUE(TickReached(11, 10));
@@ -12,7 +12,7 @@ TEST(TickReached, IsSafeAcrossTheWrap)
 }
 
 // Virtual time moves only when the code under test sleeps or waits.
-TEST(TestClock, MovesOnlyThroughSleepsAndWaits)
+TEST(TestClockTest, MovesOnlyThroughSleepsAndWaits)
 {
     TestClock clock(0xFFFFFF00u);
     clock.Sleep(300);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 // Plain colours pass through unchanged; system colours follow the application palette.
-TEST(ColorToRGB, ResolvesSystemColoursThroughThePalette)
+TEST(ColorToRGBTest, ResolvesSystemColoursThroughThePalette)
 {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
@@ -25,7 +25,7 @@ TEST(ColorToRGB, ResolvesSystemColoursThroughThePalette)
 }
 
 // Interpolation truncates after extended-precision arithmetic: thirds of 255 fall just short.
-TEST(InterpolateChannel, TruncatesExtendedPrecisionProducts)
+TEST(InterpolateChannelTest, TruncatesExtendedPrecisionProducts)
 {
     EXPECT_EQ(InterpolateChannel(0, 255, 1.0 / 3.0), 84);
     EXPECT_EQ(InterpolateChannel(0, 255, 2.0 / 3.0), 169);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 // The wave dash of the prompt is CP932's fullwidth tilde at 0x8160.
-TEST(Cp932, EncodesAndDecodesTheGamesTexts)
+TEST(Cp932Test, EncodesAndDecodesTheGamesTexts)
 {
     EXPECT_EQ(cp932::encode(QStringLiteral("～")), QByteArray("\x81\x60"));
     EXPECT_EQ(cp932::decode(QByteArray("\x81\x60")), QStringLiteral("～"));
@@ -13,13 +13,13 @@ TEST(Cp932, EncodesAndDecodesTheGamesTexts)
     EXPECT_EQ(cp932::encode(QStringLiteral("ｱ")), QByteArray("\xB1"));
 }
 
-TEST(Cp932, ReplacesWhatItCannotHold)
+TEST(Cp932Test, ReplacesWhatItCannotHold)
 {
     EXPECT_EQ(cp932::encode(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
 }
 
 // A second byte can look like a lead byte; only walking from the start tells them apart.
-TEST(Cp932, CountsCharactersByWalkingLeadBytes)
+TEST(Cp932Test, CountsCharactersByWalkingLeadBytes)
 {
     const QByteArray text = cp932::encode(QStringLiteral("aソ表b"));  // ソ = 83 5C, 表 = 95 5C
     ASSERT_EQ(text.size(), 6);

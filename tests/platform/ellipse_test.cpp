@@ -29,7 +29,7 @@ QRect InkBounds(const QImage& image)
 
 // The ellipse touches all four sides of its box, right and bottom edges excluded, leaves
 // the corners alone and is symmetric; its region covers exactly the filled pixels.
-TEST(Ellipse, FillsInscribedEllipseAndRegionAgrees)
+TEST(EllipseTest, FillsInscribedEllipseAndRegionAgrees)
 {
     for (const TRect box : {TRect{2, 3, 17, 10}, TRect{1, 1, 12, 12}, TRect{0, 0, 77, 33}}) {
         const QImage image = Filled(80, 40, box);
@@ -48,7 +48,7 @@ TEST(Ellipse, FillsInscribedEllipseAndRegionAgrees)
 }
 
 // A shrinking series ends in a dot and thin boxes give lines; fills clip to the image.
-TEST(Ellipse, DegenerateAndClippedBoxes)
+TEST(EllipseTest, DegenerateAndClippedBoxes)
 {
     EXPECT_EQ(InkBounds(Filled(10, 10, {4, 5, 4, 5})), QRect(4, 5, 1, 1));
     EXPECT_EQ(InkBounds(Filled(10, 10, {1, 2, 8, 3})), QRect(1, 2, 7, 1));

@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
-TEST(MulDiv, RoundsHalfAwayFromZero)
+TEST(MulDivTest, RoundsHalfAwayFromZero)
 {
     EXPECT_EQ(MulDiv(184, 96, 72), 245);
     EXPECT_EQ(MulDiv(245, 72, 96), 184);
@@ -14,7 +14,7 @@ TEST(MulDiv, RoundsHalfAwayFromZero)
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
 }
 
-TEST(Fonts, ConvertHeightsAndPointsAt96Dpi)
+TEST(FontsTest, ConvertHeightsAndPointsAt96Dpi)
 {
     EXPECT_EQ(FontHeightFromPoints(184), 245);
     EXPECT_EQ(FontPointsFromHeight(245), 184);
@@ -23,7 +23,7 @@ TEST(Fonts, ConvertHeightsAndPointsAt96Dpi)
 }
 
 // The layout's font names must reach the installed IPA fonts, in pixel sizes.
-TEST(Fonts, LayoutNamesResolveToIpaFonts)
+TEST(FontsTest, LayoutNamesResolveToIpaFonts)
 {
     const QFont gothic = MakeFont(kPGothic, 16, true);
     EXPECT_EQ(gothic.pixelSize(), 16);

@@ -19,7 +19,7 @@ QString Repeat(const QString& text, int count)
 }
 
 // The byte limit counts CP932 bytes: a double-byte character takes two.
-TEST(Cp932LengthValidatorTest, AcceptsUpToTheByteLimit)
+TEST(TCp932LengthValidatorTest, AcceptsUpToTheByteLimit)
 {
     const TCp932LengthValidator validator(255);
     const std::pair<QString, QValidator::State> cases[] = {
@@ -39,7 +39,7 @@ TEST(Cp932LengthValidatorTest, AcceptsUpToTheByteLimit)
     }
 }
 
-TEST(Cp932LengthValidatorTest, DropsLineBreakAndWhatFollows)
+TEST(TCp932LengthValidatorTest, DropsLineBreakAndWhatFollows)
 {
     const TCp932LengthValidator validator(255);
     QString input = QStringLiteral("Bob\r\nSCORE1=999999");
@@ -55,7 +55,7 @@ TEST(Cp932LengthValidatorTest, DropsLineBreakAndWhatFollows)
     EXPECT_EQ(input, Repeat("a", 255));
 }
 
-class InputBoxDialogTest : public ::testing::Test {
+class TInputBoxDialogTest : public ::testing::Test {
 protected:
     TInputBoxDialog FDialog{QStringLiteral("2 位ニ ランクサレマシタ"), QStringLiteral(" アナタノ名前 ："), QString()};
 
@@ -68,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(InputBoxDialogTest, ShowsCaptionPromptAndButtons)
+TEST_F(TInputBoxDialogTest, ShowsCaptionPromptAndButtons)
 {
     EXPECT_EQ(FDialog.windowTitle(), QStringLiteral("2 位ニ ランクサレマシタ"));
     EXPECT_EQ(FDialog.Prompt()->text(), QStringLiteral(" アナタノ名前 ："));
@@ -78,7 +78,7 @@ TEST_F(InputBoxDialogTest, ShowsCaptionPromptAndButtons)
     EXPECT_TRUE(FDialog.Edit()->text().isEmpty());
 }
 
-TEST_F(InputBoxDialogTest, EnterAnswersTheTypedText)
+TEST_F(TInputBoxDialogTest, EnterAnswersTheTypedText)
 {
     QTest::keyClicks(FDialog.Edit(), "Bob");
     QTest::keyClick(FDialog.Edit(), Qt::Key_Return);
@@ -87,7 +87,7 @@ TEST_F(InputBoxDialogTest, EnterAnswersTheTypedText)
     EXPECT_EQ(FDialog.Answer(), "Bob");
 }
 
-TEST_F(InputBoxDialogTest, OkWithEmptyFieldAnswersEmpty)
+TEST_F(TInputBoxDialogTest, OkWithEmptyFieldAnswersEmpty)
 {
     TInputBoxDialog dialog("c", "p", "default");
     dialog.show();
@@ -97,7 +97,7 @@ TEST_F(InputBoxDialogTest, OkWithEmptyFieldAnswersEmpty)
     EXPECT_EQ(dialog.Answer(), "");
 }
 
-TEST_F(InputBoxDialogTest, EscapeCancelOrCloseAnswersTheDefault)
+TEST_F(TInputBoxDialogTest, EscapeCancelOrCloseAnswersTheDefault)
 {
     TInputBoxDialog escaped("c", "p", "default");
     escaped.show();
@@ -119,7 +119,7 @@ TEST_F(InputBoxDialogTest, EscapeCancelOrCloseAnswersTheDefault)
     EXPECT_EQ(closed.Answer(), "default");
 }
 
-TEST_F(InputBoxDialogTest, TypingStopsAt255SingleBytes)
+TEST_F(TInputBoxDialogTest, TypingStopsAt255SingleBytes)
 {
     QTest::keyClicks(FDialog.Edit(), Repeat("a", 255));
     EXPECT_EQ(FDialog.Edit()->text(), Repeat("a", 255));
@@ -129,7 +129,7 @@ TEST_F(InputBoxDialogTest, TypingStopsAt255SingleBytes)
     EXPECT_EQ(FDialog.Answer(), Repeat("a", 255));
 }
 
-TEST_F(InputBoxDialogTest, DoubleByteCharacterThatWouldPassTheLimitIsRefused)
+TEST_F(TInputBoxDialogTest, DoubleByteCharacterThatWouldPassTheLimitIsRefused)
 {
     TypeCharacters(Repeat(kDoubleByte, 128));
     EXPECT_EQ(FDialog.Edit()->text(), Repeat(kDoubleByte, 127));
@@ -137,7 +137,7 @@ TEST_F(InputBoxDialogTest, DoubleByteCharacterThatWouldPassTheLimitIsRefused)
     EXPECT_EQ(FDialog.Edit()->text(), Repeat(kDoubleByte, 127) + "a");
 }
 
-TEST_F(InputBoxDialogTest, PasteIsLimitedToOneLineAndTheByteLimit)
+TEST_F(TInputBoxDialogTest, PasteIsLimitedToOneLineAndTheByteLimit)
 {
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText(QStringLiteral("Bob\r\nSCORE1=999999"));

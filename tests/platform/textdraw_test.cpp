@@ -34,7 +34,7 @@ std::pair<int, int> InkColumns(const QImage& image)
 
 } // namespace
 
-TEST(DrawText, AmpersandMarksTheAcceleratorUnlessPrefixesAreOff)
+TEST(DrawTextTest, AmpersandMarksTheAcceleratorUnlessPrefixesAreOff)
 {
     const TRect rect{0, 0, 200, 40};
     EXPECT_EQ(Draw("&&", rect, 0), Draw("&", rect, DT_NOPREFIX));
@@ -42,7 +42,7 @@ TEST(DrawText, AmpersandMarksTheAcceleratorUnlessPrefixesAreOff)
     EXPECT_NE(Draw("&File", rect, DT_NOPREFIX), Draw("File", rect, 0));
 }
 
-TEST(DrawText, AlignsWithinTheRectangleAndClipsToIt)
+TEST(DrawTextTest, AlignsWithinTheRectangleAndClipsToIt)
 {
     const TRect rect{20, 0, 180, 40};
     const auto left = InkColumns(Draw("Wide", rect, DT_LEFT));
@@ -58,7 +58,7 @@ TEST(DrawText, AlignsWithinTheRectangleAndClipsToIt)
     EXPECT_LT(clipped.second, 50);
 }
 
-TEST(DrawText, MeasuresWithoutDrawing)
+TEST(DrawTextTest, MeasuresWithoutDrawing)
 {
     const QFont font = MakeFont(kPGothic, 16);
     TRect rect{5, 7, 6, 8};
@@ -76,7 +76,7 @@ TEST(DrawText, MeasuresWithoutDrawing)
     EXPECT_GT(CalcTextRect(font, "Two words", wrapped, DT_WORDBREAK), line);
 }
 
-TEST(DrawText, EllipsisKeepsTheTextInsideTheRectangle)
+TEST(DrawTextTest, EllipsisKeepsTheTextInsideTheRectangle)
 {
     const QString text = "a rather long line of text";
     const TRect narrow{0, 0, 60, 40};

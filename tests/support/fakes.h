@@ -52,12 +52,3 @@ public:
     std::vector<Shown> shown;
     int beeps = 0;
 };
-
-// Installs a fake message box for the lifetime of a test.
-class ScopedMessageBoxes {
-public:
-    explicit ScopedMessageBoxes(FakeMessageBox& fake) { SetMessageBoxes(&fake); }
-    ~ScopedMessageBoxes() { SetMessageBoxes(nullptr); }
-    ScopedMessageBoxes(const ScopedMessageBoxes&) = delete;
-    ScopedMessageBoxes& operator=(const ScopedMessageBoxes&) = delete;
-};

@@ -20,19 +20,19 @@ protected:
     FakeInputBox inputBox;
     FakeMessageBox messageBox;
     TRandomGenerator random;
-    ScopedMessageBoxes installMessageBox{messageBox};
     std::unique_ptr<TMainForm1> form;
 
     QString RankingFile() const { return folder.filePath(QStringLiteral("VELQUAN.ini")); }
 
-    TGameServices Services() const
+    // The window shows every message box, its controls' too, through messageBox.
+    TGameServices Services()
     {
-        return TGameServices{.clock = const_cast<TestClock*>(&clock),
-                             .sound = const_cast<FakeSound*>(&sound),
-                             .shell = const_cast<FakeShell*>(&shell),
-                             .inputBox = const_cast<FakeInputBox*>(&inputBox),
-                             .messageBox = const_cast<FakeMessageBox*>(&messageBox),
-                             .random = const_cast<TRandomGenerator*>(&random),
+        return TGameServices{.clock = &clock,
+                             .sound = &sound,
+                             .shell = &shell,
+                             .inputBox = &inputBox,
+                             .messageBox = &messageBox,
+                             .random = &random,
                              .rankingFile = RankingFile()};
     }
 

@@ -1,10 +1,7 @@
-#include "platform/appdir.h"
 #include "platform/sound.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,7 +12,7 @@ const QByteArray kSilentWave = QByteArray("RIFF,\0\0\0WAVEfmt \x10\0\0\0\x01\0\x
                                           "\x01\0\x08\0data\x08\0\0\0", 44)
                                + QByteArray(8, char(0x80));
 
-class SoundServiceTest : public ::testing::Test {
+class QtSoundServiceTest : public ::testing::Test {
 protected:
     QTemporaryDir FDir;
     QString FSaved = QDir::currentPath();
@@ -33,7 +30,7 @@ protected:
 
 // Names are looked up in the current directory; a missing file is silently skipped, and
 // each file gets one player that is reused.
-TEST_F(SoundServiceTest, PlaysFilesOfTheCurrentDirectoryOnly)
+TEST_F(QtSoundServiceTest, PlaysFilesOfTheCurrentDirectoryOnly)
 {
     QtSoundService sound;
     sound.Play("snd_missing.wav");
@@ -45,13 +42,6 @@ TEST_F(SoundServiceTest, PlaysFilesOfTheCurrentDirectoryOnly)
     QDir::setCurrent(FSaved);
     sound.Play("snd_in.wav");
     EXPECT_EQ(sound.LoadedCount(), 1);
-}
-
-TEST(ApplicationDirTest, IsTheExecutablesFolderWithSeparator)
-{
-    const QString directory = ApplicationDir();
-    EXPECT_TRUE(directory.endsWith('/'));
-    EXPECT_TRUE(QFileInfo(directory + QFileInfo(QCoreApplication::applicationFilePath()).fileName()).isExecutable());
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "platform/timer.h"
 #include "support/gamefixture.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 
 namespace {
@@ -69,9 +71,9 @@ struct InsertionCase {
     QStringList scores;
 };
 
-class RankingInsertion : public GameFixture, public ::testing::WithParamInterface<InsertionCase> {};
+class RankingInsertionTest : public GameFixture, public ::testing::WithParamInterface<InsertionCase> {};
 
-TEST_P(RankingInsertion, PutsTheScoreBelowEqualsAndAboveLowerOnes)
+TEST_P(RankingInsertionTest, PutsTheScoreBelowEqualsAndAboveLowerOnes)
 {
     const InsertionCase& row = GetParam();
     WriteRankingFile(RankingWithScores(row.stored));
@@ -94,7 +96,7 @@ TEST_P(RankingInsertion, PutsTheScoreBelowEqualsAndAboveLowerOnes)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, RankingInsertion,
+    Cases, RankingInsertionTest,
     ::testing::Values(
         InsertionCase{"EqualScoreRanksBelow", {900, 700, 500, 300, 100}, 500, 4,
                       {"A", "B", "C", "NEW", "D"}, {"900", "700", "500", "500", "300"}},
@@ -171,6 +173,32 @@ TEST_F(RankingTest, UnwritableFileShowsTheWriteErrorAndKeepsTheWindowOpen)
     EXPECT_EQ(messageBox.shown[0].caption, QStringLiteral("VELQUAN"));
     EXPECT_EQ(messageBox.shown[0].text, RankingFile() + QStringLiteral(" に書き込めません."));
     EXPECT_EQ(messageBox.shown[0].icon, MessageBoxService::Icon::Error);
+    form->hide();
+}
+
+// The close handler stops a failed save itself: nothing is thrown back into Qt's event code,
+// the error box shows once and the window stays open.
+TEST_F(RankingTest, FailedSaveIsStoppedInTheCloseHandler)
+{
+    WriteRankingFile(RankingWithScores({5, 4, 3, 2, 1}));
+    CreateForm();
+    form->show();
+    ASSERT_TRUE(QFile::remove(RankingFile()));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("VELQUAN.ini")));
+
+    // Delivered straight to the window, past the application's last-resort handler.
+    QCloseEvent event;
+    QObject* const window = form.get();
+    EXPECT_NO_THROW(window->event(&event));
+    EXPECT_FALSE(event.isAccepted());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].text, RankingFile() + QStringLiteral(" に書き込めません."));
+
+    // The exit command takes the same way.
+    form->Exit1->trigger();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(messageBox.shown.size(), 2u);
     form->hide();
 }
 

@@ -38,10 +38,10 @@ struct PictureCase {
     bool alpha;
 };
 
-class PictureSize : public ::testing::TestWithParam<PictureCase> {};
+class PictureSizeTest : public ::testing::TestWithParam<PictureCase> {};
 
 // Each picture is compiled in at the size its panel or overlay was laid out for.
-TEST_P(PictureSize, LoadsFromResourcesAtItsLayoutSize)
+TEST_P(PictureSizeTest, LoadsFromResourcesAtItsLayoutSize)
 {
     const PictureCase& c = GetParam();
     const QImage image(QString::fromLatin1(c.path));
@@ -51,7 +51,7 @@ TEST_P(PictureSize, LoadsFromResourcesAtItsLayoutSize)
     EXPECT_EQ(image.hasAlphaChannel(), c.alpha) << c.path;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PictureSize,
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureSizeTest,
     ::testing::Values(PictureCase{":/pictures/topbar.png", 449, 43, false},
         PictureCase{":/pictures/column.png", 30, 425, false},
         PictureCase{":/pictures/bottombar.png", 449, 20, false},
@@ -62,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PictureSize,
         PictureCase{":/pictures/putter2.png", 80, 70, true},
         PictureCase{":/pictures/putter3.png", 80, 70, true},
         PictureCase{":/pictures/putter4.png", 80, 70, true},
-        PictureCase{":/pictures/icon.png", 128, 128, true}));
+        PictureCase{":/pictures/icon.png", 128, 128, true}),
+    [](const ::testing::TestParamInfo<PictureCase>& info) {
+        // ":/pictures/putter0.png" reads as "putter0".
+        return QFileInfo(QString::fromLatin1(info.param.path)).baseName().toStdString();
+    });
 
 QImage Putter(int frame)
 {
@@ -80,7 +84,7 @@ int LowestOpaqueRow(const QImage& image)
 }
 
 // The swing is painted over the resting ball at (51, 242), 8 across, from (30, 186).
-TEST(PutterSwing, NeverCoversTheBall)
+TEST(PutterSwingTest, NeverCoversTheBall)
 {
     for (int frame = 0; frame < 5; ++frame) {
         const QImage image = Putter(frame);
@@ -90,7 +94,7 @@ TEST(PutterSwing, NeverCoversTheBall)
     }
 }
 
-TEST(PutterSwing, RestsJustBehindTheBallAndRisesFrameByFrame)
+TEST(PutterSwingTest, RestsJustBehindTheBallAndRisesFrameByFrame)
 {
     const QImage rest = Putter(0);
     bool headBesideBall = false;
@@ -108,7 +112,7 @@ TEST(PutterSwing, RestsJustBehindTheBallAndRisesFrameByFrame)
 }
 
 // White and yellow captions with black shadows sit on rows 17 to 32 of the top bar.
-TEST(TopBar, StaysDarkBehindTheCaptions)
+TEST(TopBarTest, StaysDarkBehindTheCaptions)
 {
     const QImage bar(QStringLiteral(":/pictures/topbar.png"));
     long long sum = 0;
@@ -127,7 +131,7 @@ TEST(TopBar, StaysDarkBehindTheCaptions)
 
 // The default ranking is read through the CP932 profile layer; it must look like a file
 // the game itself would have written.
-TEST(DefaultRanking, IsCp932WithCrLfLinesInTheGamesKeyOrder)
+TEST(DefaultRankingTest, IsCp932WithCrLfLinesInTheGamesKeyOrder)
 {
     const QByteArray bytes = ReadSourceFile(QStringLiteral("VELQUAN.ini"));
     ASSERT_FALSE(bytes.isEmpty());
@@ -159,10 +163,10 @@ TEST(DefaultRanking, IsCp932WithCrLfLinesInTheGamesKeyOrder)
     }
 }
 
-class SoundFile : public ::testing::TestWithParam<const char*> {};
+class SoundFileTest : public ::testing::TestWithParam<const char*> {};
 
 // Short 16-bit PCM mono effects that start and end at silence, so they never click.
-TEST_P(SoundFile, IsShortCleanPcm)
+TEST_P(SoundFileTest, IsShortCleanPcm)
 {
     const QByteArray wav = ReadSourceFile(QStringLiteral("sounds/") + QString::fromLatin1(GetParam()));
     ASSERT_GT(wav.size(), 44);
@@ -189,8 +193,11 @@ TEST_P(SoundFile, IsShortCleanPcm)
     EXPECT_LT(std::abs(int(qFromLittleEndian<qint16>(d + 44 + 2 * (samples - 1)))), 200);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sounds, SoundFile,
+INSTANTIATE_TEST_SUITE_P(Sounds, SoundFileTest,
     ::testing::Values("snd_start.wav", "snd_shot.wav", "snd_in.wav", "snd_approach.wav", "snd_dame.wav",
-        "snd_akuma.wav", "snd_over.wav"));
+        "snd_akuma.wav", "snd_over.wav"),
+    [](const ::testing::TestParamInfo<const char*>& info) {
+        return QFileInfo(QString::fromLatin1(info.param)).baseName().toStdString();
+    });
 
 } // namespace

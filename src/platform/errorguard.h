@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/exceptions.h"
+#include "platform/messagebox.h"
+
+#include <QString>
+#include <concepts>
+#include <exception>
+#include <utility>
+
+// The standard error box: the application's title as caption, the message as the error
+// box shows it, an error icon and an OK button.
+void ShowException(MessageBoxService& messageBox, const QString& message);
+
+// Runs a handler and shows whatever it throws in the standard error box, so that no
+// exception travels on into Qt's event code. Returns whether the handler finished.
+template <class Handler>
+bool RunGuarded(MessageBoxService& messageBox, Handler&& handler)
+{
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (const Exception& error) {
+        ShowException(messageBox, error.Message());
+    } catch (const std::exception& error) {
+        ShowException(messageBox, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowException(messageBox, QString());
+    }
+    return false;
+}
+
+// The handler wrapped for a signal connection or an event callback: it takes the
+// arguments the handler takes and runs guarded. The service must outlive the wrapper.
+template <class Handler>
+auto Guarded(MessageBoxService& messageBox, Handler handler)
+{
+    // Constrained, so that Qt can tell how many of a signal's arguments the handler wants.
+    return [service = &messageBox, handler = std::move(handler)]<class... Arguments>(Arguments&&... arguments)
+        requires std::invocable<const Handler&, Arguments...>
+    {
+        RunGuarded(*service, [&] { handler(std::forward<Arguments>(arguments)...); });
+    };
+}
