@@ -71,21 +71,22 @@ void Screen(QImage& image, QRgb key, QRgb colour)
 // Reads colours of the unchanged glyph, so that effects may write into a copy freely.
 class GlyphReader {
 public:
-    explicit GlyphReader(const QImage& glyph) : FGlyph(glyph) {}
-    int Width() const { return FGlyph.width(); }
-    int Height() const { return FGlyph.height(); }
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
-    QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(FGlyph.constScanLine(y))[x] & RGB_MASK; }
+    explicit GlyphReader(const QImage& glyph)
+        : FBits(glyph.constBits()), FStride(glyph.bytesPerLine()), FWidth(glyph.width()), FHeight(glyph.height())
+    {
+    }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < FWidth && y < FHeight; }
+    QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(FBits + y * FStride)[x] & RGB_MASK; }
 
     // A pixel of the key colour with a left, right, upper or lower neighbour of another.
     bool IsOutline(int x, int y, QRgb key) const
     {
         if (At(x, y) != key)
             return false;
-        for (const QPoint& n : Neighbours(x, y))
-            if (Inside(n.x(), n.y()) && At(n.x(), n.y()) != key)
-                return true;
-        return false;
+        return (x > 0 && At(x - 1, y) != key) || (x + 1 < FWidth && At(x + 1, y) != key) ||
+               (y > 0 && At(x, y - 1) != key) || (y + 1 < FHeight && At(x, y + 1) != key);
     }
 
     static std::array<QPoint, 4> Neighbours(int x, int y)
@@ -94,21 +95,36 @@ public:
     }
 
 private:
-    const QImage& FGlyph;
+    const uchar* FBits = nullptr;
+    qsizetype FStride = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+};
+
+// Row-pointer access for writing into a 32-bit image, detached once.
+class GlyphWriter {
+public:
+    explicit GlyphWriter(QImage& image) : FBits(image.bits()), FStride(image.bytesPerLine()) {}
+    void Set(int x, int y, QRgb colour) { reinterpret_cast<QRgb*>(FBits + y * FStride)[x] = kOpaque | colour; }
+
+private:
+    uchar* FBits = nullptr;
+    qsizetype FStride = 0;
 };
 
 void FrameLight(QImage& copy, const GlyphReader& glyph, QRgb key, QRgb shine, bool wide)
 {
+    GlyphWriter out(copy);
     for (int y = 0; y < glyph.Height(); ++y) {
         for (int x = 0; x < glyph.Width(); ++x) {
             if (!glyph.IsOutline(x, y, key))
                 continue;
-            copy.setPixel(x, y, kOpaque | shine);
+            out.Set(x, y, shine);
             if (!wide)
                 continue;
             for (const QPoint& n : GlyphReader::Neighbours(x, y))
                 if (glyph.Inside(n.x(), n.y()) && glyph.At(n.x(), n.y()) == key)
-                    copy.setPixel(n, kOpaque | shine);
+                    out.Set(n.x(), n.y(), shine);
         }
     }
 }
@@ -119,13 +135,14 @@ QImage EdgeMask(const GlyphReader& glyph)
 {
     QImage mask(glyph.Width(), glyph.Height(), QImage::Format_RGB32);
     mask.fill(kMaskClear);
+    GlyphWriter out(mask);
     for (int y = 0; y + 1 < glyph.Height(); ++y) {
         for (int x = 0; x + 1 < glyph.Width(); ++x)
             if (glyph.At(x + 1, y + 1) != glyph.At(x, y))
-                mask.setPixel(x, y, kMaskSet);
+                out.Set(x, y, kMaskSet);
         for (int x = 1; x < glyph.Width(); ++x)
             if (glyph.At(x - 1, y + 1) != glyph.At(x, y))
-                mask.setPixel(x - 1, y, kMaskSet);
+                out.Set(x - 1, y, kMaskSet);
     }
     return mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
 }
@@ -772,11 +789,11 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
     const auto step = [](int i, int c0, int c1) { return c0 + i * (c1 - c0) / (kRampSteps - 1); };
     const bool vertical = colors.GradVertical();
     QImage ramp(vertical ? 1 : kRampSteps, vertical ? kRampSteps : 1, QImage::Format_RGB32);
-    for (int i = 0; i < kRampSteps; ++i) {
-        const QRgb pixel = qRgb(step(i, qRed(from), qRed(to)), step(i, qGreen(from), qGreen(to)),
-                                step(i, qBlue(from), qBlue(to)));
-        ramp.setPixel(vertical ? 0 : i, vertical ? i : 0, pixel);
-    }
+    // A 1-pixel-wide image keeps one pixel per row, a 1-pixel-high one all in its only row.
+    const qsizetype stride = vertical ? ramp.bytesPerLine() / qsizetype(sizeof(QRgb)) : 1;
+    QRgb* pixel = reinterpret_cast<QRgb*>(ramp.bits());
+    for (int i = 0; i < kRampSteps; ++i, pixel += stride)
+        *pixel = qRgb(step(i, qRed(from), qRed(to)), step(i, qGreen(from), qGreen(to)), step(i, qBlue(from), qBlue(to)));
     canvas.drawImage(rect(), ramp);
 }
 
@@ -785,7 +802,9 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     const bool hot = FState == 0 || FState == 2;
     const bool pressed = FState < 2;
     const TButtonFont& font = hot ? *FActiveFont : *FFont;
-    canvas.setFont(font.Font());
+    // Only the caption needs the font selected; a new painter pays dearly for it.
+    if (!FCaption.isEmpty())
+        canvas.setFont(font.Font());
 
     const TStateGlyph glyph = CreateStateGlyph();
     QPoint at;
@@ -892,7 +911,8 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
         return {};
     const GlyphReader glyph(FGlyph);
     const QRgb key = glyph.At(0, glyph.Height() - 1);
-    QImage copy = FGlyph.copy();
+    // Shared until an effect writes to it, so the unchanged looks cost no copy.
+    QImage copy = FGlyph;
 
     if (FState == 0 || FState == 2) {
         const QRgb shine = ColorToPixel(FShineColor);
