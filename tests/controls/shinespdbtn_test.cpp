@@ -732,6 +732,20 @@ TEST_F(ShineSpeedButtonInput, HoverTimerCatchesMissedLeave)
     EXPECT_FALSE(button->MouseOver() || button->ActiveButtonTimer().isActive());
 }
 
+// While the mouse is held down elsewhere, the tracking update does not turn the button hot;
+// after the release it does.
+TEST_F(ShineSpeedButtonInput, NoHotWhileTheMouseIsHeldElsewhere)
+{
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, kAway);
+    MoveTo(Centre(button));
+    button->UpdateTracking();
+    EXPECT_EQ(button->State(), 3);
+    EXPECT_FALSE(button->MouseOver());
+    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, {}, Centre(button));
+    button->UpdateTracking();
+    EXPECT_EQ(button->State(), 2);
+}
+
 // A shine button, a colour button and a second shine button of one group: each that goes
 // down releases the one that was down, whichever kind; a down button clicked again stays
 // down, until AllowAllUp, which every member takes over from the one that set it.
@@ -790,10 +804,12 @@ TEST_F(ShineSpeedButtonInput, DownRules)
 
     button->SetGroupIndex(3);
     button->SetDown(true);
-    const int heard = listener->heard;
     QTest::mouseDClick(host.windowHandle(), Qt::LeftButton, {}, Centre(button));
     EXPECT_EQ(doubles, 1);
 
+    // With AllowAllUp a release through the down rules would tell the group.
+    button->SetAllowAllUp(true);
+    const int heard = listener->heard;
     button->setEnabled(false);
     EXPECT_FALSE(button->Down());
     EXPECT_EQ(button->State(), 4);
