@@ -782,10 +782,14 @@ TEST_F(ShineSpeedButtonInput, GroupAcrossKinds)
     EXPECT_FALSE(other->Down());
     EXPECT_EQ(other->State(), 2);
 
-    // A colour button going down hands its AllowAllUp to the shine buttons.
+    // A colour button going down hands its AllowAllUp to the shine buttons, and stays down
+    // when a shine member only changes its AllowAllUp.
     colour->SetAllowAllUp(false);
     colour->SetDown(true);
     EXPECT_FALSE(button->AllowAllUp() || other->AllowAllUp());
+    button->SetAllowAllUp(true);
+    EXPECT_TRUE(colour->AllowAllUp());
+    EXPECT_TRUE(colour->Down() && colour->DrawDown());
 }
 
 // Disabling a down button releases it without a word to the group; an ungrouped button
