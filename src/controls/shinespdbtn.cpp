@@ -786,14 +786,24 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
     }
     const QRgb from = ColorToPixel(colors.Color());
     const QRgb to = ColorToPixel(colors.GradColor());
-    const auto step = [](int i, int c0, int c1) { return c0 + i * (c1 - c0) / (kRampSteps - 1); };
+    // Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient
+    // of the distance's size, taken in the distance's direction.
+    const auto channel = [](unsigned i, int c0, int c1) {
+        const unsigned part = i * unsigned(std::abs(c1 - c0)) / unsigned(kRampSteps - 1);
+        return unsigned(c1 >= c0 ? c0 + int(part) : c0 - int(part));
+    };
+    std::array<QRgb, kRampSteps> steps;
+    for (unsigned i = 0; i < steps.size(); ++i)
+        steps[i] = kOpaque | channel(i, qRed(from), qRed(to)) << 16 | channel(i, qGreen(from), qGreen(to)) << 8 |
+                   channel(i, qBlue(from), qBlue(to));
     const bool vertical = colors.GradVertical();
     QImage ramp(vertical ? 1 : kRampSteps, vertical ? kRampSteps : 1, QImage::Format_RGB32);
-    // A 1-pixel-wide image keeps one pixel per row, a 1-pixel-high one all in its only row.
-    const qsizetype stride = vertical ? ramp.bytesPerLine() / qsizetype(sizeof(QRgb)) : 1;
-    QRgb* pixel = reinterpret_cast<QRgb*>(ramp.bits());
-    for (int i = 0; i < kRampSteps; ++i, pixel += stride)
-        *pixel = qRgb(step(i, qRed(from), qRed(to)), step(i, qGreen(from), qGreen(to)), step(i, qBlue(from), qBlue(to)));
+    if (vertical) {
+        for (int i = 0; i < kRampSteps; ++i)
+            *reinterpret_cast<QRgb*>(ramp.scanLine(i)) = steps[i];
+    } else {
+        std::copy(steps.begin(), steps.end(), reinterpret_cast<QRgb*>(ramp.scanLine(0)));
+    }
     canvas.drawImage(rect(), ramp);
 }
 
