@@ -796,14 +796,10 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
     for (unsigned i = 0; i < steps.size(); ++i)
         steps[i] = kOpaque | channel(i, qRed(from), qRed(to)) << 16 | channel(i, qGreen(from), qGreen(to)) << 8 |
                    channel(i, qBlue(from), qBlue(to));
+    // The steps are the ramp's pixels: one row of 256, or 256 rows of one.
     const bool vertical = colors.GradVertical();
-    QImage ramp(vertical ? 1 : kRampSteps, vertical ? kRampSteps : 1, QImage::Format_RGB32);
-    if (vertical) {
-        for (int i = 0; i < kRampSteps; ++i)
-            *reinterpret_cast<QRgb*>(ramp.scanLine(i)) = steps[i];
-    } else {
-        std::copy(steps.begin(), steps.end(), reinterpret_cast<QRgb*>(ramp.scanLine(0)));
-    }
+    const QImage ramp(reinterpret_cast<const uchar*>(steps.data()), vertical ? 1 : kRampSteps,
+                      vertical ? kRampSteps : 1, vertical ? sizeof(QRgb) : sizeof(steps), QImage::Format_RGB32);
     canvas.drawImage(rect(), ramp);
 }
 
