@@ -5,6 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+const TGroupButton* GroupButtonOf(const QObject* sender)
+{
+    return dynamic_cast<const TGroupButton*>(sender);
+}
+
 void BroadcastButtonPressed(QWidget* parent, int groupIndex, QObject* button)
 {
     if (!parent)

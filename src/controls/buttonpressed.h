@@ -17,13 +17,27 @@ public:
     }
 
     int GroupIndex() const { return FGroupIndex; }
-    // The button that went down; it receives the notification as well.
+    // The button whose group state changed; it receives the notification as well.
     QObject* Button() const { return FButton; }
 
 private:
     int FGroupIndex = 0;
     QObject* FButton = nullptr;
 };
+
+// What the members of a group read from the button that sent the notification. A sender
+// that does not offer it is heard by nobody that needs it.
+class TGroupButton {
+public:
+    virtual bool Down() const = 0;
+    virtual bool AllowAllUp() const = 0;
+
+protected:
+    ~TGroupButton() = default;
+};
+
+// The group state of a notification's sender, or none.
+const TGroupButton* GroupButtonOf(const QObject* sender);
 
 // Sends the notification synchronously to every direct child widget of parent, in
 // creation order. A child deleted by an earlier recipient is skipped.

@@ -301,8 +301,17 @@ void TdxfColorButton::UpdateExclusive()
 
 void TdxfColorButton::CMButtonPressed(int groupIndex, QObject* button)
 {
+    if (groupIndex != FGroupIndex || button == this)
+        return;
+    // A member that tells its state is followed in AllowAllUp, and gives way only when it
+    // went down, not when it was merely released or regrouped.
+    if (const TGroupButton* sender = GroupButtonOf(button)) {
+        FAllowAllUp = sender->AllowAllUp();
+        if (!sender->Down())
+            return;
+    }
     // The face shown decides, not Down: a member showing its pressed face gives way.
-    if (groupIndex != FGroupIndex || button == this || !FDrawDown)
+    if (!FDrawDown)
         return;
     FDown = false;
     FDrawDown = false;

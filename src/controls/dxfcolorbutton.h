@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/buttonpressed.h"
 #include "controls/mouseevent.h"
 #include "platform/colors.h"
 
@@ -28,14 +29,14 @@ TdxfCaptionPlacement LayoutCaption(QSize control, QSize glyph, const std::vector
 // An elliptical push button whose face is a pre-rendered sphere of the button's colour; the
 // pressed face sets an inverted dish into it. The caption is a list of lines drawn over the
 // face beside an optional glyph. Buttons with the same non-zero GroupIndex under one parent
-// latch down one at a time.
-class TdxfColorButton : public QWidget {
+// latch down one at a time, together with the other group buttons of that parent.
+class TdxfColorButton : public QWidget, public TGroupButton {
     Q_OBJECT
 
 public:
     explicit TdxfColorButton(QWidget* parent = nullptr);
 
-    bool AllowAllUp() const { return FAllowAllUp; }
+    bool AllowAllUp() const override { return FAllowAllUp; }
     void SetAllowAllUp(bool allowAllUp);
 
     const QStringList& Caption() const { return FCaption; }
@@ -44,7 +45,7 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
 
-    bool Down() const { return FDown; }
+    bool Down() const override { return FDown; }
     void SetDown(bool down);
 
     // The colour of the caption, which the platform keeps with the font.

@@ -42,3 +42,23 @@ void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& imag
     target.drawImage(at + (area.topLeft() - source.topLeft()), keyed);
     target.setCompositionMode(mode);
 }
+
+void DrawBrushThroughMask(QPainter& target, const QPoint& at, const QImage& mask, TColor brush)
+{
+    if (mask.isNull())
+        return;
+    const QImage bits = mask.convertToFormat(QImage::Format_RGB32);
+    const QColor colour = ToQColor(brush);
+    const QRgb paint = qRgb(colour.red(), colour.green(), colour.blue());
+    QImage stencil(bits.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < bits.height(); ++row) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(bits.constScanLine(row));
+        QRgb* to = reinterpret_cast<QRgb*>(stencil.scanLine(row));
+        for (int column = 0; column < bits.width(); ++column)
+            to[column] = (from[column] & RGB_MASK) == RGB_MASK ? paint : 0u;
+    }
+    const QPainter::CompositionMode mode = target.compositionMode();
+    target.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    target.drawImage(at, stencil);
+    target.setCompositionMode(mode);
+}

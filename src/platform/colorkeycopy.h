@@ -19,3 +19,7 @@ QImage GlyphWithoutBackground(const QImage& glyph);
 // is exactly transparentColor: the target keeps what it had there.
 void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& image, const QRect& source,
                           TColor transparentColor);
+
+// Paints brush wherever the black-and-white mask is white and leaves the target as it was
+// where the mask is black: the block transfer with raster operation 0x00E20746.
+void DrawBrushThroughMask(QPainter& target, const QPoint& at, const QImage& mask, TColor brush);
