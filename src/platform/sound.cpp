@@ -1,27 +1,68 @@
 #include "platform/sound.h"
 
+#include "platform/appdir.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundService::QtSoundService() = default;
+namespace {
+
+class EffectPlayer final : public SoundPlayer {
+public:
+    explicit EffectPlayer(const QString& filePath) { FEffect.setSource(QUrl::fromLocalFile(filePath)); }
+    // Plays once loaded when the file is still being decoded.
+    void Play() override { FEffect.play(); }
+    void Stop() override { FEffect.stop(); }
+
+private:
+    QSoundEffect FEffect;
+};
+
+} // namespace
+
+std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath)
+{
+    return std::make_unique<EffectPlayer>(filePath);
+}
+
+QtSoundService::QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer)
+    : FOwnFolder(std::move(ownFolder)), FMakePlayer(std::move(makePlayer))
+{
+}
+
+QtSoundService::QtSoundService() : QtSoundService(ApplicationDir()) {}
+
 QtSoundService::~QtSoundService() = default;
+
+QString QtSoundService::Locate(const QString& fileName) const
+{
+    if (fileName.isEmpty())
+        return {};
+    for (const QDir& folder : {QDir::current(), QDir(FOwnFolder)}) {
+        const QFileInfo file(folder.absoluteFilePath(fileName));
+        if (file.isFile())
+            return file.absoluteFilePath();
+    }
+    return {};
+}
 
 void QtSoundService::Play(const QString& fileName)
 {
-    // Keyed by the full path: the same name means another file after a change of directory.
-    const QFileInfo file(QDir::current().absoluteFilePath(fileName));
-    if (!file.isFile())
+    const QString path = Locate(fileName);
+    if (path.isEmpty())
         return;
 
-    for (auto& [path, effect] : FEffects)
-        effect->stop();
-
-    std::unique_ptr<QSoundEffect>& effect = FEffects[file.absoluteFilePath()];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    std::unique_ptr<SoundPlayer>& player = FPlayers[path];
+    if (!player)
+        player = FMakePlayer(path);
+    if (!player) {
+        FPlayers.erase(path);
+        return;
     }
-    effect->play();
+    if (FPlaying)
+        FPlaying->Stop();
+    FPlaying = player.get();
+    FPlaying->Play();
 }
