@@ -1,30 +1,85 @@
 #include "platform/sound.h"
 
 #include "platform/appdir.h"
+#include "platform/wave.h"
 
+#include <QAudioSink>
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QMediaDevices>
+#include <QTimer>
 
 namespace {
 
-class EffectPlayer final : public SoundPlayer {
+constexpr int kDrainMargin = 250;  // milliseconds
+
+// Plays a WAV file from memory through an audio output of its own. QSoundEffect would be
+// shorter, but on a PulseAudio server it loses about the first 100 ms of every effect, and
+// so the whole of a short one.
+class WavePlayer final : public SoundPlayer {
 public:
-    explicit EffectPlayer(const QString& filePath) { FEffect.setSource(QUrl::fromLocalFile(filePath)); }
-    // Plays once loaded when the file is still being decoded.
-    void Play() override { FEffect.play(); }
-    void Stop() override { FEffect.stop(); }
+    explicit WavePlayer(const QString& filePath)
+    {
+        QFile file(filePath);
+        if (file.open(QIODevice::ReadOnly))
+            FWave = ParseWave(file.readAll());
+        if (FWave)
+            FBuffer.setData(FWave->samples);
+        FRelease.setSingleShot(true);
+        QObject::connect(&FRelease, &QTimer::timeout, &FRelease, [this] { FSink->stop(); });
+    }
+
+    void Play() override
+    {
+        if (!FWave || !OpenOutput())
+            return;
+        FRelease.stop();
+        FSink->stop();
+        FBuffer.close();
+        FBuffer.open(QIODevice::ReadOnly);
+        FSink->start(&FBuffer);
+    }
+
+    void Stop() override
+    {
+        FRelease.stop();
+        if (FSink)
+            FSink->stop();
+    }
 
 private:
-    QSoundEffect FEffect;
+    // The output is opened at the first playing; without a sound server there is none.
+    bool OpenOutput()
+    {
+        if (FSink)
+            return true;
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull())
+            return false;
+        FSink = std::make_unique<QAudioSink>(device, FWave->format);
+        // Once the last bytes are handed over, the server still holds up to a buffer of them:
+        // the stream is given back only when those have played. An open stream left to the
+        // end of the program can crash the sound library's own clean-up at exit.
+        QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
+            if (state == QAudio::IdleState && FBuffer.atEnd())
+                FRelease.start(int(FSink->format().durationForBytes(FSink->bufferSize()) / 1000) + kDrainMargin);
+        });
+        return true;
+    }
+
+    std::optional<TWaveData> FWave;
+    QBuffer FBuffer;
+    std::unique_ptr<QAudioSink> FSink;
+    QTimer FRelease;
 };
 
 } // namespace
 
 std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath)
 {
-    return std::make_unique<EffectPlayer>(filePath);
+    return std::make_unique<WavePlayer>(filePath);
 }
 
 QtSoundService::QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer)

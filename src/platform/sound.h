@@ -26,7 +26,7 @@ public:
 
 using SoundPlayerFactory = std::function<std::unique_ptr<SoundPlayer>(const QString& filePath)>;
 
-// A QSoundEffect for the file; with no sound server it stays silent.
+// A player of a PCM WAV file; an unreadable file, or no sound server, gives silence.
 std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath);
 
 // Looks a name up in the current directory, then in the game's own folder, so a game
