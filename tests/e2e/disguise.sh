@@ -26,10 +26,10 @@ readonly text_w=560 text_h=200
 cp "$executable" "$work/velquan"
 cp "$source_dir/resources/VELQUAN.ini" "$work/VELQUAN.ini"
 
-# A display of its own, whichever number is free. Its root keeps the server's grey weave,
-# so any part of the screen left uncovered shows.
+# A display of its own, whichever number is free. Its root is white, so any part of the
+# screen left uncovered shows.
 exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 ${screen_w}x${screen_h}x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 ${screen_w}x${screen_h}x24 -wr -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
@@ -53,17 +53,15 @@ wait_for_window() {  # name, "shown" or "gone"
   return 1
 }
 
-shot_number=0
 # Takes a screenshot and prints: non-black pixels outside the text box, white pixels inside
 # it, and non-black pixels inside the game window's rectangle.
 screenshot() {
-  shot_number=$((shot_number + 1))
   sleep 0.5  # let the window finish painting
-  local name="$work/shot$shot_number-$1"
+  local name="$work/$1"
   import -window root -depth 8 "rgb:$name.rgb"
   if [ -n "${VELQUAN_E2E_SHOTS:-}" ]; then
     mkdir -p "$VELQUAN_E2E_SHOTS"
-    import -window root "$VELQUAN_E2E_SHOTS/disguise-$shot_number-$1.png"
+    import -window root "$VELQUAN_E2E_SHOTS/disguise-$1.png"
   fi
   od -An -v -tu1 -w3 "$name.rgb" | awk -v w=$screen_w -v tw=$text_w -v th=$text_h \
     -v gx="$game_x" -v gy="$game_y" -v gw="$game_w" -v gh="$game_h" '
@@ -100,11 +98,11 @@ check_covered() {  # label, minimum white pixels
   [ "$white" -gt "$2" ] || fail "$1: too little white text ($white pixels)"
 }
 
-close_disguise() {
+close_disguise() {  # label
   xdotool mousemove 500 600 click --repeat 2 --delay 60 1
   wait_for_window BossForm1 gone || fail "a double click did not close the disguise window"
   wait_for_window VELQUAN shown >/dev/null || fail "the game window is gone"
-  read -r outside white in_game < <(screenshot game-back)
+  read -r outside white in_game < <(screenshot "$1")
   echo "after the double click: $in_game non-black pixels in the game window"
   [ "$in_game" -gt $((game_w * game_h / 2)) ] || fail "the game window did not come back ($in_game pixels)"
 }
@@ -114,11 +112,11 @@ check_covered disguise 800
 baseline_white=$white
 xdotool type --delay 50 "LIST"
 check_covered typed $((baseline_white + 100))
-close_disguise
+close_disguise game-back
 
 show_disguise
 check_covered disguise-again $((baseline_white + 100))  # the typed text is still there
-close_disguise
+close_disguise game-back-again
 
 xdotool windowfocus --sync "$game"
 xdotool key --delay 100 alt+m
