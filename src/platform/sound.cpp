@@ -9,14 +9,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QThread>
 #include <QTimer>
 
 namespace {
 
 constexpr int kDrainMargin = 250;  // milliseconds
+constexpr int kCloseSettle = 100;  // milliseconds
 
-// Plays a WAV file from memory through an audio output of its own. QSoundEffect would be
-// shorter, but on a PulseAudio server it loses about the first 100 ms of every effect, and
+// Plays a WAV file from memory through an audio output of its own. QSoundEffect would need
+// less code, but on a PulseAudio server it loses about the first 100 ms of every effect, and
 // so the whole of a short one.
 class WavePlayer final : public SoundPlayer {
 public:
@@ -29,6 +31,16 @@ public:
             FBuffer.setData(FWave->samples);
         FRelease.setSingleShot(true);
         QObject::connect(&FRelease, &QTimer::timeout, &FRelease, [this] { FSink->stop(); });
+    }
+
+    ~WavePlayer() override
+    {
+        // The server answers the closing of a stream after a moment; should the program end
+        // before, the sound library's clean-up at exit can crash on that answer.
+        if (FSink && FSink->state() != QAudio::StoppedState) {
+            FSink->stop();
+            QThread::msleep(kCloseSettle);
+        }
     }
 
     void Play() override
