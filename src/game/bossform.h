@@ -20,7 +20,6 @@ public:
     // Shows the window application-modal and returns when it has been closed. Timers and
     // other events keep being handled meanwhile.
     void ShowModal();
-    bool Showing() const { return FModalLoop != nullptr; }
 
     void Memo1DblClick();
 
