@@ -91,6 +91,9 @@ public:
     void Exit1Click();
     void FormCloseQuery(bool& CanClose);
 
+    // The information page for an executable: its base name as the value of "sn", escaped.
+    static QString InformationUrl(const QString& executablePath);
+
     // Plays a sound effect when the sound switch is on; returns at once.
     void PlaySoundEffect(const QString& fileName);
 

@@ -5,5 +5,6 @@
 
 void QtShellService::OpenUrl(const QString& url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    // Already escaped: strict parsing keeps "%26" and "%23" as they are.
+    QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
 }

@@ -1,27 +1,135 @@
 #include "platform/sound.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/appdir.h"
+#include "platform/wave.h"
 
-QtSoundService::QtSoundService() = default;
+#include <QAudioSink>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+constexpr int kDrainMargin = 250;  // milliseconds
+constexpr int kCloseSettle = 100;  // milliseconds
+
+// Plays a WAV file from memory through an audio output of its own. QSoundEffect would need
+// less code, but on a PulseAudio server it loses about the first 100 ms of every effect, and
+// so the whole of a short one.
+class WavePlayer final : public SoundPlayer {
+public:
+    explicit WavePlayer(const QString& filePath)
+    {
+        QFile file(filePath);
+        if (file.open(QIODevice::ReadOnly))
+            FWave = ParseWave(file.readAll());
+        if (FWave)
+            FBuffer.setData(FWave->samples);
+        FRelease.setSingleShot(true);
+        QObject::connect(&FRelease, &QTimer::timeout, &FRelease, [this] { FSink->stop(); });
+    }
+
+    ~WavePlayer() override
+    {
+        // The server answers the closing of a stream after a moment; should the program end
+        // before, the sound library's clean-up at exit can crash on that answer.
+        if (FSink && FSink->state() != QAudio::StoppedState) {
+            FSink->stop();
+            QThread::msleep(kCloseSettle);
+        }
+    }
+
+    void Play() override
+    {
+        if (!FWave || !OpenOutput())
+            return;
+        FRelease.stop();
+        FSink->stop();
+        FBuffer.close();
+        FBuffer.open(QIODevice::ReadOnly);
+        FSink->start(&FBuffer);
+    }
+
+    void Stop() override
+    {
+        FRelease.stop();
+        if (FSink)
+            FSink->stop();
+    }
+
+private:
+    // The output is opened at the first playing; without a sound server there is none.
+    bool OpenOutput()
+    {
+        if (FSink)
+            return true;
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull())
+            return false;
+        FSink = std::make_unique<QAudioSink>(device, FWave->format);
+        // Once the last bytes are handed over, the server still holds up to a buffer of them:
+        // the stream is given back only when those have played. An open stream left to the
+        // end of the program can crash the sound library's own clean-up at exit.
+        QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
+            if (state == QAudio::IdleState && FBuffer.atEnd())
+                FRelease.start(int(FSink->format().durationForBytes(FSink->bufferSize()) / 1000) + kDrainMargin);
+        });
+        return true;
+    }
+
+    std::optional<TWaveData> FWave;
+    QBuffer FBuffer;
+    std::unique_ptr<QAudioSink> FSink;
+    QTimer FRelease;
+};
+
+} // namespace
+
+std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath)
+{
+    return std::make_unique<WavePlayer>(filePath);
+}
+
+QtSoundService::QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer)
+    : FOwnFolder(std::move(ownFolder)), FMakePlayer(std::move(makePlayer))
+{
+}
+
+QtSoundService::QtSoundService() : QtSoundService(ApplicationDir()) {}
+
 QtSoundService::~QtSoundService() = default;
+
+QString QtSoundService::Locate(const QString& fileName) const
+{
+    if (fileName.isEmpty())
+        return {};
+    for (const QDir& folder : {QDir::current(), QDir(FOwnFolder)}) {
+        const QFileInfo file(folder.absoluteFilePath(fileName));
+        if (file.isFile())
+            return file.absoluteFilePath();
+    }
+    return {};
+}
 
 void QtSoundService::Play(const QString& fileName)
 {
-    // Keyed by the full path: the same name means another file after a change of directory.
-    const QFileInfo file(QDir::current().absoluteFilePath(fileName));
-    if (!file.isFile())
+    const QString path = Locate(fileName);
+    if (path.isEmpty())
         return;
 
-    for (auto& [path, effect] : FEffects)
-        effect->stop();
-
-    std::unique_ptr<QSoundEffect>& effect = FEffects[file.absoluteFilePath()];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    std::unique_ptr<SoundPlayer>& player = FPlayers[path];
+    if (!player)
+        player = FMakePlayer(path);
+    if (!player) {
+        FPlayers.erase(path);
+        return;
     }
-    effect->play();
+    if (FPlaying)
+        FPlaying->Stop();
+    FPlaying = player.get();
+    FPlaying->Play();
 }

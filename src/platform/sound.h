@@ -1,33 +1,54 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
-
-class QSoundEffect;
 
 // Sound effects behind a seam, so tests can hear what the game plays.
 class SoundService {
 public:
     virtual ~SoundService() = default;
-    // Starts playing a WAV file, found relative to the current directory, and returns at
-    // once. A missing or unplayable file plays nothing and reports nothing.
+    // Starts playing a WAV file given by its bare name and returns at once. A missing or
+    // unplayable file plays nothing and reports nothing.
     virtual void Play(const QString& fileName) = 0;
 };
 
-// On QSoundEffect, one per file, kept for the life of the service. As with the platform's
-// asynchronous playback, a new sound stops the one that is playing.
+// What the service asks of the player of one file.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts from the beginning and returns at once.
+    virtual void Play() = 0;
+    virtual void Stop() = 0;
+};
+
+using SoundPlayerFactory = std::function<std::unique_ptr<SoundPlayer>(const QString& filePath)>;
+
+// A player of a PCM WAV file; an unreadable file, or no sound server, gives silence.
+std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath);
+
+// Looks a name up in the current directory, then in the game's own folder, so a game
+// started from elsewhere is not silent. One player per file, kept for the life of the
+// service; a new effect cuts off the one still playing.
 class QtSoundService final : public SoundService {
 public:
-    QtSoundService();
+    explicit QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer = MakeEffectPlayer);
+    QtSoundService();  // the game's own folder: beside the executable
     ~QtSoundService() override;
+
     void Play(const QString& fileName) override;
 
+    // The full path a name is found at now, or empty when it is nowhere.
+    QString Locate(const QString& fileName) const;
     // The number of files that have been given a player so far.
-    int LoadedCount() const { return int(FEffects.size()); }
+    int LoadedCount() const { return int(FPlayers.size()); }
 
 private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> FEffects;
+    QString FOwnFolder;
+    SoundPlayerFactory FMakePlayer;
+    // Keyed by full path: the same name means another file after a change of directory.
+    std::map<QString, std::unique_ptr<SoundPlayer>> FPlayers;
+    SoundPlayer* FPlaying = nullptr;
 };

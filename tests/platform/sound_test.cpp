@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,36 +13,134 @@ const QByteArray kSilentWave = QByteArray("RIFF,\0\0\0WAVEfmt \x10\0\0\0\x01\0\x
                                           "\x01\0\x08\0data\x08\0\0\0", 44)
                                + QByteArray(8, char(0x80));
 
-class QtSoundServiceTest : public ::testing::Test {
+// Writes down what the service asks of its players, in order.
+class RecordingPlayer final : public SoundPlayer {
+public:
+    RecordingPlayer(QString path, QStringList& log) : FPath(std::move(path)), FLog(log) {}
+    void Play() override { FLog << QStringLiteral("play ") + FPath; }
+    void Stop() override { FLog << QStringLiteral("stop ") + FPath; }
+
+private:
+    QString FPath;
+    QStringList& FLog;
+};
+
+enum class Where { Current, Own, Nowhere };
+
+// The current directory and the game's own folder, each with some of the effects; the
+// service under test records instead of playing.
+class SoundServiceTest : public ::testing::Test {
 protected:
-    QTemporaryDir FDir;
-    QString FSaved = QDir::currentPath();
+    QTemporaryDir current;
+    QTemporaryDir own;
+    QString saved = QDir::currentPath();
+    QStringList log;
+    QtSoundService sound{own.path(), [this](const QString& path) {
+                             return std::make_unique<RecordingPlayer>(QFileInfo(path).fileName() + "@" +
+                                                                          Folder(path),
+                                                                      log);
+                         }};
 
     void SetUp() override
     {
-        QFile file(FDir.filePath("snd_in.wav"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kSilentWave);
-        file.close();
-        ASSERT_TRUE(QDir::setCurrent(FDir.path()));
+        Write(current, "snd_in.wav", kSilentWave);
+        Write(current, "snd_start.wav", kSilentWave);
+        Write(own, "snd_start.wav", kSilentWave);
+        Write(own, "snd_over.wav", kSilentWave);
+        ASSERT_TRUE(QDir(current.path()).mkdir("snd_folder.wav"));
+        ASSERT_TRUE(QDir::setCurrent(current.path()));
     }
-    void TearDown() override { QDir::setCurrent(FSaved); }
+    void TearDown() override { QDir::setCurrent(saved); }
+
+    static void Write(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QString Folder(const QString& path) const
+    {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (folder == QFileInfo(current.path()).absoluteFilePath())
+            return QStringLiteral("current");
+        if (folder == QFileInfo(own.path()).absoluteFilePath())
+            return QStringLiteral("own");
+        return folder;
+    }
 };
 
-// Names are looked up in the current directory; a missing file is silently skipped, and
-// each file gets one player that is reused.
-TEST_F(QtSoundServiceTest, PlaysFilesOfTheCurrentDirectoryOnly)
-{
-    QtSoundService sound;
-    sound.Play("snd_missing.wav");
-    EXPECT_EQ(sound.LoadedCount(), 0);
-    sound.Play("snd_in.wav");
-    sound.Play("snd_in.wav");
-    EXPECT_EQ(sound.LoadedCount(), 1);
+struct LocateRow {
+    const char* name;
+    const char* fileName;
+    Where where;
+};
 
-    QDir::setCurrent(FSaved);
+class SoundServiceLocateTest : public SoundServiceTest, public ::testing::WithParamInterface<LocateRow> {};
+
+// The current directory comes first; the game's own folder keeps a game started elsewhere
+// from being silent; folders and empty names are not sounds.
+TEST_P(SoundServiceLocateTest, FindsTheFileWhereExpected)
+{
+    const LocateRow& row = GetParam();
+    const QString found = sound.Locate(row.fileName);
+    switch (row.where) {
+    case Where::Current:
+        EXPECT_EQ(found, QFileInfo(current.filePath(row.fileName)).absoluteFilePath());
+        break;
+    case Where::Own:
+        EXPECT_EQ(found, QFileInfo(own.filePath(row.fileName)).absoluteFilePath());
+        break;
+    case Where::Nowhere:
+        EXPECT_TRUE(found.isEmpty()) << found.toStdString();
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SoundServiceLocateTest,
+                         ::testing::Values(LocateRow{"current_only", "snd_in.wav", Where::Current},
+                                           LocateRow{"own_only", "snd_over.wav", Where::Own},
+                                           LocateRow{"both_current_wins", "snd_start.wav", Where::Current},
+                                           LocateRow{"missing", "snd_missing.wav", Where::Nowhere},
+                                           LocateRow{"folder", "snd_folder.wav", Where::Nowhere},
+                                           LocateRow{"empty", "", Where::Nowhere}),
+                         [](const ::testing::TestParamInfo<LocateRow>& info) { return std::string(info.param.name); });
+
+// A new effect cuts off the one still playing, the same effect starts over, and a
+// missing file neither plays nor disturbs what plays.
+TEST_F(SoundServiceTest, NewEffectStopsThePreviousOne)
+{
     sound.Play("snd_in.wav");
+    sound.Play("snd_over.wav");
+    sound.Play("snd_missing.wav");
+    sound.Play("snd_over.wav");
+    EXPECT_EQ(log, QStringList({"play snd_in.wav@current", "stop snd_in.wav@current", "play snd_over.wav@own",
+                                "stop snd_over.wav@own", "play snd_over.wav@own"}));
+    EXPECT_EQ(sound.LoadedCount(), 2);
+}
+
+// Each file gets one player, kept; after a change of directory the same name is another file.
+TEST_F(SoundServiceTest, PlayersAreKeptPerFile)
+{
+    sound.Play("snd_start.wav");
+    sound.Play("snd_start.wav");
     EXPECT_EQ(sound.LoadedCount(), 1);
+    ASSERT_TRUE(QDir::setCurrent(own.path()));
+    sound.Play("snd_start.wav");
+    EXPECT_EQ(sound.LoadedCount(), 2);
+    EXPECT_EQ(log.last(), "play snd_start.wav@own");
+}
+
+// The real players, with or without a sound server: a good and an unplayable file each get
+// one, a missing file none, and nothing is reported.
+TEST_F(SoundServiceTest, RealPlayersTakeAnyFileThatExists)
+{
+    Write(current, "snd_shot.wav", "not a wave file");
+    QtSoundService real(own.path());
+    real.Play("snd_in.wav");
+    real.Play("snd_shot.wav");
+    real.Play("snd_missing.wav");
+    EXPECT_EQ(real.LoadedCount(), 2);
 }
 
 } // namespace

@@ -1,0 +1,91 @@
+#include "platform/wave.h"
+
+#include <QtEndian>
+
+namespace {
+
+constexpr int kRiffHeaderSize = 12;
+constexpr int kChunkHeaderSize = 8;
+constexpr int kFormatSize = 16;
+constexpr quint16 kFormatPcm = 1;
+constexpr quint16 kFormatFloat = 3;
+constexpr quint16 kFormatExtensible = 0xFFFE;
+constexpr int kMaxChannels = 8;
+
+quint16 Word(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 DWord(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+QAudioFormat::SampleFormat SampleFormatOf(quint16 tag, quint16 bits)
+{
+    if (tag == kFormatFloat)
+        return bits == 32 ? QAudioFormat::Float : QAudioFormat::Unknown;
+    switch (bits) {
+    case 8:
+        return QAudioFormat::UInt8;
+    case 16:
+        return QAudioFormat::Int16;
+    case 32:
+        return QAudioFormat::Int32;
+    default:
+        return QAudioFormat::Unknown;
+    }
+}
+
+// Reads the "fmt " chunk; the extensible form carries the real tag at the start of its GUID.
+std::optional<QAudioFormat> ReadFormat(const QByteArray& bytes, qsizetype at, qsizetype size)
+{
+    if (size < kFormatSize)
+        return std::nullopt;
+    quint16 tag = Word(bytes, at);
+    const quint16 channels = Word(bytes, at + 2);
+    const quint32 rate = DWord(bytes, at + 4);
+    const quint16 bits = Word(bytes, at + 14);
+    if (tag == kFormatExtensible && size >= 26)
+        tag = Word(bytes, at + 24);
+    if (tag != kFormatPcm && tag != kFormatFloat)
+        return std::nullopt;
+    const QAudioFormat::SampleFormat sampleFormat = SampleFormatOf(tag, bits);
+    if (sampleFormat == QAudioFormat::Unknown || channels < 1 || channels > kMaxChannels || rate < 1 ||
+        rate > 384000)
+        return std::nullopt;
+    QAudioFormat format;
+    format.setSampleRate(int(rate));
+    format.setChannelCount(channels);
+    format.setSampleFormat(sampleFormat);
+    return format;
+}
+
+} // namespace
+
+std::optional<TWaveData> ParseWave(const QByteArray& bytes)
+{
+    if (bytes.size() < kRiffHeaderSize || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return std::nullopt;
+
+    std::optional<QAudioFormat> format;
+    qsizetype at = kRiffHeaderSize;
+    while (at + kChunkHeaderSize <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qsizetype body = at + kChunkHeaderSize;
+        const qsizetype size = std::min<qsizetype>(DWord(bytes, at + 4), bytes.size() - body);
+        if (id == "fmt ") {
+            format = ReadFormat(bytes, body, size);
+            if (!format)
+                return std::nullopt;
+        } else if (id == "data") {
+            if (!format)
+                return std::nullopt;
+            const qsizetype frame = format->bytesPerFrame();
+            return TWaveData{*format, bytes.mid(body, size - size % frame)};
+        }
+        at = body + size + (size & 1);  // chunks are padded to an even length
+    }
+    return std::nullopt;
+}

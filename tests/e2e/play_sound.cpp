@@ -1,0 +1,41 @@
+// Plays sound effects through the game's own sound service, so a test can record what
+// reaches the sound server.
+//
+//   play_sound MILLISECONDS [AT_MS:]FILE...
+//
+// Each file is played by its bare name, as the game does, at the given time after start
+// (0 by default); the program ends MILLISECONDS after start. It prints how long each call
+// to the service took, and exits with 0 however the sound system behaves.
+
+#include "platform/sound.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments().mid(1);
+    if (arguments.isEmpty()) {
+        std::fprintf(stderr, "usage: play_sound MILLISECONDS [AT_MS:]FILE...\n");
+        return 2;
+    }
+
+    QtSoundService sound;
+    for (const QString& argument : arguments.mid(1)) {
+        const qsizetype colon = argument.indexOf(u':');
+        const int at = colon < 0 ? 0 : argument.left(colon).toInt();
+        const QString fileName = argument.mid(colon + 1);
+        QTimer::singleShot(at, &application, [&sound, fileName] {
+            QElapsedTimer call;
+            call.start();
+            sound.Play(fileName);
+            std::printf("%s %.3f ms\n", qPrintable(fileName), double(call.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+        });
+    }
+    QTimer::singleShot(arguments[0].toInt(), &application, &QCoreApplication::quit);
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The shipped sound effects really reach a sound server. A private PulseAudio is started
+# whose only sink writes what it would send to a sound card, in real time, into a pipe; the
+# pipe is recorded while the game's sound service plays each WAV (found in the current
+# directory, and in the game's own folder when started elsewhere). Every effect must come
+# out whole and loud, nothing played must stay silent, and a second effect must cut off the
+# first. With no server at all the service must return at once and stay silent.
+# Exits 77 when no sound server can be started here.
+set -euo pipefail
+
+probe=$(realpath "$2")
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+server_pid=""
+reader_pid=""
+cleanup() {
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+  [ -n "$reader_pid" ] && kill "$reader_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+skip() { echo "SKIP: $*"; exit 77; }
+
+for tool in pulseaudio pactl; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+
+readonly rate=44100
+# Samples louder than this (about -40 dBFS) count as sound.
+readonly loud=300
+
+# A server of our own: its own runtime folder and socket, one sink into a pipe, paced by
+# the clock as a sound card would be.
+mkdir -p "$work/run" "$work/state" "$work/home"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/run" PULSE_STATE_PATH="$work/state"
+mkfifo "$work/output.fifo"
+recording="$work/output.raw"
+cat "$work/output.fifo" > "$recording" &
+reader_pid=$!
+sink="sink_name=velquan_test file=$work/output.fifo format=s16le rate=$rate channels=1"
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+  -L "module-pipe-sink $sink use_system_clock_for_timing=yes" \
+  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" > "$work/server.log" 2>&1 &
+server_pid=$!
+export PULSE_SERVER="unix:$work/native"
+for _ in $(seq 50); do
+  pactl info >/dev/null 2>&1 && [ -s "$recording" ] && break
+  kill -0 "$server_pid" 2>/dev/null || break
+  sleep 0.1
+done
+pactl info >/dev/null 2>&1 || { cat "$work/server.log"; skip "the sound server did not start"; }
+[ -s "$recording" ] || fail "the sink writes nothing"
+
+# Runs the probe with the given arguments and prints, for what the sink put out meanwhile:
+# its peak, its loud time, its first and last loud moments and its length (ms).
+record() {
+  local start end
+  start=$(stat -c %s "$recording")
+  "$probe" "$@" > "$work/probe.log" || fail "the probe failed: $(cat "$work/probe.log")"
+  end=$(stat -c %s "$recording")
+  tail -c +$((start + 1)) "$recording" | head -c $((end - start)) | od -An -v -td2 -w2 |
+    awk -v r=$rate -v t=$loud '
+      { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
+        if (v > t) { n++; if (!first) first = NR; last = NR } }
+      END { printf "%d %d %d %d %d\n", peak, n * 1000 / r, first * 1000 / r, last * 1000 / r, NR * 1000 / r }'
+}
+
+# Milliseconds of the file's own samples above the threshold: what a whole effect must give.
+loud_in_file() {
+  tail -c +45 "$1" | od -An -v -td2 -w2 | awk -v t=$loud '{ v = $1 < 0 ? -$1 : $1; if (v > t) n++ }
+    END { printf "%d\n", n * 1000 / 22050 }'
+}
+
+# Every call into the service must return at once: well within the shortest effect.
+check_calls_quick() {
+  awk '{ if ($2 > 100) { print "slow call: " $0; bad = 1 } } END { exit bad }' "$work/probe.log" ||
+    fail "a call to the sound service blocked"
+}
+
+mkdir -p "$work/game" "$work/elsewhere"
+cp "$probe" "$work/game/"
+cp "$source_dir"/resources/sounds/*.wav "$work/game/"
+cd "$work/game"
+
+read -r peak sounding _ _ length < <(record 800)
+echo "nothing played: $length ms put out, peak $peak, $sounding ms loud"
+[ "$length" -ge 500 ] || fail "the sink put out $length ms in 800 ms"
+[ "$peak" -le "$loud" ] || fail "the sink is not silent when nothing plays"
+
+for wave in snd_*.wav; do
+  expected=$(loud_in_file "$wave")
+  read -r peak sounding first last length < <(record 2000 "$wave")
+  echo "$wave: $length ms put out, peak $peak, $sounding ms loud of $expected in the file," \
+    "from $first to $last ms; the call took $(awk '{print $2}' "$work/probe.log") ms"
+  check_calls_quick
+  [ "$peak" -gt 2000 ] || fail "$wave did not reach the sound server"
+  [ "$sounding" -ge $((expected * 9 / 10)) ] || fail "$wave came out cut: $sounding of $expected ms"
+done
+
+# Started from another folder, the game finds its effects beside its executable.
+cd "$work/elsewhere"
+expected=$(loud_in_file "$work/game/snd_start.wav")
+read -r peak sounding _ _ _ < <(record 2000 snd_start.wav)
+echo "from another folder: snd_start.wav peak $peak, $sounding ms loud of $expected"
+[ "$sounding" -ge $((expected * 9 / 10)) ] || fail "a game started from another folder is silent"
+cd "$work/game"
+
+# A new effect cuts off the one still playing: the long effect's sound must end soon after
+# the short one starts.
+read -r _ _ first last _ < <(record 2200 snd_over.wav)
+alone_span=$((last - first))
+read -r _ _ first last _ < <(record 2200 snd_over.wav 250:snd_shot.wav)
+cut_span=$((last - first))
+echo "snd_over.wav alone sounds for $alone_span ms; cut off after 250 ms by snd_shot.wav: $cut_span ms"
+[ "$cut_span" -lt $((alone_span - 200)) ] || fail "the second effect did not cut off the first"
+
+# No sound server at all: the service returns at once, plays nothing and the program ends.
+kill "$server_pid"
+wait "$server_pid" 2>/dev/null || true
+server_pid=""
+start=$(date +%s%N)
+PULSE_SERVER="unix:$work/no-server" timeout 20 "$probe" 500 snd_start.wav snd_shot.wav > "$work/probe.log" ||
+  fail "without a sound server the probe failed or hung"
+elapsed=$((($(date +%s%N) - start) / 1000000))
+echo "without a server: finished in $elapsed ms; $(tr '\n' ' ' < "$work/probe.log")"
+check_calls_quick
+[ "$elapsed" -lt 5000 ] || fail "without a sound server the program took $elapsed ms"

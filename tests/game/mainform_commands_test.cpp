@@ -1,0 +1,152 @@
+#include "platform/panel.h"
+#include "platform/timer.h"
+#include "support/gamefixture.h"
+
+#include <QAction>
+
+namespace {
+
+class MainFormCommandsTest : public GameFixture {
+public:
+    // The sky picture as (top, height) and the ground picture as (top, height).
+    struct Pictures {
+        int skyTop;
+        int skyHeight;
+        int groundTop;
+        int groundHeight;
+        bool operator==(const Pictures&) const = default;
+        friend void PrintTo(const Pictures& p, std::ostream* out)
+        {
+            *out << "sky " << p.skyTop << "/" << p.skyHeight << ", ground " << p.groundTop << "/" << p.groundHeight;
+        }
+    };
+
+protected:
+    void SetUp() override
+    {
+        WriteRankingFile(RankingWithScores({1500, 1200, 900, 600, 300}));
+        CreateForm();
+    }
+
+    Pictures Current() const
+    {
+        return {form->Image6->y(), form->Image6->height(), form->Image7->y(), form->Image7->height()};
+    }
+    void Place(const Pictures& pictures)
+    {
+        form->Image6->setGeometry(0, pictures.skyTop, 449, pictures.skyHeight);
+        form->Image7->setGeometry(0, pictures.groundTop, 449, pictures.groundHeight);
+    }
+    void Steps(int count)
+    {
+        for (int step = 0; step < count; ++step)
+            form->Timer5Timer();
+    }
+};
+
+// The switch is read as each effect starts; the name goes to the sound service unchanged.
+TEST_F(MainFormCommandsTest, EffectsPlayOnlyWhileTheSoundSwitchIsOn)
+{
+    form->PlaySoundEffect(QStringLiteral("snd_start.wav"));
+    form->S1Click();
+    form->PlaySoundEffect(QStringLiteral("snd_shot.wav"));
+    form->S1->trigger();  // back on through the menu
+    form->PlaySoundEffect(QStringLiteral("snd_in.wav"));
+    EXPECT_EQ(sound.played, QStringList({"snd_start.wav", "snd_in.wav"}));
+}
+
+TEST_F(MainFormCommandsTest, ExitClosesLikeTheCloseBoxAndSavesTheRanking)
+{
+    form->show();
+    ASSERT_TRUE(QFile::remove(RankingFile()));
+    form->Exit1Click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(RankingFileBytes(), RankingWithScores({1500, 1200, 900, 600, 300}));
+}
+
+struct UrlRow {
+    const char* name;
+    QString executablePath;
+    const char* sn;
+};
+
+class InformationUrlTest : public ::testing::TestWithParam<UrlRow> {};
+
+// The base name of the executable, escaped so no character of it can end the value.
+TEST_P(InformationUrlTest, AppendsTheEscapedBaseName)
+{
+    EXPECT_EQ(TMainForm1::InformationUrl(GetParam().executablePath),
+              QStringLiteral("https://velquan.example/info.php?pf=w&sn=") + QString::fromLatin1(GetParam().sn));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, InformationUrlTest,
+    ::testing::Values(UrlRow{"WindowsName", "C:/Games/VELQUAN.exe", "VELQUAN"},
+                      UrlRow{"NoExtension", "/opt/velquan/velquan", "velquan"},
+                      UrlRow{"LastDotOnly", "/opt/velquan/vel.quan.bin", "vel.quan"},
+                      UrlRow{"DotInFolderOnly", "/opt/v1.2/velquan", "velquan"},
+                      UrlRow{"SpaceAmpersandHash", "/opt/vel quan&x#1", "vel%20quan%26x%231"},
+                      UrlRow{"PercentAndPlus", "/opt/100%+1.exe", "100%25%2B1"},
+                      UrlRow{"Japanese", QStringLiteral("/opt/ゴルフ.exe"), "%E3%82%B4%E3%83%AB%E3%83%95"},
+                      UrlRow{"HiddenFileIsAllExtension", "/opt/.velquan", ""}),
+    [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
+
+TEST_F(MainFormCommandsTest, InformationOpensThePageForThisExecutable)
+{
+    form->N6Click();
+    EXPECT_EQ(shell.opened, QStringList({"https://velquan.example/info.php?pf=w&sn=velquan_tests"}));
+}
+
+struct AnimationRow {
+    const char* name;
+    int tag;
+    MainFormCommandsTest::Pictures before;
+    MainFormCommandsTest::Pictures after;
+};
+
+class BackgroundAnimationTest : public MainFormCommandsTest, public ::testing::WithParamInterface<AnimationRow> {};
+
+// One step: forward the ground grows without bound and the sky shrinks towards the
+// panel, keeping its bottom; backward the ground shrinks to the panel and the sky grows.
+TEST_P(BackgroundAnimationTest, OneStep)
+{
+    const AnimationRow& row = GetParam();
+    form->Timer5->Tag = row.tag;
+    Place(row.before);
+    form->Timer5Timer();
+    EXPECT_EQ(Current(), row.after);
+    EXPECT_EQ(form->Image6->x(), 0);
+    EXPECT_EQ(form->Image6->width(), 449);
+    EXPECT_EQ(form->Image7->width(), 449);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, BackgroundAnimationTest,
+    ::testing::Values(AnimationRow{"ForwardFromStart", 0, {-300, 430, 0, 130}, {-299, 429, 0, 131}},
+                      AnimationRow{"ForwardLastSkyStep", 0, {-1, 131, 0, 429}, {0, 130, 0, 430}},
+                      AnimationRow{"ForwardSkyFits", 0, {0, 130, 0, 430}, {0, 130, 0, 431}},
+                      AnimationRow{"ForwardSkyBelowTopShrinks", 0, {2, 130, 0, 130}, {3, 129, 0, 131}},
+                      AnimationRow{"ForwardSkyShortAboveTopStays", 0, {-5, 130, 0, 130}, {-5, 130, 0, 131}},
+                      AnimationRow{"BackwardFromFit", 1, {0, 130, 0, 430}, {-1, 131, 0, 429}},
+                      AnimationRow{"BackwardLastGroundStep", 1, {-299, 429, 0, 131}, {-300, 430, 0, 130}},
+                      AnimationRow{"BackwardGroundFitsSkyGrows", 1, {-300, 430, 0, 130}, {-301, 431, 0, 130}},
+                      AnimationRow{"AnyOtherTagIsBackward", -7, {0, 130, 0, 200}, {-1, 131, 0, 199}}),
+    [](const ::testing::TestParamInfo<AnimationRow>& info) { return std::string(info.param.name); });
+
+// A minute of forward steps takes the start layout exactly to the other end, and a minute
+// backward brings it back; the pictures keep their places in between.
+TEST_F(MainFormCommandsTest, AGameLongRunTakesThePicturesToTheOtherEndAndBack)
+{
+    const Pictures start = Current();
+    EXPECT_EQ(start, (Pictures{-300, 430, 0, 130}));
+    EXPECT_EQ(form->Timer5->Tag, 0);
+    EXPECT_FALSE(form->Timer5->Enabled());
+
+    Steps(300);
+    EXPECT_EQ(Current(), (Pictures{0, 130, 0, 430}));
+    form->Timer5->Tag = 1;
+    Steps(300);
+    EXPECT_EQ(Current(), start);
+}
+
+} // namespace
