@@ -19,21 +19,57 @@ constexpr int kCloseSettle = 100;  // milliseconds
 
 // Plays a WAV file from memory through an audio output of its own. QSoundEffect would need
 // less code, but on a PulseAudio server it loses about the first 100 ms of every effect, and
-// so the whole of a short one.
+// so the whole of a short one. The output lives in the service's audio thread: the game
+// blocks its own thread while a banner turns, and its effect must sound meanwhile.
 class WavePlayer final : public SoundPlayer {
 public:
-    explicit WavePlayer(const QString& filePath)
+    WavePlayer(const QString& filePath, QObject* audioThreadContext) : FContext(audioThreadContext)
     {
         QFile file(filePath);
         if (file.open(QIODevice::ReadOnly))
             FWave = ParseWave(file.readAll());
-        if (FWave)
-            FBuffer.setData(FWave->samples);
-        FRelease.setSingleShot(true);
-        QObject::connect(&FRelease, &QTimer::timeout, &FRelease, [this] { FSink->stop(); });
     }
 
     ~WavePlayer() override
+    {
+        if (FWave)
+            QMetaObject::invokeMethod(FContext, [this] { Close(); }, Qt::BlockingQueuedConnection);
+    }
+
+    void Play() override
+    {
+        if (FWave)
+            QMetaObject::invokeMethod(FContext, [this] { Start(); }, Qt::QueuedConnection);
+    }
+
+    void Stop() override
+    {
+        if (FWave)
+            QMetaObject::invokeMethod(FContext, [this] { Halt(); }, Qt::QueuedConnection);
+    }
+
+private:
+    // What follows runs in the audio thread only.
+
+    void Start()
+    {
+        if (!OpenOutput())
+            return;
+        Halt();
+        FBuffer->close();
+        FBuffer->open(QIODevice::ReadOnly);
+        FSink->start(FBuffer.get());
+    }
+
+    void Halt()
+    {
+        if (!FSink)
+            return;
+        FRelease->stop();
+        FSink->stop();
+    }
+
+    void Close()
     {
         // The server answers the closing of a stream after a moment; should the program end
         // before, the sound library's clean-up at exit can crash on that answer.
@@ -41,27 +77,11 @@ public:
             FSink->stop();
             QThread::msleep(kCloseSettle);
         }
+        FSink.reset();
+        FRelease.reset();
+        FBuffer.reset();
     }
 
-    void Play() override
-    {
-        if (!FWave || !OpenOutput())
-            return;
-        FRelease.stop();
-        FSink->stop();
-        FBuffer.close();
-        FBuffer.open(QIODevice::ReadOnly);
-        FSink->start(&FBuffer);
-    }
-
-    void Stop() override
-    {
-        FRelease.stop();
-        if (FSink)
-            FSink->stop();
-    }
-
-private:
     // The output is opened at the first playing; without a sound server there is none.
     bool OpenOutput()
     {
@@ -70,28 +90,34 @@ private:
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())
             return false;
+        FBuffer = std::make_unique<QBuffer>();
+        FBuffer->setData(FWave->samples);
+        FRelease = std::make_unique<QTimer>();
+        FRelease->setSingleShot(true);
+        QObject::connect(FRelease.get(), &QTimer::timeout, FRelease.get(), [this] { FSink->stop(); });
         FSink = std::make_unique<QAudioSink>(device, FWave->format);
         // Once the last bytes are handed over, the server still holds up to a buffer of them:
         // the stream is given back only when those have played. An open stream left to the
         // end of the program can crash the sound library's own clean-up at exit.
         QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
-            if (state == QAudio::IdleState && FBuffer.atEnd())
-                FRelease.start(int(FSink->format().durationForBytes(FSink->bufferSize()) / 1000) + kDrainMargin);
+            if (state == QAudio::IdleState && FBuffer->atEnd())
+                FRelease->start(int(FSink->format().durationForBytes(FSink->bufferSize()) / 1000) + kDrainMargin);
         });
         return true;
     }
 
+    QObject* FContext = nullptr;
     std::optional<TWaveData> FWave;
-    QBuffer FBuffer;
+    std::unique_ptr<QBuffer> FBuffer;
+    std::unique_ptr<QTimer> FRelease;
     std::unique_ptr<QAudioSink> FSink;
-    QTimer FRelease;
 };
 
 } // namespace
 
-std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath)
+std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath, QObject* audioThreadContext)
 {
-    return std::make_unique<WavePlayer>(filePath);
+    return std::make_unique<WavePlayer>(filePath, audioThreadContext);
 }
 
 QtSoundService::QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer)
@@ -99,9 +125,29 @@ QtSoundService::QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer)
 {
 }
 
+QtSoundService::QtSoundService(QString ownFolder)
+    : FOwnFolder(std::move(ownFolder)),
+      FAudioThread(std::make_unique<QThread>()),
+      FAudioContext(std::make_unique<QObject>())
+{
+    FAudioThread->setObjectName(QStringLiteral("audio"));
+    FAudioContext->moveToThread(FAudioThread.get());
+    FAudioThread->start();
+    FMakePlayer = [context = FAudioContext.get()](const QString& path) { return MakeEffectPlayer(path, context); };
+}
+
 QtSoundService::QtSoundService() : QtSoundService(ApplicationDir()) {}
 
-QtSoundService::~QtSoundService() = default;
+QtSoundService::~QtSoundService()
+{
+    // The players close their outputs in the audio thread, which must still run for that.
+    FPlaying = nullptr;
+    FPlayers.clear();
+    if (FAudioThread) {
+        FAudioThread->quit();
+        FAudioThread->wait();
+    }
+}
 
 QString QtSoundService::Locate(const QString& fileName) const
 {

@@ -6,6 +6,9 @@
 #include <map>
 #include <memory>
 
+class QObject;
+class QThread;
+
 // Sound effects behind a seam, so tests can hear what the game plays.
 class SoundService {
 public:
@@ -26,15 +29,19 @@ public:
 
 using SoundPlayerFactory = std::function<std::unique_ptr<SoundPlayer>(const QString& filePath)>;
 
-// A player of a PCM WAV file; an unreadable file, or no sound server, gives silence.
-std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath);
+// A player of a PCM WAV file whose output lives in the thread of the given context object;
+// an unreadable file, or no sound server, gives silence.
+std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath, QObject* audioThreadContext);
 
 // Looks a name up in the current directory, then in the game's own folder, so a game
 // started from elsewhere is not silent. One player per file, kept for the life of the
 // service; a new effect cuts off the one still playing.
 class QtSoundService final : public SoundService {
 public:
-    explicit QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer = MakeEffectPlayer);
+    QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer);
+    // Real players, their outputs in an audio thread of the service's own, so effects go on
+    // sounding while the game blocks its thread.
+    explicit QtSoundService(QString ownFolder);
     QtSoundService();  // the game's own folder: beside the executable
     ~QtSoundService() override;
 
@@ -47,6 +54,8 @@ public:
 
 private:
     QString FOwnFolder;
+    std::unique_ptr<QThread> FAudioThread;
+    std::unique_ptr<QObject> FAudioContext;
     SoundPlayerFactory FMakePlayer;
     // Keyed by full path: the same name means another file after a change of directory.
     std::map<QString, std::unique_ptr<SoundPlayer>> FPlayers;

@@ -4,16 +4,22 @@
 # pipe is recorded while the game's sound service plays each WAV (found in the current
 # directory, and in the game's own folder when started elsewhere). Every effect must come
 # out whole and loud, nothing played must stay silent, and a second effect must cut off the
-# first. With no server at all the service must return at once and stay silent.
+# first; the real game's F3 must be heard too. With no server at all the service must return
+# at once and stay silent.
 # Exits 77 when no sound server can be started here.
 set -euo pipefail
 
+game=$(realpath "$1")
 probe=$(realpath "$2")
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 server_pid=""
 reader_pid=""
+xvfb_pid=""
+game_pid=""
 cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   [ -n "$reader_pid" ] && kill "$reader_pid" 2>/dev/null || true
   rm -rf "$work"
@@ -52,18 +58,24 @@ done
 pactl info >/dev/null 2>&1 || { cat "$work/server.log"; skip "the sound server did not start"; }
 [ -s "$recording" ] || fail "the sink writes nothing"
 
-# Runs the probe with the given arguments and prints, for what the sink put out meanwhile:
-# its peak, its loud time, its first and last loud moments and its length (ms).
-record() {
-  local start end
-  start=$(stat -c %s "$recording")
-  "$probe" "$@" > "$work/probe.log" || fail "the probe failed: $(cat "$work/probe.log")"
+# Prints, for what the sink put out from byte start on: its peak, its loud time, its first
+# and last loud moments and its length (ms).
+measure_since() {
+  local start=$1 end
   end=$(stat -c %s "$recording")
   tail -c +$((start + 1)) "$recording" | head -c $((end - start)) | od -An -v -td2 -w2 |
     awk -v r=$rate -v t=$loud '
       { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
         if (v > t) { n++; if (!first) first = NR; last = NR } }
       END { printf "%d %d %d %d %d\n", peak, n * 1000 / r, first * 1000 / r, last * 1000 / r, NR * 1000 / r }'
+}
+
+# Runs the probe with the given arguments and measures what the sink put out meanwhile.
+record() {
+  local start
+  start=$(stat -c %s "$recording")
+  "$probe" "$@" > "$work/probe.log" || fail "the probe failed: $(cat "$work/probe.log")"
+  measure_since "$start"
 }
 
 # Milliseconds of the file's own samples above the threshold: what a whole effect must give.
@@ -114,6 +126,38 @@ read -r _ _ first last _ < <(record 2200 snd_over.wav 250:snd_shot.wav)
 cut_span=$((last - first))
 echo "snd_over.wav alone sounds for $alone_span ms; cut off after 250 ms by snd_shot.wav: $cut_span ms"
 [ "$cut_span" -lt $((alone_span - 200)) ] || fail "the second effect did not cut off the first"
+
+# The game itself: F3 starts the GAME START banner with its effect.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+  exec 3<> "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  cp "$game" "$work/game/velquan"
+  cp "$source_dir/resources/VELQUAN.ini" "$work/game/"
+  DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb ./velquan > "$work/game.log" 2>&1 &
+  game_pid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(DISPLAY=":$(head -n1 "$work/display")" xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "the game showed no window: $(cat "$work/game.log")"
+  sleep 0.5
+  start=$(stat -c %s "$recording")
+  DISPLAY=":$(head -n1 "$work/display")" xdotool windowfocus --sync "$window" key F3
+  sleep 2
+  expected=$(loud_in_file "$work/game/snd_start.wav")
+  read -r peak sounding _ _ _ < <(measure_since "$start")
+  echo "the game's F3: snd_start.wav peak $peak, $sounding ms loud of $expected"
+  [ "$sounding" -ge $((expected * 9 / 10)) ] || fail "the game's start banner was not heard"
+  kill "$game_pid"
+  game_pid=""
+fi
 
 # No sound server at all: the service returns at once, plays nothing and the program ends.
 kill "$server_pid"
