@@ -231,7 +231,7 @@ void TdxfColorButton::DrawCaption(QPainter& canvas)
 
     const int w = width();
     const int h = height();
-    const int lineHeight = metrics.height();
+    const int lineHeight = LineHeight(face);
     const int textHeight = int(FCaption.size()) * lineHeight;
     int textWidth = 0;
     for (const QString& line : FCaption)

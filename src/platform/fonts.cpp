@@ -29,9 +29,14 @@ int FontPointsFromHeight(int height)
 
 void InstallFontSubstitutions()
 {
-    QFont::insertSubstitutions(kPGothic, {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(kPMincho, {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")});
-    QFont::insertSubstitutions(kGothic, {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+    // Ume's Latin glyphs have the widths the layout's label slots were measured with; IPA's are
+    // wider, so IPA is only the fallback for a system without Ume.
+    QFont::insertSubstitutions(kPGothic, {QStringLiteral("Ume P Gothic"), QStringLiteral("IPAPGothic"),
+                                          QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(kPMincho, {QStringLiteral("Ume P Mincho"), QStringLiteral("IPAPMincho"),
+                                          QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(kGothic, {QStringLiteral("Ume Gothic"), QStringLiteral("IPAGothic"),
+                                         QStringLiteral("IPAPGothic")});
 }
 
 QFont MakeFont(const QString& family, int height, bool bold)

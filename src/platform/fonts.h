@@ -12,7 +12,8 @@ int MulDiv(int number, int numerator, int denominator);
 int FontHeightFromPoints(int points);
 int FontPointsFromHeight(int height);
 
-// Maps the layout's Japanese font names onto the IPA fonts installed with the game.
+// Maps the layout's Japanese font names onto the Ume fonts installed with the game, with the
+// IPA fonts as the fallback.
 void InstallFontSubstitutions();
 
 // A font as the layout describes it: family, character height in pixels, bold or not.

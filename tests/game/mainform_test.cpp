@@ -186,3 +186,54 @@ TEST_F(MainFormTest, ShotButtonLiesBeneathTheGridWhileIdle)
     EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->bCharge);
     form->hide();
 }
+
+// The labels are sized to their captions, which in the game's fonts take the widths the
+// layout gives them and one line of the layout's height.
+struct LabelPlace {
+    const char* Name;
+    TShadowLabel* TMainForm1::*Label;
+    const char* Caption;
+    QRect Layout;
+};
+
+class MainFormLabelTest : public MainFormTest, public ::testing::WithParamInterface<LabelPlace> {};
+
+TEST_P(MainFormLabelTest, CaptionFillsItsLaidOutPlace)
+{
+    TShadowLabel* label = form.get()->*GetParam().Label;
+    label->SetCaption(QString::fromUtf8(GetParam().Caption));
+    const QRect layout = GetParam().Layout;
+    EXPECT_EQ(label->pos(), layout.topLeft());
+    EXPECT_NEAR(label->width(), layout.width(), 2);
+    EXPECT_EQ(label->height(), layout.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, MainFormLabelTest,
+                         ::testing::Values(LabelPlace{"Status", &TMainForm1::Label1, "F3 デ ゲ～ムヲ開始シマス", QRect(5, 17, 176, 16)},
+                                           LabelPlace{"Score", &TMainForm1::Label2, "SCORE", QRect(205, 17, 51, 16)},
+                                           LabelPlace{"HighScoreTitle", &TMainForm1::Label4, "HIGH-SCORE", QRect(313, 17, 94, 16)},
+                                           LabelPlace{"HighScore", &TMainForm1::Label5, "0", QRect(413, 17, 8, 16)},
+                                           LabelPlace{"ScoreValue", &TMainForm1::Label3, "0", QRect(261, 17, 8, 16)},
+                                           LabelPlace{"Result", &TMainForm1::Label9, "NICE IN!! +0", QRect(212, 191, 63, 12)}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MainFormTest, FourDigitHighScoreEndsLeftOfTheRightColumn)
+{
+    form->Label5->SetCaption(QStringLiteral("8888"));
+    form->show();
+    QWidget* window = form->centralWidget();
+    const QImage shown = window->grab().toImage();
+    form->Label5->hide();
+    const QImage hidden = window->grab().toImage();
+    form->hide();
+
+    const QRect label(form->Label5->mapTo(window, QPoint(0, 0)), form->Label5->size());
+    EXPECT_LT(label.right(), form->Panel6->x());
+    int lastInk = -1;
+    for (int x = label.left(); x < shown.width(); ++x)
+        for (int y = label.top(); y <= label.bottom(); ++y)
+            if (shown.pixel(x, y) != hidden.pixel(x, y))
+                lastInk = x;
+    EXPECT_GT(lastInk, label.left() + 24);
+    EXPECT_LT(lastInk, form->Panel6->x());
+}

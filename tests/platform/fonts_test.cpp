@@ -22,13 +22,13 @@ TEST(Fonts, ConvertHeightsAndPointsAt96Dpi)
     EXPECT_EQ(FontPointsFromHeight(16), 12);
 }
 
-// The layout's font names must reach the installed IPA fonts, in pixel sizes.
-TEST(Fonts, LayoutNamesResolveToIpaFonts)
+// The layout's font names must reach the installed Ume fonts, in pixel sizes.
+TEST(Fonts, LayoutNamesResolveToUmeFonts)
 {
     const QFont gothic = MakeFont(kPGothic, 16, true);
     EXPECT_EQ(gothic.pixelSize(), 16);
     EXPECT_TRUE(gothic.bold());
-    EXPECT_EQ(QFontInfo(gothic).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(MakeFont(kPMincho, 11)).family(), QStringLiteral("IPAPMincho"));
-    EXPECT_EQ(QFontInfo(MakeFont(kGothic, 11)).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(gothic).family(), QStringLiteral("Ume P Gothic"));
+    EXPECT_EQ(QFontInfo(MakeFont(kPMincho, 11)).family(), QStringLiteral("Ume P Mincho"));
+    EXPECT_EQ(QFontInfo(MakeFont(kGothic, 11)).family(), QStringLiteral("Ume Gothic"));
 }
