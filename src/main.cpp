@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     QtShellService shell;
     QtInputBoxService inputBox;
     const TGameServices services{&clock, &sound, &shell, &inputBox, &MessageBoxes(),
-                                 ApplicationDir() + QStringLiteral("VELQUAN.ini")};
+                                 RankingFilePath()};
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
         MainForm1 = mainForm.get();
