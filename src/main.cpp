@@ -8,6 +8,7 @@
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
+#include "platform/signals.h"
 #include "platform/sound.h"
 
 #include <QIcon>
@@ -26,13 +27,16 @@ int main(int argc, char* argv[])
     QtInputBoxService inputBox;
     const TGameServices services{&clock, &sound, &shell, &inputBox, &MessageBoxes(),
                                  RankingFilePath()};
+    int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
         MainForm1 = mainForm.get();
         std::unique_ptr<TBossForm1> bossForm = std::make_unique<TBossForm1>();
         BossForm1 = bossForm.get();
+        const TTerminationSignals endOnSignals(mainForm.get());
+        QObject::connect(&endOnSignals, &TTerminationSignals::Finished, &application, &TApplication::exit);
         mainForm->show();
-        TApplication::exec();
+        status = TApplication::exec();
     } catch (const Exception& error) {
         application.ShowException(error.Message());
     } catch (...) {
@@ -40,5 +44,5 @@ int main(int argc, char* argv[])
     }
     MainForm1 = nullptr;
     BossForm1 = nullptr;
-    return 0;
+    return status;
 }
