@@ -104,11 +104,12 @@ void TTerminationSignals::EndProgram()
         }
         return;
     }
-    if (FEnding)
+    if (FEnding || FClosed)
         return;
     FEnding = true;
     FClearingRounds = 0;
-    const bool closed = !FMainWindow || FMainWindow->close();
+    // Once closed, the window is not closed again (and saved twice) by a later signal.
+    FClosed = !FMainWindow || FMainWindow->close();
     FEnding = false;
-    emit Finished(closed ? 0 : kRefusedExitCode);
+    emit Finished(FClosed ? 0 : kRefusedExitCode);
 }

@@ -41,5 +41,6 @@ private:
     QSocketNotifier* FNotifier = nullptr;
     int FReceived = 0;
     bool FEnding = false;
+    bool FClosed = false;
     int FClearingRounds = 0;
 };

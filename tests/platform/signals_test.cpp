@@ -1,6 +1,7 @@
 #include "platform/signals.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
 #include <QTimer>
@@ -8,6 +9,7 @@
 
 #include <csignal>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -72,6 +74,20 @@ INSTANTIATE_TEST_SUITE_P(Signals, SignalsEndTest, ::testing::Values(SIGTERM, SIG
                                                 : info.param == SIGINT ? "Interrupt"
                                                                        : "HangUp");
                          });
+
+// Signals that come before the event loop has ended do not close (and save) again.
+TEST_F(SignalsTest, LaterSignalsDoNotCloseAgain)
+{
+    const TTerminationSignals route(&window);
+    std::vector<int> exitCodes;
+    QObject::connect(&route, &TTerminationSignals::Finished, [&](int code) { exitCodes.push_back(code); });
+    EXPECT_EQ(RunUntilExit(route, [] { std::raise(SIGTERM); }), 0);
+    std::raise(SIGINT);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(route.Received(), SIGINT);
+    EXPECT_EQ(window.closeAttempts, 1);
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+}
 
 TEST_F(SignalsTest, RefusedCloseEndsWithOne)
 {
