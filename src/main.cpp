@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
+#include "platform/panel.h"
 #include "platform/shell.h"
 #include "platform/signals.h"
 #include "platform/sound.h"
@@ -18,7 +19,7 @@ int main(int argc, char* argv[])
 {
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("VELQUAN"));
-    application.setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    application.setWindowIcon(QIcon(LoadPicture(QStringLiteral(":/pictures/icon.png"))));
     InstallFontSubstitutions();
 
     RealClock clock;
