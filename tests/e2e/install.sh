@@ -24,6 +24,7 @@ cmake --install "$build_dir" --prefix "$prefix" > "$work/install.log" || { cat "
 
 data="$prefix/share/velquan"
 [ -x "$prefix/bin/velquan" ] || fail "no executable in bin"
+[ -n "$(find "$prefix" -path '*/velquan/velquan_sound.so')" ] || fail "no sound module in the library folder"
 for sound in "$source_dir"/resources/sounds/*.wav; do
   cmp -s "$sound" "$data/$(basename "$sound")" || fail "sound $(basename "$sound") not installed"
 done
@@ -36,7 +37,7 @@ grep -qx "Exec=\"$prefix/bin/velquan\"" "$entry" || fail "desktop entry does not
 grep -qx "Path=$data" "$entry" || fail "desktop entry does not start in the data folder"
 grep -qx "Icon=velquan" "$entry" || fail "desktop entry names another icon"
 [ ! -e "$prefix/bin/VELQUAN.ini" ] || fail "the install put a ranking beside the executable"
-echo "installed: executable, sounds, starter ranking, icon, desktop entry"
+echo "installed: executable, sound module, sounds, starter ranking, icon, desktop entry"
 
 exec 3<> "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

@@ -51,6 +51,20 @@ start_game() {
   rm "$work/VELQUAN.ini"
 }
 
+# Opens the game's first menu and waits until its popup is up.
+open_menu() {
+  local window before
+  window=$(xdotool search --onlyvisible --name '^VELQUAN$' | head -n1)
+  before=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+m
+  for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+    sleep 0.1
+  done
+  fail "the menu did not open"
+}
+
 # Sets status to the game's exit status once it has ended.
 wait_for_exit() {
   for _ in $(seq 100); do
@@ -80,10 +94,7 @@ for signal in TERM INT HUP; do
 done
 
 start_game
-window=$(xdotool search --onlyvisible --name '^VELQUAN$' | head -n1)
-xdotool windowfocus --sync "$window"
-xdotool key alt+m
-sleep 0.5
+open_menu
 kill -TERM "$game_pid"
 wait_for_exit "SIGTERM with the menu open"
 [ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the menu open"
@@ -94,11 +105,7 @@ echo "SIGTERM with the menu open: saved, exit 0"
 open_error_box() {
   start_game
   mkdir "$work/VELQUAN.ini"
-  local window
-  window=$(xdotool search --onlyvisible --name '^VELQUAN$' | head -n1)
-  xdotool windowfocus --sync "$window"
-  xdotool key --delay 100 alt+m
-  sleep 0.5
+  open_menu
   xdotool key x
   wait_for_windows 2 "no error box appeared for the failed save"
 }
@@ -115,10 +122,17 @@ echo "SIGTERM with the error box up: saved, exit 0"
 # The signal's own close fails too and shows the box again; the next signal ends the game
 # with 1, as nothing could be saved.
 open_error_box
+first_windows=$(xdotool search --onlyvisible --name '^VELQUAN$' | sort)
 kill -TERM "$game_pid"
-sleep 1
-kill -0 "$game_pid" 2>/dev/null || fail "the game ended without reporting its failed save"
-[ "$(count_windows)" -ge 2 ] || fail "no error box for the failed save on SIGTERM"
+# A box that was not there before the signal.
+new_box=""
+for _ in $(seq 100); do
+  new_box=$(xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null | sort | comm -13 <(echo "$first_windows") - || true)
+  [ -n "$new_box" ] && break
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended without reporting its failed save"
+  sleep 0.1
+done
+[ -n "$new_box" ] || fail "no error box for the failed save on SIGTERM"
 kill -TERM "$game_pid"
 wait_for_exit "a second SIGTERM with the error box up"
 [ "$status" -eq 1 ] || fail "the game exited with $status when nothing could be saved, expected 1"
