@@ -104,8 +104,8 @@ TEST_F(MainFormTest, RankingGridCoversThePlayStripWhileIdle)
 {
     form->show();
     QWidget* surface = form->centralWidget();
-    EXPECT_EQ(surface->childAt(QPoint(100, 244)), form->StringGrid1->viewport());
-    EXPECT_EQ(surface->childAt(QPoint(360, 245)), form->StringGrid1->viewport());
+    EXPECT_EQ(surface->childAt(QPoint(100, 244)), form->StringGrid1);
+    EXPECT_EQ(surface->childAt(QPoint(360, 245)), form->StringGrid1);
     const QImage shot = form->grab().toImage();
     EXPECT_NE(shot.size(), QSize());
     form->hide();
@@ -113,11 +113,11 @@ TEST_F(MainFormTest, RankingGridCoversThePlayStripWhileIdle)
 
 TEST_F(MainFormTest, RankingGridShowsPurpleHeadingAndWhiteText)
 {
-    EXPECT_EQ(form->StringGrid1->columnWidth(0), 83);
-    EXPECT_EQ(form->StringGrid1->columnWidth(1), 220);
-    EXPECT_EQ(form->StringGrid1->columnWidth(2), 135);
+    EXPECT_EQ(form->StringGrid1->ColWidths(0), 83);
+    EXPECT_EQ(form->StringGrid1->ColWidths(1), 220);
+    EXPECT_EQ(form->StringGrid1->ColWidths(2), 135);
     for (int row = 0; row < 6; ++row)
-        EXPECT_EQ(form->StringGrid1->rowHeight(row), 14);
+        EXPECT_EQ(form->StringGrid1->RowHeights(row), 14);
 
     form->show();
     const QImage grid = form->StringGrid1->grab().toImage();
@@ -181,7 +181,7 @@ TEST_F(MainFormTest, ShotButtonLiesBeneathTheGridWhileIdle)
     QWidget* surface = form->centralWidget();
     // Only its top pixel row shows above the grid.
     EXPECT_EQ(surface->childAt(QPoint(156, 184)), form->bCharge);
-    EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->StringGrid1->viewport());
+    EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->StringGrid1);
     form->StringGrid1->hide();
     EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->bCharge);
     form->hide();
