@@ -119,7 +119,10 @@ void TMainForm1::CreateControls()
     StringGrid1->SetFixedRows(1);
     StringGrid1->SetColor(clBlack);
     StringGrid1->SetFixedColor(clPurple);
-    StringGrid1->setFont(MakeFont(kPMincho, 11));
+    // Players' names may hold characters that only another font has.
+    QFont gridFont = MakeFont(kPMincho, 11);
+    gridFont.setStyleStrategy(QFont::NoAntialias);
+    StringGrid1->setFont(gridFont);
     StringGrid1->SetFontColor(clWhite);
 
     CreateBanner();

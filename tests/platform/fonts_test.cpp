@@ -32,3 +32,15 @@ TEST(Fonts, LayoutNamesResolveToUmeFonts)
     EXPECT_EQ(QFontInfo(MakeFont(kPMincho, 11)).family(), QStringLiteral("Ume P Mincho"));
     EXPECT_EQ(QFontInfo(MakeFont(kGothic, 11)).family(), QStringLiteral("Ume Gothic"));
 }
+
+// Only a font whose substitute is installed gives up looking for missing characters elsewhere.
+TEST(Fonts, FallbackFontsAreSparedOnlyForInstalledSubstitutes)
+{
+    EXPECT_TRUE(MakeFont(kPGothic, 16).styleStrategy() & QFont::NoFontMerging);
+    EXPECT_TRUE(MakeFont(kPMincho, 11).styleStrategy() & QFont::NoFontMerging);
+    QFont::insertSubstitution(QStringLiteral("Layout Font Without Substitute"), QStringLiteral("No Such Family"));
+    const QFont missing = MakeFont(QStringLiteral("Layout Font Without Substitute"), 12);
+    EXPECT_FALSE(missing.styleStrategy() & QFont::NoFontMerging);
+    EXPECT_TRUE(missing.styleStrategy() & QFont::NoAntialias);
+    QFont::removeSubstitutions(QStringLiteral("Layout Font Without Substitute"));
+}
