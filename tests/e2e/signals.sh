@@ -21,7 +21,9 @@ cp "$executable" "$work/velquan"
 expected=$(iconv -f CP932 -t UTF-8 "$source_dir/resources/VELQUAN.ini" | tr -d '\r')
 
 exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the games start one after another, and a server resetting after the last
+# client has gone would turn the next one away.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
