@@ -7,8 +7,10 @@
 #include "platform/fonts.h"
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
+#include "platform/panel.h"
 #include "platform/random.h"
 #include "platform/shell.h"
+#include "platform/signals.h"
 #include "platform/sound.h"
 
 #include <QIcon>
@@ -18,7 +20,7 @@ int main(int argc, char* argv[])
 {
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("VELQUAN"));
-    application.setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    application.setWindowIcon(QIcon(LoadPicture(QStringLiteral(":/pictures/icon.png"))));
     InstallFontSubstitutions();
 
     RealClock clock;
@@ -32,14 +34,17 @@ int main(int argc, char* argv[])
                                  .inputBox = &inputBox,
                                  .messageBox = &MessageBoxes(),
                                  .random = &random,
-                                 .rankingFile = ApplicationDir() + QStringLiteral("VELQUAN.ini")};
+                                 .rankingFile = RankingFilePath()};
+    int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
         MainForm1 = mainForm.get();
         std::unique_ptr<TBossForm1> bossForm = std::make_unique<TBossForm1>();
         BossForm1 = bossForm.get();
+        const TTerminationSignals endOnSignals(mainForm.get());
+        QObject::connect(&endOnSignals, &TTerminationSignals::Finished, &application, &TApplication::exit);
         mainForm->show();
-        TApplication::exec();
+        status = TApplication::exec();
     } catch (const Exception& error) {
         application.ShowException(error.Message());
     } catch (...) {
@@ -47,5 +52,5 @@ int main(int argc, char* argv[])
     }
     MainForm1 = nullptr;
     BossForm1 = nullptr;
-    return 0;
+    return status;
 }

@@ -265,7 +265,7 @@ void TdxfColorButton::DrawCaption(QPainter& canvas)
     for (const QString& line : FCaption)
         lineWidths.push_back(TextWidth(face, line));
     const TdxfCaptionPlacement placement =
-        LayoutCaption(size(), FGlyph.size(), lineWidths, metrics.height(), FLayout, FDrawDown);
+        LayoutCaption(size(), FGlyph.size(), lineWidths, LineHeight(face), FLayout, FDrawDown);
 
     if (!FTransparentGlyph.isNull())
         canvas.drawImage(placement.Glyph, FTransparentGlyph);

@@ -64,7 +64,7 @@ TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight,
 TImage* MakeImage(QWidget* parent, const QString& picture, bool stretch)
 {
     auto* image = new TImage(parent);
-    image->SetPicture(QPixmap(picture));
+    image->SetPicture(LoadPicture(picture));
     image->SetStretch(stretch);
     return image;
 }
@@ -89,7 +89,7 @@ void TMainForm1::CreateControls()
     FSurface->CreateDrawing();
 
     Panel5 = Place(new TPanel(window), 30, 0, 449, 43);
-    Image1 = Place(MakeImage(Panel5, QStringLiteral(":/pictures/topbar.png"), false), 0, 0, 449, 43);
+    Image1 = Place(MakeImage(Panel5, QStringLiteral(":/pictures/topbar.bmp"), false), 0, 0, 449, 43);
     Label1 = MakeLabel(Panel5, QStringLiteral("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue);
     Label1->move(5, 17);
     Label2 = MakeLabel(Panel5, QStringLiteral("SCORE"), 16, clRed, clLime);
@@ -102,15 +102,15 @@ void TMainForm1::CreateControls()
     Label3->move(261, 17);
 
     Panel6 = Place(new TPanel(window), 479, 0, 30, 425);
-    Image5 = Place(MakeImage(Panel6, QStringLiteral(":/pictures/column.png"), false), 0, 0, 30, 425);
+    Image5 = Place(MakeImage(Panel6, QStringLiteral(":/pictures/column.bmp"), false), 0, 0, 30, 425);
     Panel1 = Place(new TPanel(window), 30, 275, 449, 130);
-    Image7 = Place(MakeImage(Panel1, QStringLiteral(":/pictures/ground.png"), true), 0, 0, 449, 130);
+    Image7 = Place(MakeImage(Panel1, QStringLiteral(":/pictures/ground.bmp"), true), 0, 0, 449, 130);
     Panel3 = Place(new TPanel(window), 30, 43, 449, 130);
-    Image6 = Place(MakeImage(Panel3, QStringLiteral(":/pictures/sky.png"), true), 0, -300, 449, 430);
+    Image6 = Place(MakeImage(Panel3, QStringLiteral(":/pictures/sky.bmp"), true), 0, -300, 449, 430);
     Panel4 = Place(new TPanel(window), 0, 0, 30, 425);
-    Image4 = Place(MakeImage(Panel4, QStringLiteral(":/pictures/column.png"), false), 0, 0, 30, 425);
+    Image4 = Place(MakeImage(Panel4, QStringLiteral(":/pictures/column.bmp"), false), 0, 0, 30, 425);
     Panel7 = Place(new TPanel(window), 30, 405, 449, 20);
-    Image3 = Place(MakeImage(Panel7, QStringLiteral(":/pictures/bottombar.png"), false), 0, 0, 449, 20);
+    Image3 = Place(MakeImage(Panel7, QStringLiteral(":/pictures/bottombar.bmp"), false), 0, 0, 449, 20);
 
     CreateShotControls();
 
@@ -120,7 +120,10 @@ void TMainForm1::CreateControls()
     StringGrid1->SetFixedRows(1);
     StringGrid1->SetColor(clBlack);
     StringGrid1->SetFixedColor(clPurple);
-    StringGrid1->setFont(MakeFont(kPMincho, 11));
+    // Players' names may hold characters that only another font has.
+    QFont gridFont = MakeFont(kPMincho, 11);
+    gridFont.setStyleStrategy(QFont::NoAntialias);
+    StringGrid1->setFont(gridFont);
     StringGrid1->SetFontColor(clWhite);
 
     CreateBanner();
@@ -181,5 +184,5 @@ void TMainForm1::CreateTimers()
 void TMainForm1::LoadSwingPictures()
 {
     for (int index = 0; index < 5; ++index)
-        ImageList1.emplace_back(QStringLiteral(":/pictures/putter%1.png").arg(index));
+        ImageList1.push_back(LoadPicture(QStringLiteral(":/pictures/putter%1.png").arg(index)));
 }

@@ -12,11 +12,17 @@ int MulDiv(int number, int numerator, int denominator);
 int FontHeightFromPoints(int points);
 int FontPointsFromHeight(int height);
 
-// Maps the layout's Japanese font names onto the IPA fonts installed with the game.
+// Maps the layout's Japanese font names onto the Ume fonts installed with the game, with the
+// IPA fonts as the fallback.
 void InstallFontSubstitutions();
+
+// Whether a font that the family is mapped onto is installed.
+bool SubstituteInstalled(const QString& family);
 
 // A font as the layout describes it: family, character height in pixels, bold or not.
 // Text is drawn without antialiasing, so every inked pixel carries the exact text colour.
+// When the family's substitute is installed, characters it lacks are not looked for in
+// other fonts; text of any origin (a player's name) needs QFont::NoFontMerging cleared.
 QFont MakeFont(const QString& family, int height, bool bold = false);
 
 // The game's default font family names.

@@ -1,6 +1,15 @@
 #include "platform/panel.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
+
+QPixmap LoadPicture(const QString& fileName)
+{
+    QImageReader reader(fileName, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 TPanel::TPanel(QWidget* parent, TColor color) : QWidget(parent)
 {

@@ -5,6 +5,11 @@
 #include <QPixmap>
 #include <QWidget>
 
+// A picture compiled into the program or in a file, read in the format its name ends with.
+// Naming the format spares the reader from trying every image plugin first; null when the
+// file is missing or unreadable.
+QPixmap LoadPicture(const QString& fileName);
+
 // A plain container window filled with one colour; its children are clipped to it.
 class TPanel : public QWidget {
     Q_OBJECT

@@ -120,13 +120,13 @@ std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath, QObject* 
     return std::make_unique<WavePlayer>(filePath, audioThreadContext);
 }
 
-QtSoundService::QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer)
-    : FOwnFolder(std::move(ownFolder)), FMakePlayer(std::move(makePlayer))
+QtSoundService::QtSoundService(QStringList ownFolders, SoundPlayerFactory makePlayer)
+    : FOwnFolders(std::move(ownFolders)), FMakePlayer(std::move(makePlayer))
 {
 }
 
-QtSoundService::QtSoundService(QString ownFolder)
-    : FOwnFolder(std::move(ownFolder)),
+QtSoundService::QtSoundService(QStringList ownFolders)
+    : FOwnFolders(std::move(ownFolders)),
       FAudioThread(std::make_unique<QThread>()),
       FAudioContext(std::make_unique<QObject>())
 {
@@ -136,7 +136,7 @@ QtSoundService::QtSoundService(QString ownFolder)
     FMakePlayer = [context = FAudioContext.get()](const QString& path) { return MakeEffectPlayer(path, context); };
 }
 
-QtSoundService::QtSoundService() : QtSoundService(ApplicationDir()) {}
+QtSoundService::QtSoundService() : QtSoundService(QStringList{ApplicationDir(), InstalledDataDir()}) {}
 
 QtSoundService::~QtSoundService()
 {
@@ -153,8 +153,8 @@ QString QtSoundService::Locate(const QString& fileName) const
 {
     if (fileName.isEmpty())
         return {};
-    for (const QDir& folder : {QDir::current(), QDir(FOwnFolder)}) {
-        const QFileInfo file(folder.absoluteFilePath(fileName));
+    for (const QString& folder : QStringList{QDir::currentPath()} + FOwnFolders) {
+        const QFileInfo file(QDir(folder).absoluteFilePath(fileName));
         if (file.isFile())
             return file.absoluteFilePath();
     }

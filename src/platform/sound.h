@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -33,16 +34,16 @@ using SoundPlayerFactory = std::function<std::unique_ptr<SoundPlayer>(const QStr
 // an unreadable file, or no sound server, gives silence.
 std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath, QObject* audioThreadContext);
 
-// Looks a name up in the current directory, then in the game's own folder, so a game
+// Looks a name up in the current directory, then in the game's own folders, so a game
 // started from elsewhere is not silent. One player per file, kept for the life of the
 // service; a new effect cuts off the one still playing.
 class QtSoundService final : public SoundService {
 public:
-    QtSoundService(QString ownFolder, SoundPlayerFactory makePlayer);
+    QtSoundService(QStringList ownFolders, SoundPlayerFactory makePlayer);
     // Real players, their outputs in an audio thread of the service's own, so effects go on
     // sounding while the game blocks its thread.
-    explicit QtSoundService(QString ownFolder);
-    QtSoundService();  // the game's own folder: beside the executable
+    explicit QtSoundService(QStringList ownFolders);
+    QtSoundService();  // the game's own folders: beside the executable, then its installed data
     ~QtSoundService() override;
 
     void Play(const QString& fileName) override;
@@ -53,7 +54,7 @@ public:
     int LoadedCount() const { return int(FPlayers.size()); }
 
 private:
-    QString FOwnFolder;
+    QStringList FOwnFolders;
     std::unique_ptr<QThread> FAudioThread;
     std::unique_ptr<QObject> FAudioContext;
     SoundPlayerFactory FMakePlayer;

@@ -1,84 +1,61 @@
 #include "platform/stringgrid.h"
 
-#include <QHeaderView>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kCellTextInset = 2;
-
-// Paints a cell as the classic grid does: background, then the text clipped to the cell.
-class CellDelegate final : public QStyledItemDelegate {
-    Q_OBJECT
-
-public:
-    explicit CellDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), FGrid(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool fixed = index.row() < FGrid->FixedRows();
-        painter->save();
-        painter->fillRect(option.rect, ToQColor(fixed ? FGrid->FixedColor() : FGrid->Color()));
-        painter->setClipRect(option.rect);
-        QFont font = FGrid->font();
-        font.setStyleStrategy(QFont::NoAntialias);
-        painter->setFont(font);
-        painter->setPen(ToQColor(FGrid->FontColor()));
-        const QRect text = option.rect.adjusted(kCellTextInset, kCellTextInset, 0, 0);
-        painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
-        painter->restore();
-    }
-
-private:
-    TStringGrid* FGrid;
-};
+constexpr int kDefaultColWidth = 64;
 
 } // namespace
 
-TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent) : QTableWidget(rowCount, colCount, parent)
+TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
+    : QWidget(parent), FColCount(std::max(colCount, 0)), FRowCount(std::max(rowCount, 0)),
+      FCells(size_t(FColCount) * size_t(FRowCount)), FColWidths(size_t(FColCount), kDefaultColWidth)
 {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(0);
-    verticalHeader()->setMinimumSectionSize(0);
-    setShowGrid(false);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    setItemDelegate(new CellDelegate(this));
-    for (int row = 0; row < rowCount; ++row)
-        for (int col = 0; col < colCount; ++col)
-            setItem(row, col, new QTableWidgetItem);
-    SetColor(FColor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QString TStringGrid::Cells(int col, int row) const
 {
-    const QTableWidgetItem* cell = item(row, col);
-    return cell ? cell->text() : QString();
+    return Contains(col, row) ? FCells[size_t(row) * size_t(FColCount) + size_t(col)] : QString();
 }
 
 void TStringGrid::SetCells(int col, int row, const QString& text)
 {
-    if (QTableWidgetItem* cell = item(row, col))
-        cell->setText(text);
+    if (!Contains(col, row))
+        return;
+    QString& cell = FCells[size_t(row) * size_t(FColCount) + size_t(col)];
+    if (cell == text)
+        return;
+    cell = text;
+    update(CellRect(col, row));
+}
+
+int TStringGrid::ColWidths(int col) const
+{
+    return col >= 0 && col < FColCount ? FColWidths[size_t(col)] : 0;
 }
 
 void TStringGrid::SetColWidths(const QList<int>& widths)
 {
-    for (int col = 0; col < widths.size() && col < columnCount(); ++col)
-        setColumnWidth(col, widths[col]);
+    for (int col = 0; col < widths.size() && col < FColCount; ++col)
+        FColWidths[size_t(col)] = std::max(widths[col], 0);
+    update();
+}
+
+int TStringGrid::RowHeights(int row) const
+{
+    return row >= 0 && row < FRowCount ? FRowHeight : 0;
 }
 
 void TStringGrid::SetDefaultRowHeight(int height)
 {
-    verticalHeader()->setDefaultSectionSize(height);
-    for (int row = 0; row < rowCount(); ++row)
-        setRowHeight(row, height);
+    FRowHeight = std::max(height, 0);
+    update();
 }
 
 void TStringGrid::SetFixedRows(int rows)
@@ -86,7 +63,7 @@ void TStringGrid::SetFixedRows(int rows)
     if (rows == FFixedRows)
         return;
     FFixedRows = rows;
-    viewport()->update();
+    update();
 }
 
 void TStringGrid::SetFixedColor(TColor color)
@@ -94,17 +71,15 @@ void TStringGrid::SetFixedColor(TColor color)
     if (color == FFixedColor)
         return;
     FFixedColor = color;
-    viewport()->update();
+    update();
 }
 
 void TStringGrid::SetColor(TColor color)
 {
+    if (color == FColor)
+        return;
     FColor = color;
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, ToQColor(color));
-    colours.setColor(QPalette::Window, ToQColor(color));
-    setPalette(colours);
-    viewport()->update();
+    update();
 }
 
 void TStringGrid::SetFontColor(TColor color)
@@ -112,7 +87,38 @@ void TStringGrid::SetFontColor(TColor color)
     if (color == FFontColor)
         return;
     FFontColor = color;
-    viewport()->update();
+    update();
 }
 
-#include "stringgrid.moc"
+QRect TStringGrid::CellRect(int col, int row) const
+{
+    int left = 0;
+    for (int before = 0; before < col; ++before)
+        left += FColWidths[size_t(before)];
+    return QRect(left, row * FRowHeight, FColWidths[size_t(col)], FRowHeight);
+}
+
+void TStringGrid::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    // Beyond the last row and column lies the grid's own colour.
+    painter.fillRect(event->rect(), ToQColor(FColor));
+    QFont face = font();
+    face.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(face);
+    painter.setPen(ToQColor(FFontColor));
+    for (int row = 0; row < FRowCount; ++row) {
+        for (int col = 0; col < FColCount; ++col) {
+            const QRect cell = CellRect(col, row);
+            if (!cell.intersects(event->rect()))
+                continue;
+            painter.fillRect(cell, ToQColor(row < FFixedRows ? FFixedColor : FColor));
+            painter.save();
+            painter.setClipRect(cell);
+            painter.drawText(cell.adjusted(kCellTextInset, kCellTextInset, 0, 0),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Cells(col, row));
+            painter.restore();
+        }
+    }
+}
+

@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,18 +56,70 @@ QString Elide(const QFontMetrics& metrics, const QString& text, int width, unsig
     return lines.join(QLatin1Char('\n'));
 }
 
+// The text as it takes up room: "&" prefixes removed as drawing removes them, and tabs that
+// are not expanded shown as blanks.
+QString MeasuredText(const QString& text, unsigned flags)
+{
+    QString shown;
+    shown.reserve(text.size());
+    const bool prefixes = !(flags & DT_NOPREFIX);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (prefixes && text[at] == QLatin1Char('&')) {
+            if (++at == text.size())
+                break;
+        }
+        shown += (text[at] == QLatin1Char('\t') && !(flags & DT_EXPANDTABS)) ? QChar(QLatin1Char(' ')) : text[at];
+    }
+    if (flags & DT_SINGLELINE)
+        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return shown;
+}
+
+// Lays one paragraph out, wrapped at words to wrapWidth when it is not negative; returns its
+// number of lines and widens width to its widest line.
+int LayOutParagraph(const QFont& font, const QString& paragraph, int wrapWidth, int& width)
+{
+    if (paragraph.isEmpty())
+        return 1;
+    if (wrapWidth < 0 && !paragraph.contains(QLatin1Char('\t'))) {
+        width = std::max(width, QFontMetrics(font).horizontalAdvance(paragraph));
+        return 1;
+    }
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(wrapWidth < 0 ? QTextOption::NoWrap : QTextOption::WordWrap);
+    layout.setTextOption(option);
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(wrapWidth < 0 ? kUnbounded : wrapWidth);
+        ++lines;
+        width = std::max(width, qRound(line.naturalTextWidth()));
+    }
+    layout.endLayout();
+    return std::max(lines, 1);
+}
+
 } // namespace
 
 int CalcTextRect(const QFont& font, const QString& text, TRect& rect, unsigned flags)
 {
     const QFontMetrics metrics(font);
-    const int qtFlags = QtFlags(flags) & ~(Qt::AlignHCenter | Qt::AlignRight);
-    const QString shown = Elide(metrics, text, rect.Width(), flags, qtFlags);
-    const int width = (flags & DT_WORDBREAK) ? rect.Width() : kUnbounded;
-    const QRect bounds = metrics.boundingRect(QRect(rect.Left, rect.Top, width, kUnbounded), qtFlags, shown);
-    rect.Right = rect.Left + bounds.width();
-    rect.Bottom = rect.Top + bounds.height();
-    return bounds.height();
+    const int qtFlags = QtFlags(flags);
+    const QString shown = MeasuredText(Elide(metrics, text, rect.Width(), flags, qtFlags), flags);
+    const QStringList paragraphs = (flags & DT_SINGLELINE) ? QStringList{shown} : shown.split(QLatin1Char('\n'));
+
+    // Every line is one line height high and as wide as its characters' advances, without
+    // the rounding up of fractional extents that Qt's own bounding rectangles do.
+    const int wrapWidth = (flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE) ? std::max(0, rect.Width()) : -1;
+    int lines = 0;
+    int width = 0;
+    for (const QString& paragraph : paragraphs)
+        lines += LayOutParagraph(font, paragraph, wrapWidth, width);
+    const int height = lines * LineHeight(font);
+    rect.Right = rect.Left + width;
+    rect.Bottom = rect.Top + height;
+    return height;
 }
 
 int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags)
@@ -74,9 +129,14 @@ int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags
 
     const QFontMetrics metrics(painter.font());
     const int qtFlags = QtFlags(flags);
-    QRect bounds;
-    painter.drawText(rect.ToQRect(), qtFlags, Elide(metrics, text, rect.Width(), flags, qtFlags), &bounds);
-    return bounds.height();
+    painter.drawText(rect.ToQRect(), qtFlags, Elide(metrics, text, rect.Width(), flags, qtFlags));
+    TRect measured = rect;
+    return CalcTextRect(painter.font(), text, measured, flags);
+}
+
+int LineHeight(const QFont& font)
+{
+    return QFontMetrics(font).height();
 }
 
 int TextWidth(const QFont& font, const QString& text)

@@ -31,8 +31,13 @@ constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags);
 
 // The measuring half of DrawText, for callers without a painter: moves rect's right and
-// bottom to enclose the text in the given font and returns its height.
+// bottom to enclose the text in the given font and returns its height: one LineHeight per
+// line, each line as wide as its TextWidth.
 int CalcTextRect(const QFont& font, const QString& text, TRect& rect, unsigned flags);
+
+// Height of one line of text in the font: its ascent plus its descent, in whole pixels. Every
+// measured line of DrawText is this high.
+int LineHeight(const QFont& font);
 
 // Advance width of the text in pixels, with no "&" processing.
 int TextWidth(const QFont& font, const QString& text);

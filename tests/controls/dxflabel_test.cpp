@@ -161,15 +161,16 @@ TEST_F(TdxfLabelTest, TextTurnsAboutTheControlCentre)
         EXPECT_NEAR(middle.y(), centre.y(), 1.0) << quarter;
     }
     // Each quarter turn moves the upright ink counter-clockwise about the centre; the rounded
-    // half sizes and the hinting of upright glyphs may each cost a pixel.
+    // half sizes and the hinting of upright glyphs may each cost a pixel, and the synthesised
+    // bold of a font without a bold face may widen turned text by up to two.
     const QPointF offset = ink[0].center() - centre;
     const QPointF turned[] = {{offset.y(), -offset.x()}, -offset, {-offset.y(), offset.x()}};
     for (int quarter = 1; quarter < 4; ++quarter) {
         EXPECT_NEAR(ink[quarter].center().x(), centre.x() + turned[quarter - 1].x(), 2.0) << quarter;
         EXPECT_NEAR(ink[quarter].center().y(), centre.y() + turned[quarter - 1].y(), 2.0) << quarter;
         const QSizeF size = quarter == 2 ? ink[0].size() : ink[0].size().transposed();
-        EXPECT_NEAR(ink[quarter].width(), size.width(), 1.0) << quarter;
-        EXPECT_NEAR(ink[quarter].height(), size.height(), 1.0) << quarter;
+        EXPECT_NEAR(ink[quarter].width(), size.width(), 2.0) << quarter;
+        EXPECT_NEAR(ink[quarter].height(), size.height(), 2.0) << quarter;
     }
 }
 

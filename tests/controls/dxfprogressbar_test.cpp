@@ -121,6 +121,7 @@ TEST(TdxfProgressBarTest, GameBarGradientColumns)
 TEST(TdxfProgressBarTest, GameBarSunkenEdgeSurroundsTheFill)
 {
     auto bar = MakeGameBar();
+    bar->SetShowText(false);  // the percentage's glyphs may cross the edge
     bar->SetPosition(10);
     const QImage image = Render(*bar, kMagenta);
     const QRgb shadow = Rgb(clBtnShadow);
@@ -136,7 +137,7 @@ TEST(TdxfProgressBarTest, GameBarSunkenEdgeSurroundsTheFill)
     }
     EXPECT_EQ(image.pixel(59, 0), highlight);
     EXPECT_EQ(image.pixel(0, 9), highlight);
-    EXPECT_EQ(image.pixel(10, 8), qRgb(138, 21, 138)) << "inside the edge, clear of the text";
+    EXPECT_EQ(image.pixel(10, 8), qRgb(138, 21, 138)) << "inside the edge";
     EXPECT_EQ(image.pixel(60, 0), kBlack);
 }
 

@@ -104,8 +104,8 @@ TEST_F(MainFormTest, RankingGridCoversThePlayStripWhileIdle)
 {
     form->show();
     QWidget* surface = form->centralWidget();
-    EXPECT_EQ(surface->childAt(QPoint(100, 244)), form->StringGrid1->viewport());
-    EXPECT_EQ(surface->childAt(QPoint(360, 245)), form->StringGrid1->viewport());
+    EXPECT_EQ(surface->childAt(QPoint(100, 244)), form->StringGrid1);
+    EXPECT_EQ(surface->childAt(QPoint(360, 245)), form->StringGrid1);
     const QImage shot = form->grab().toImage();
     EXPECT_NE(shot.size(), QSize());
     form->hide();
@@ -113,11 +113,11 @@ TEST_F(MainFormTest, RankingGridCoversThePlayStripWhileIdle)
 
 TEST_F(MainFormTest, RankingGridShowsPurpleHeadingAndWhiteText)
 {
-    EXPECT_EQ(form->StringGrid1->columnWidth(0), 83);
-    EXPECT_EQ(form->StringGrid1->columnWidth(1), 220);
-    EXPECT_EQ(form->StringGrid1->columnWidth(2), 135);
+    EXPECT_EQ(form->StringGrid1->ColWidths(0), 83);
+    EXPECT_EQ(form->StringGrid1->ColWidths(1), 220);
+    EXPECT_EQ(form->StringGrid1->ColWidths(2), 135);
     for (int row = 0; row < 6; ++row)
-        EXPECT_EQ(form->StringGrid1->rowHeight(row), 14);
+        EXPECT_EQ(form->StringGrid1->RowHeights(row), 14);
 
     form->show();
     const QImage grid = form->StringGrid1->grab().toImage();
@@ -181,7 +181,7 @@ TEST_F(MainFormTest, ShotButtonLiesBeneathTheGridWhileIdle)
     QWidget* surface = form->centralWidget();
     // Only its top pixel row shows above the grid.
     EXPECT_EQ(surface->childAt(QPoint(156, 184)), form->bCharge);
-    EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->StringGrid1->viewport());
+    EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->StringGrid1);
     form->StringGrid1->hide();
     EXPECT_EQ(surface->childAt(QPoint(156, 200)), form->bCharge);
     form->hide();
@@ -211,4 +211,55 @@ TEST_F(MainFormTest, ControlsAreFoundByTheirClasses)
     EXPECT_EQ(qobject_cast<TCustomLabel*>(form->dxfLabel1), form->dxfLabel1);
     EXPECT_STREQ(form->metaObject()->className(), "TMainForm1");
     EXPECT_STREQ(form->Surface()->metaObject()->className(), "TFormSurface");
+}
+
+// The labels are sized to their captions, which in the game's fonts take the widths the
+// layout gives them and one line of the layout's height.
+struct LabelPlace {
+    const char* Name;
+    TShadowLabel* TMainForm1::*Label;
+    const char* Caption;
+    QRect Layout;
+};
+
+class MainFormLabelTest : public MainFormTest, public ::testing::WithParamInterface<LabelPlace> {};
+
+TEST_P(MainFormLabelTest, CaptionFillsItsLaidOutPlace)
+{
+    TShadowLabel* label = form.get()->*GetParam().Label;
+    label->SetCaption(QString::fromUtf8(GetParam().Caption));
+    const QRect layout = GetParam().Layout;
+    EXPECT_EQ(label->pos(), layout.topLeft());
+    EXPECT_NEAR(label->width(), layout.width(), 2);
+    EXPECT_EQ(label->height(), layout.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, MainFormLabelTest,
+                         ::testing::Values(LabelPlace{"Status", &TMainForm1::Label1, "F3 デ ゲ～ムヲ開始シマス", QRect(5, 17, 176, 16)},
+                                           LabelPlace{"Score", &TMainForm1::Label2, "SCORE", QRect(205, 17, 51, 16)},
+                                           LabelPlace{"HighScoreTitle", &TMainForm1::Label4, "HIGH-SCORE", QRect(313, 17, 94, 16)},
+                                           LabelPlace{"HighScore", &TMainForm1::Label5, "0", QRect(413, 17, 8, 16)},
+                                           LabelPlace{"ScoreValue", &TMainForm1::Label3, "0", QRect(261, 17, 8, 16)},
+                                           LabelPlace{"Result", &TMainForm1::Label9, "NICE IN!! +0", QRect(212, 191, 63, 12)}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MainFormTest, FourDigitHighScoreEndsLeftOfTheRightColumn)
+{
+    form->Label5->SetCaption(QStringLiteral("8888"));
+    form->show();
+    QWidget* window = form->centralWidget();
+    const QImage shown = window->grab().toImage();
+    form->Label5->hide();
+    const QImage hidden = window->grab().toImage();
+    form->hide();
+
+    const QRect label(form->Label5->mapTo(window, QPoint(0, 0)), form->Label5->size());
+    EXPECT_LT(label.right(), form->Panel6->x());
+    int lastInk = -1;
+    for (int x = label.left(); x < shown.width(); ++x)
+        for (int y = label.top(); y <= label.bottom(); ++y)
+            if (shown.pixel(x, y) != hidden.pixel(x, y))
+                lastInk = x;
+    EXPECT_GT(lastInk, label.left() + 24);
+    EXPECT_LT(lastInk, form->Panel6->x());
 }

@@ -22,13 +22,25 @@ TEST(FontsTest, ConvertHeightsAndPointsAt96Dpi)
     EXPECT_EQ(FontPointsFromHeight(16), 12);
 }
 
-// The layout's font names must reach the installed IPA fonts, in pixel sizes.
-TEST(FontsTest, LayoutNamesResolveToIpaFonts)
+// The layout's font names must reach the installed Ume fonts, in pixel sizes.
+TEST(FontsTest, LayoutNamesResolveToUmeFonts)
 {
     const QFont gothic = MakeFont(kPGothic, 16, true);
     EXPECT_EQ(gothic.pixelSize(), 16);
     EXPECT_TRUE(gothic.bold());
-    EXPECT_EQ(QFontInfo(gothic).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(MakeFont(kPMincho, 11)).family(), QStringLiteral("IPAPMincho"));
-    EXPECT_EQ(QFontInfo(MakeFont(kGothic, 11)).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(gothic).family(), QStringLiteral("Ume P Gothic"));
+    EXPECT_EQ(QFontInfo(MakeFont(kPMincho, 11)).family(), QStringLiteral("Ume P Mincho"));
+    EXPECT_EQ(QFontInfo(MakeFont(kGothic, 11)).family(), QStringLiteral("Ume Gothic"));
+}
+
+// Only a font whose substitute is installed gives up looking for missing characters elsewhere.
+TEST(Fonts, FallbackFontsAreSparedOnlyForInstalledSubstitutes)
+{
+    EXPECT_TRUE(MakeFont(kPGothic, 16).styleStrategy() & QFont::NoFontMerging);
+    EXPECT_TRUE(MakeFont(kPMincho, 11).styleStrategy() & QFont::NoFontMerging);
+    QFont::insertSubstitution(QStringLiteral("Layout Font Without Substitute"), QStringLiteral("No Such Family"));
+    const QFont missing = MakeFont(QStringLiteral("Layout Font Without Substitute"), 12);
+    EXPECT_FALSE(missing.styleStrategy() & QFont::NoFontMerging);
+    EXPECT_TRUE(missing.styleStrategy() & QFont::NoAntialias);
+    QFont::removeSubstitutions(QStringLiteral("Layout Font Without Substitute"));
 }

@@ -35,7 +35,7 @@ protected:
     QTemporaryDir own;
     QString saved = QDir::currentPath();
     QStringList log;
-    QtSoundService sound{own.path(), [this](const QString& path) {
+    QtSoundService sound{QStringList{own.path()}, [this](const QString& path) {
                              return std::make_unique<RecordingPlayer>(QFileInfo(path).fileName() + "@" +
                                                                           Folder(path),
                                                                       log);
@@ -136,7 +136,7 @@ TEST_F(SoundServiceTest, PlayersAreKeptPerFile)
 TEST_F(SoundServiceTest, RealPlayersTakeAnyFileThatExists)
 {
     Write(current, "snd_shot.wav", "not a wave file");
-    QtSoundService real(own.path());
+    QtSoundService real(QStringList{own.path()});
     real.Play("snd_in.wav");
     real.Play("snd_shot.wav");
     real.Play("snd_missing.wav");

@@ -86,3 +86,54 @@ TEST(DrawTextTest, EllipsisKeepsTheTextInsideTheRectangle)
     EXPECT_LT(path.second, 60);
     EXPECT_NE(Draw(text, narrow, DT_END_ELLIPSIS), Draw(text, narrow, DT_PATH_ELLIPSIS));
 }
+
+// One measured line is the font's ascent plus descent, never Qt's rounded-up bounding box,
+// so centring a line in a control of the layout's height lands where the layout puts it.
+struct LineCase {
+    const char* Name;
+    const char* Family;
+    int Height;
+};
+
+class DrawTextLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(DrawTextLineTest, OneLineIsAscentPlusDescent)
+{
+    const QFont font = MakeFont(QString::fromLatin1(GetParam().Family), GetParam().Height);
+    const QFontMetrics metrics(font);
+    const int line = metrics.ascent() + metrics.descent();
+    EXPECT_EQ(LineHeight(font), line);
+
+    TRect one{0, 0, 1, 1};
+    EXPECT_EQ(CalcTextRect(font, "HIGH-SCORE", one, DT_LEFT | DT_SINGLELINE), line);
+    EXPECT_EQ(one.Height(), line);
+    EXPECT_EQ(one.Width(), TextWidth(font, "HIGH-SCORE"));
+    TRect three{0, 0, 1, 1};
+    EXPECT_EQ(CalcTextRect(font, "F3\n&Score\n0", three, DT_LEFT), 3 * line);
+    EXPECT_EQ(three.Width(), TextWidth(font, "Score"));
+
+    QImage image(200, 100, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setFont(font);
+    TRect drawn{0, 0, 200, 100};
+    EXPECT_EQ(DrawText(painter, "HIGH-SCORE", drawn, DT_LEFT), line);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, DrawTextLineTest,
+                         ::testing::Values(LineCase{"Ume11", "Ume P Gothic", 11}, LineCase{"Ume12", "Ume P Gothic", 12},
+                                           LineCase{"Ume16", "Ume P Gothic", 16}, LineCase{"Ume40", "Ume P Gothic", 40},
+                                           LineCase{"Ipa11", "IPAPGothic", 11}, LineCase{"Ipa12", "IPAPGothic", 12},
+                                           LineCase{"Ipa16", "IPAPGothic", 16}, LineCase{"Ipa40", "IPAPGothic", 40}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(DrawText, WordBreakCountsWrappedLines)
+{
+    const QFont font = MakeFont(QStringLiteral("IPAPGothic"), 16);
+    // Advances are fractional and wrapping adds them up unrounded, so leave a little room.
+    const int wide = TextWidth(font, "GAME OVER") + 3;
+    TRect rect{0, 0, wide, 1};
+    EXPECT_EQ(CalcTextRect(font, "GAME OVER GAME OVER", rect, DT_WORDBREAK), 2 * LineHeight(font));
+    EXPECT_LE(rect.Width(), wide);
+    TRect narrow{0, 0, TextWidth(font, "GAME") + 3, 1};
+    EXPECT_EQ(CalcTextRect(font, "GAME OVER\nGAME", narrow, DT_WORDBREAK), 3 * LineHeight(font));
+}

@@ -52,11 +52,11 @@ TEST_P(PictureSizeTest, LoadsFromResourcesAtItsLayoutSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PictureSizeTest,
-    ::testing::Values(PictureCase{":/pictures/topbar.png", 449, 43, false},
-        PictureCase{":/pictures/column.png", 30, 425, false},
-        PictureCase{":/pictures/bottombar.png", 449, 20, false},
-        PictureCase{":/pictures/sky.png", 449, 220, false},
-        PictureCase{":/pictures/ground.png", 449, 220, false},
+    ::testing::Values(PictureCase{":/pictures/topbar.bmp", 449, 43, false},
+        PictureCase{":/pictures/column.bmp", 30, 425, false},
+        PictureCase{":/pictures/bottombar.bmp", 449, 20, false},
+        PictureCase{":/pictures/sky.bmp", 449, 220, false},
+        PictureCase{":/pictures/ground.bmp", 449, 220, false},
         PictureCase{":/pictures/putter0.png", 80, 70, true},
         PictureCase{":/pictures/putter1.png", 80, 70, true},
         PictureCase{":/pictures/putter2.png", 80, 70, true},
@@ -114,7 +114,7 @@ TEST(PutterSwingTest, RestsJustBehindTheBallAndRisesFrameByFrame)
 // White and yellow captions with black shadows sit on rows 17 to 32 of the top bar.
 TEST(TopBarTest, StaysDarkBehindTheCaptions)
 {
-    const QImage bar(QStringLiteral(":/pictures/topbar.png"));
+    const QImage bar(QStringLiteral(":/pictures/topbar.bmp"));
     long long sum = 0;
     int brightest = 0, count = 0;
     for (int y = 17; y < 33; ++y) {

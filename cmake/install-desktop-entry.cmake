@@ -1,0 +1,13 @@
+# Installs the desktop entry with the installed executable's path, and with the game's data
+# folder as its working folder, where the game looks for its sounds.
+foreach(name BINDIR DATADIR)
+  if(IS_ABSOLUTE "${VELQUAN_${name}}")
+    set(${name} "${VELQUAN_${name}}")
+  else()
+    set(${name} "${CMAKE_INSTALL_PREFIX}/${VELQUAN_${name}}")
+  endif()
+endforeach()
+file(READ "${VELQUAN_DESKTOP_SOURCE}" entry)
+string(REGEX REPLACE "\nExec=[^\n]*" "\nExec=\"${BINDIR}/velquan\"\nPath=${DATADIR}/velquan" entry "${entry}")
+file(WRITE "${VELQUAN_DESKTOP_OUTPUT}" "${entry}")
+file(INSTALL DESTINATION "${DATADIR}/applications" TYPE FILE FILES "${VELQUAN_DESKTOP_OUTPUT}")

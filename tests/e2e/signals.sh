@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The real game on a virtual X display ends cleanly on SIGTERM, SIGINT and SIGHUP: it saves
+# the ranking and exits with 0, also while a menu or a modal box is open. When the ranking
+# cannot be saved, the signal's close says so in the error box, and the game ends with 1.
+set -euo pipefail
+
+executable=$(realpath "$1")
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; [ -f "$work/game.log" ] && cat "$work/game.log" >&2; exit 1; }
+
+cp "$executable" "$work/velquan"
+expected=$(iconv -f CP932 -t UTF-8 "$source_dir/resources/VELQUAN.ini" | tr -d '\r')
+
+exec 3<> "$work/display"
+# -noreset: the games start one after another, and a server resetting after the last
+# client has gone would turn the next one away.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+[ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
+unset QT_QPA_PLATFORM
+
+# Windows titled VELQUAN: the game's, and the error box's, which carries the game's title.
+count_windows() { xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null | wc -l; }
+
+wait_for_windows() {
+  for _ in $(seq 100); do
+    [ "$(count_windows)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2"
+}
+
+start_game() {
+  cp "$source_dir/resources/VELQUAN.ini" "$work/VELQUAN.ini"
+  (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
+  game_pid=$!
+  wait_for_windows 1 "no window titled VELQUAN appeared"
+  # Without the file, only a save on the way out can bring it back.
+  rm "$work/VELQUAN.ini"
+}
+
+# Opens the game's first menu and waits until its popup is up.
+open_menu() {
+  local window before
+  window=$(xdotool search --onlyvisible --name '^VELQUAN$' | head -n1)
+  before=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+m
+  for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+    sleep 0.1
+  done
+  fail "the menu did not open"
+}
+
+# Sets status to the game's exit status once it has ended.
+wait_for_exit() {
+  for _ in $(seq 100); do
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+      status=0
+      wait "$game_pid" || status=$?
+      game_pid=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the game did not end after $1"
+}
+
+check_saved() {
+  [ -f "$work/VELQUAN.ini" ] || fail "no ranking file was written after $1"
+  [ "$(iconv -f CP932 -t UTF-8 "$work/VELQUAN.ini" | tr -d '\r')" = "$expected" ] || fail "saved ranking differs after $1"
+}
+
+for signal in TERM INT HUP; do
+  start_game
+  kill -"$signal" "$game_pid"
+  wait_for_exit "SIG$signal"
+  [ "$status" -eq 0 ] || fail "the game exited with $status on SIG$signal"
+  check_saved "SIG$signal"
+  echo "SIG$signal: saved, exit 0"
+done
+
+start_game
+open_menu
+kill -TERM "$game_pid"
+wait_for_exit "SIGTERM with the menu open"
+[ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the menu open"
+check_saved "SIGTERM with the menu open"
+echo "SIGTERM with the menu open: saved, exit 0"
+
+# A folder where the ranking file should be: the save on closing fails and says so in a box.
+open_error_box() {
+  start_game
+  mkdir "$work/VELQUAN.ini"
+  open_menu
+  xdotool key x
+  wait_for_windows 2 "no error box appeared for the failed save"
+}
+
+# The box goes, and the close that the signal asks for can save now.
+open_error_box
+rmdir "$work/VELQUAN.ini"
+kill -TERM "$game_pid"
+wait_for_exit "SIGTERM with the error box up"
+[ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the error box up"
+check_saved "SIGTERM with the error box up"
+echo "SIGTERM with the error box up: saved, exit 0"
+
+# The signal's own close fails too and shows the box again; the next signal ends the game
+# with 1, as nothing could be saved.
+open_error_box
+first_windows=$(xdotool search --onlyvisible --name '^VELQUAN$' | sort)
+kill -TERM "$game_pid"
+# A box that was not there before the signal.
+new_box=""
+for _ in $(seq 100); do
+  new_box=$(xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null | sort | comm -13 <(echo "$first_windows") - || true)
+  [ -n "$new_box" ] && break
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended without reporting its failed save"
+  sleep 0.1
+done
+[ -n "$new_box" ] || fail "no error box for the failed save on SIGTERM"
+kill -TERM "$game_pid"
+wait_for_exit "a second SIGTERM with the error box up"
+[ "$status" -eq 1 ] || fail "the game exited with $status when nothing could be saved, expected 1"
+echo "SIGTERM twice while nothing can be saved: exit 1"
