@@ -101,14 +101,14 @@ int main(int argc, char* argv[])
         clock.TakeSleptNs();
         QElapsedTimer timer;
         timer.start();
-        form.N2Click();  // returns right after the grid is hidden and the game set up
+        form.N2Click(); // returns right after the grid is hidden and the game set up
         Report("GAME START", timer.nsecsElapsed(), clock.TakeSleptNs());
         clock.ProcessMessages();
         while (form.TimeLeft() > 1)
             form.Timer3Timer();
         clock.TakeSleptNs();
         timer.restart();
-        form.Timer3Timer();  // the end of the game, the cancelled ranking box included
+        form.Timer3Timer(); // the end of the game, the cancelled ranking box included
         Report("GAME OVER", timer.nsecsElapsed(), clock.TakeSleptNs());
         clock.ProcessMessages();
     }

@@ -65,7 +65,8 @@ QByteArray History()
     for (int day = 0; data.size() < kFileSize; ++day) {
         data += cp932::encode(QStringLiteral("\r\n; %1 日目の記録\r\n[HISTORY%1]\r\n").arg(day));
         for (int rank = 1; rank <= 5; ++rank)
-            data += cp932::encode(QStringLiteral("NAME%1=山田～太郎%2\r\nSCORE%1=%3\r\n").arg(rank).arg(day).arg(rank * day));
+            data += cp932::encode(
+                QStringLiteral("NAME%1=山田～太郎%2\r\nSCORE%1=%3\r\n").arg(rank).arg(day).arg(rank * day));
     }
     return data;
 }

@@ -41,7 +41,7 @@ void BM_BannerFrame(benchmark::State& state)
 {
     TdxfLabel label;
     SetUpBanner(label);
-    label.SetColor(clBlack);  // the panel it lies on
+    label.SetColor(clBlack); // the panel it lies on
     QImage screen(label.size(), QImage::Format_RGB32);
     const std::vector<Frame> frames = AnimationFrames();
     std::size_t next = 0;
@@ -76,8 +76,8 @@ void DrawTextFrame(benchmark::State& state, bool turned)
         const int angle = turned ? frame.angle : 0;
         painter.setFont(font);
         painter.setPen(colour);
-        painter.translate(TdxfLabel::TextOrigin(size.width() / 2, size.height() / 2,
-                                                metrics.horizontalAdvance(caption), metrics.height(), angle));
+        painter.translate(TdxfLabel::TextOrigin(size.width() / 2, size.height() / 2, metrics.horizontalAdvance(caption),
+                                                metrics.height(), angle));
         painter.rotate(-angle);
         painter.drawText(QPointF(0, metrics.ascent()), caption);
     }

@@ -59,8 +59,8 @@ QByteArray Expected(int ranking)
 {
     QByteArray data = "[RANK]\r\n";
     for (int rank = 1; rank <= kRanks; ++rank)
-        data += "NAME" + QByteArray::number(rank) + "=" + cp932::encode(Name(ranking, rank)) + "\r\nSCORE"
-                + QByteArray::number(rank) + "=" + Score(ranking, rank).toLatin1() + "\r\n";
+        data += "NAME" + QByteArray::number(rank) + "=" + cp932::encode(Name(ranking, rank)) + "\r\nSCORE" +
+                QByteArray::number(rank) + "=" + Score(ranking, rank).toLatin1() + "\r\n";
     return data;
 }
 
@@ -73,8 +73,8 @@ QByteArray ReadBytes(const QString& path)
 bool ReadsAs(const QString& path, int ranking)
 {
     for (int rank = 1; rank <= kRanks; ++rank) {
-        if (ReadProfileString(path, "RANK", QStringLiteral("NAME%1").arg(rank), "-") != Name(ranking, rank)
-            || ReadProfileString(path, "RANK", QStringLiteral("SCORE%1").arg(rank), "-") != Score(ranking, rank))
+        if (ReadProfileString(path, "RANK", QStringLiteral("NAME%1").arg(rank), "-") != Name(ranking, rank) ||
+            ReadProfileString(path, "RANK", QStringLiteral("SCORE%1").arg(rank), "-") != Score(ranking, rank))
             return false;
     }
     return true;
@@ -148,8 +148,8 @@ std::chrono::microseconds SaveTime(const QString& path)
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kTimingSaves; ++i)
         WriteProfileStrings(path, Writes(i % kRankings));
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
-           / kTimingSaves;
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) /
+           kTimingSaves;
 }
 
 bool Run(TMode mode, int kills)
@@ -232,8 +232,8 @@ bool Run(TMode mode, int kills)
         }
         const QByteArray saved = ReadBytes(path);
         const bool exact = saved == Expected(next);
-        const bool keptTail = outcome == TOutcome::CompleteWithOldTail && saved.startsWith(Expected(next))
-                              && ReadsAs(path, next);
+        const bool keptTail =
+            outcome == TOutcome::CompleteWithOldTail && saved.startsWith(Expected(next)) && ReadsAs(path, next);
         if ((!exact && !keptTail) || !Leftovers(folder).isEmpty()) {
             std::fprintf(stderr, "kill %d: after the next save: %s, beside it: %s\n", kill,
                          exact ? "right file" : "wrong file", qPrintable(Leftovers(folder).join(' ')));

@@ -15,15 +15,15 @@
 #include <QList>
 #include <QString>
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace fuzz {
 
 struct TInput {
     QByteArray Content;
-    QList<TProfileWrite> Requests;  // names and values decoded from CP932
+    QList<TProfileWrite> Requests; // names and values decoded from CP932
 };
 
 inline TInput Parse(const uint8_t* data, size_t size)
@@ -33,12 +33,13 @@ inline TInput Parse(const uint8_t* data, size_t size)
     TInput input{parts.first(), {}};
     for (qsizetype i = 1; i < parts.size(); ++i) {
         const QList<QByteArray> fields = parts.at(i).split('\1');
-        input.Requests.append({cp932::decode(fields.value(0)), cp932::decode(fields.value(1)),
-                               cp932::decode(fields.mid(2).join('\1'))});
+        input.Requests.append(
+            {cp932::decode(fields.value(0)), cp932::decode(fields.value(1)), cp932::decode(fields.mid(2).join('\1'))});
     }
     if (input.Requests.isEmpty()) {
         for (int rank = 1; rank <= 5; ++rank) {
-            input.Requests.append({"RANK", QStringLiteral("NAME%1").arg(rank), QStringLiteral(" 魔神\"%1\" ").arg(rank)});
+            input.Requests.append(
+                {"RANK", QStringLiteral("NAME%1").arg(rank), QStringLiteral(" 魔神\"%1\" ").arg(rank)});
             input.Requests.append({"RANK", QStringLiteral("SCORE%1").arg(rank), QString::number(rank * 100)});
         }
     }
@@ -108,8 +109,8 @@ inline bool IsWritable(const TProfileWrite& write)
 {
     const QString section = TrimBlanks(write.Section);
     const QString key = TrimBlanks(write.Key);
-    return !section.isEmpty() && !HasLineBreak(section) && !section.contains(u']') && !key.isEmpty()
-           && !HasLineBreak(key) && !key.contains(u'=') && !key.startsWith(u';') && !key.startsWith(u'[');
+    return !section.isEmpty() && !HasLineBreak(section) && !section.contains(u']') && !key.isEmpty() &&
+           !HasLineBreak(key) && !key.contains(u'=') && !key.startsWith(u';') && !key.startsWith(u'[');
 }
 
 // What a value reads back as: its first line as CP932 holds it, trimmed, one pair of quotes off.

@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     "the reader agrees with the plain model");
         if (!input.Content.contains('='))
             fuzz::Check(value == QStringLiteral("\u3000none"), "a file without keys gives the default");
-        fuzz::Check(value == ReadProfileString(path, SwapAsciiCase(request.Section), SwapAsciiCase(request.Key), fallback),
+        fuzz::Check(value ==
+                        ReadProfileString(path, SwapAsciiCase(request.Section), SwapAsciiCase(request.Key), fallback),
                     "names match without regard to ASCII case");
     }
     return 0;

@@ -46,8 +46,8 @@ bool OnlyTheWrittenLinesChanged(const QByteArray& before, const QByteArray& afte
     while (prefix < before.size() && prefix < after.size() && before.at(prefix) == after.at(prefix))
         ++prefix;
     qsizetype suffix = 0;
-    while (suffix < before.size() - prefix && suffix < after.size() - prefix
-           && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
         ++suffix;
     const QByteArray removed = before.mid(prefix, before.size() - prefix - suffix);
     const QByteArray added = after.mid(prefix, after.size() - prefix - suffix);
@@ -102,11 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (old != "<missing>") {
             fuzz::WriteBytes(before, old);
             for (const auto& [otherSection, otherKey] : KeysIn(old)) {
-                if (otherSection.compare(section, Qt::CaseInsensitive) == 0
-                    && otherKey.compare(key, Qt::CaseInsensitive) == 0)
+                if (otherSection.compare(section, Qt::CaseInsensitive) == 0 &&
+                    otherKey.compare(key, Qt::CaseInsensitive) == 0)
                     continue;
-                fuzz::Check(ReadProfileString(before, otherSection, otherKey, "\u3000default")
-                                == ReadProfileString(single, otherSection, otherKey, "\u3000default"),
+                fuzz::Check(ReadProfileString(before, otherSection, otherKey, "\u3000default") ==
+                                ReadProfileString(single, otherSection, otherKey, "\u3000default"),
                             "no other key changes");
             }
             QFile::remove(before);

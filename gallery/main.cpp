@@ -317,10 +317,10 @@ void Gallery::ShineEffects()
     const struct {
         TActiveImageType type;
         const char* name;
-    } effects[] = {{TActiveImageType::aiNormal, "none"},       {TActiveImageType::aiXorLight, "xor"},
-                   {TActiveImageType::aiHalfLight, "half"},    {TActiveImageType::aiQuaterLight, "quarter"},
-                   {TActiveImageType::aiAddLight, "add"},      {TActiveImageType::aiFrameLight, "outline"},
-                   {TActiveImageType::aiFrameLight2, "wide"},  {TActiveImageType::aiMaskLight, "screen"}};
+    } effects[] = {{TActiveImageType::aiNormal, "none"},      {TActiveImageType::aiXorLight, "xor"},
+                   {TActiveImageType::aiHalfLight, "half"},   {TActiveImageType::aiQuaterLight, "quarter"},
+                   {TActiveImageType::aiAddLight, "add"},     {TActiveImageType::aiFrameLight, "outline"},
+                   {TActiveImageType::aiFrameLight2, "wide"}, {TActiveImageType::aiMaskLight, "screen"}};
     int x = 10;
     for (const auto& [type, name] : effects) {
         TShineSpeedButton* button = Shine(QString::fromLatin1(name), x, 434);

@@ -28,8 +28,14 @@ namespace {
 constexpr std::uint32_t kSeed = 0x5EED1987u;
 constexpr int kTableSize = 1024;
 
-float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
-float lerp(float a, float b, float t) { return a + (b - a) * t; }
+float clamp01(float v)
+{
+    return std::clamp(v, 0.0f, 1.0f);
+}
+float lerp(float a, float b, float t)
+{
+    return a + (b - a) * t;
+}
 float smoothstep(float e0, float e1, float x)
 {
     const float t = clamp01((x - e0) / (e1 - e0));
@@ -39,9 +45,18 @@ float smoothstep(float e0, float e1, float x)
 struct Rgb {
     float r = 0, g = 0, b = 0;
 };
-Rgb operator*(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb mix(Rgb a, Rgb b, float t) { return {lerp(a.r, b.r, t), lerp(a.g, b.g, t), lerp(a.b, b.b, t)}; }
+Rgb operator*(Rgb c, float k)
+{
+    return {c.r * k, c.g * k, c.b * k};
+}
+Rgb operator+(Rgb a, Rgb b)
+{
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+Rgb mix(Rgb a, Rgb b, float t)
+{
+    return {lerp(a.r, b.r, t), lerp(a.g, b.g, t), lerp(a.b, b.b, t)};
+}
 QRgb toQRgb(Rgb c, int alpha = 255)
 {
     auto channel = [](float v) { return static_cast<int>(std::lround(std::clamp(v, 0.0f, 255.0f))); };
@@ -58,9 +73,9 @@ public:
             perm_[i] = i;
         std::shuffle(perm_.begin(), perm_.end(), rng);
         std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-        for (auto &v : values_)
+        for (auto& v : values_)
             v = unit(rng);
-        for (auto &p : points_)
+        for (auto& p : points_)
             p = {unit(rng), unit(rng)};
     }
 
@@ -95,7 +110,7 @@ public:
         float f1 = 1e9f, f2 = 1e9f;
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {
-                const auto &p = points_[hash(cx + dx, cy + dy)];
+                const auto& p = points_[hash(cx + dx, cy + dy)];
                 const float px = cx + dx + 0.1f + 0.8f * p[0] - x;
                 const float py = cy + dy + 0.1f + 0.8f * p[1] - y;
                 const float d = std::sqrt(px * px + py * py);
@@ -115,10 +130,7 @@ public:
 
 private:
     static float fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
-    int hash(int x, int y) const
-    {
-        return perm_[(perm_[x & (kTableSize - 1)] + y) & (kTableSize - 1)];
-    }
+    int hash(int x, int y) const { return perm_[(perm_[x & (kTableSize - 1)] + y) & (kTableSize - 1)]; }
     float lattice(int x, int y) const { return values_[hash(x, y)]; }
 
     std::array<int, kTableSize> perm_{};
@@ -130,16 +142,16 @@ private:
 // Stone: dark olive, mottled, grained, lit softly from the upper left.
 
 struct StoneStyle {
-    float ox = 0, oy = 0;         // where in the noise field this piece was cut from
-    float contrast = 1.0f;        // 1 = full mottling; lower for calm areas
+    float ox = 0, oy = 0;  // where in the noise field this piece was cut from
+    float contrast = 1.0f; // 1 = full mottling; lower for calm areas
 };
 
-float stoneHeight(const Noise &n, float x, float y)
+float stoneHeight(const Noise& n, float x, float y)
 {
     return n.fbm(x / 14.0f, y / 14.0f, 4) + 0.35f * n.fbm(x / 3.5f, y / 3.5f, 2);
 }
 
-Rgb stoneColour(const Noise &n, float x, float y, const StoneStyle &s)
+Rgb stoneColour(const Noise& n, float x, float y, const StoneStyle& s)
 {
     const float X = x + s.ox, Y = y + s.oy;
     const Rgb dark{38, 39, 21};
@@ -180,7 +192,7 @@ float bevel(float x, float y, float w, float h, float width, float strength)
     return 1.0f + strength * (0.9f * top + 0.6f * left - 1.0f * bottom - 0.7f * right);
 }
 
-QImage makeTopBar(const Noise &n)
+QImage makeTopBar(const Noise& n)
 {
     constexpr int W = 449, H = 43;
     QImage img(W, H, QImage::Format_RGB32);
@@ -215,7 +227,7 @@ QImage makeTopBar(const Noise &n)
     return img;
 }
 
-QImage makeBottomBar(const Noise &n)
+QImage makeBottomBar(const Noise& n)
 {
     constexpr int W = 449, H = 20;
     QImage img(W, H, QImage::Format_RGB32);
@@ -234,11 +246,11 @@ QImage makeBottomBar(const Noise &n)
     return img;
 }
 
-QImage makeColumn(const Noise &n)
+QImage makeColumn(const Noise& n)
 {
     constexpr int W = 30, H = 425;
-    constexpr int capital = 43;     // level with the top bar
-    constexpr int base = 405;       // level with the bottom bar
+    constexpr int capital = 43; // level with the top bar
+    constexpr int base = 405;   // level with the bottom bar
     QImage img(W, H, QImage::Format_RGB32);
     img.fill(Qt::black);
     for (int y = 0; y < H; ++y) {
@@ -262,13 +274,13 @@ QImage makeColumn(const Noise &n)
             } else {
                 // Shaft: narrower than the blocks, round, fluted, lit from the left.
                 constexpr float inset = 3.0f;
-                const float u = (x + 0.5f - inset) / (W - 2 * inset);   // 0..1 across the shaft
+                const float u = (x + 0.5f - inset) / (W - 2 * inset); // 0..1 across the shaft
                 if (u < 0.0f || u > 1.0f) {
                     // Shadowed recess behind the shaft.
                     const float nearCap = 1.0f - clamp01((y - capital) / 8.0f);
                     c = c * (0.28f + 0.1f * nearCap);
                 } else {
-                    const float nx = 2.0f * u - 1.0f;                     // -1..1
+                    const float nx = 2.0f * u - 1.0f; // -1..1
                     const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx));
                     const float lit = clamp01(0.15f + 0.9f * (-0.6f * nx + 0.8f * nz));
                     float k = 0.25f + 1.15f * lit;
@@ -292,7 +304,7 @@ QImage makeColumn(const Noise &n)
 // ---------------------------------------------------------------------------------------
 // Landscape
 
-QImage makeSky(const Noise &n)
+QImage makeSky(const Noise& n)
 {
     constexpr int W = 449, H = 220;
     QImage img(W, H, QImage::Format_RGB32);
@@ -303,8 +315,8 @@ QImage makeSky(const Noise &n)
     const Rgb cloudDark{30, 12, 50};
     const Rgb cloudLit{214, 112, 160};
     for (int y = 0; y < H; ++y) {
-        const float v = y / float(H - 1);   // 0 top .. 1 horizon
-        Rgb sky = v < 0.45f ? mix(zenith, high, v / 0.45f)
+        const float v = y / float(H - 1); // 0 top .. 1 horizon
+        Rgb sky = v < 0.45f   ? mix(zenith, high, v / 0.45f)
                   : v < 0.85f ? mix(high, low, (v - 0.45f) / 0.4f)
                               : mix(low, horizon, (v - 0.85f) / 0.15f);
         for (int x = 0; x < W; ++x) {
@@ -312,7 +324,7 @@ QImage makeSky(const Noise &n)
             const float wx = x / 90.0f, wy = y / 18.0f;
             const float warp = n.fbm(wx * 0.7f + 5, wy * 0.7f, 3);
             const float d = n.fbm(wx + 1.6f * warp, wy + 0.8f * warp, 5);
-            const float cover = lerp(0.50f, 0.44f, v);                  // more cloud low down
+            const float cover = lerp(0.50f, 0.44f, v); // more cloud low down
             const float density = smoothstep(cover, cover + 0.22f, d);
             // Lit from below by the glowing ground: the underside of each cloud is brighter.
             const float under = n.fbm(wx + 1.6f * warp, (y - 3) / 18.0f + 0.8f * warp, 5);
@@ -331,7 +343,7 @@ QImage makeSky(const Noise &n)
     return img;
 }
 
-QImage makeGround(const Noise &n)
+QImage makeGround(const Noise& n)
 {
     constexpr int W = 449, H = 220;
     constexpr int S = 4;            // supersampling per axis: cracks thin out at the horizon
@@ -349,7 +361,7 @@ QImage makeGround(const Noise &n)
                 for (int sx = 0; sx < S; ++sx) {
                     const float py = y + (sy + 0.5f) / S;
                     const float px = x + (sx + 0.5f) / S;
-                    const float depth = camera / (py + 4.0f);          // far at the top
+                    const float depth = camera / (py + 4.0f); // far at the top
                     const float wx = (px - W / 2.0f) * depth * 0.045f;
                     const float wz = depth * 6.0f;
                     const float warp = n.fbm(wx * 0.8f, wz * 0.8f, 3) - 0.5f;
@@ -382,8 +394,8 @@ QImage makeGround(const Noise &n)
 // The shaft tilts further back with every frame while the hands rise towards the upper
 // right; the picture is too narrow for the head to travel far left, so it mostly climbs.
 struct SwingPose {
-    double hoselX, hoselY;   // lower end of the shaft, where the head is attached
-    double tilt;             // shaft angle from the vertical, in degrees
+    double hoselX, hoselY; // lower end of the shaft, where the head is attached
+    double tilt;           // shaft angle from the vertical, in degrees
 };
 
 constexpr double kShaftLength = 50.0;
@@ -406,10 +418,10 @@ QImage makePutter(int frame)
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(Z, Z);
 
-    const SwingPose &swing = kSwing[static_cast<size_t>(frame)];
+    const SwingPose& swing = kSwing[static_cast<size_t>(frame)];
     const double tilt = swing.tilt * M_PI / 180.0;
     const QPointF hosel(swing.hoselX, swing.hoselY);
-    const QPointF unit(std::sin(tilt), -std::cos(tilt));   // along the shaft, head to hands
+    const QPointF unit(std::sin(tilt), -std::cos(tilt)); // along the shaft, head to hands
     const QPointF hands = hosel + unit * kShaftLength;
 
     // Shaft: steel, a bright line along its lit side.
@@ -422,8 +434,7 @@ QImage makePutter(int frame)
     const QPointF normal(-unit.y(), unit.x());
     const QPointF gripStart = hands - unit * 15.0;
     QPolygonF grip;
-    grip << gripStart + normal * 1.5 << hands + normal * 2.3 << hands - normal * 2.3
-         << gripStart - normal * 1.5;
+    grip << gripStart + normal * 1.5 << hands + normal * 2.3 << hands - normal * 2.3 << gripStart - normal * 1.5;
     QLinearGradient leather(hands + normal * 2.0, hands - normal * 2.0);
     leather.setColorAt(0.0, QColor(150, 40, 30));
     leather.setColorAt(0.35, QColor(236, 96, 70));
@@ -467,11 +478,11 @@ QImage makePutter(int frame)
     }
     p.end();
 
-    QImage small = big.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_ARGB32);
+    QImage small =
+        big.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
     // Faint fringe pixels only blur the outline on black; drop them, keep the firm edge.
     for (int y = 0; y < H; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(small.scanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(small.scanLine(y));
         for (int x = 0; x < W; ++x)
             if (qAlpha(row[x]) < 40)
                 row[x] = qRgba(0, 0, 0, 0);
@@ -543,8 +554,8 @@ QImage makeIcon(int size)
 
 // ---------------------------------------------------------------------------------------
 
-QImage makePreview(const QImage &topBar, const QImage &column, const QImage &bottomBar,
-                   const QImage &sky, const QImage &ground, const QImage &putter)
+QImage makePreview(const QImage& topBar, const QImage& column, const QImage& bottomBar, const QImage& sky,
+                   const QImage& ground, const QImage& putter)
 {
     QImage win(509, 425, QImage::Format_RGB32);
     win.fill(Qt::black);
@@ -571,7 +582,7 @@ QImage makePreview(const QImage &topBar, const QImage &column, const QImage &bot
     return win;
 }
 
-bool save(const QImage &img, const QString &dir, const QString &name)
+bool save(const QImage& img, const QString& dir, const QString& name)
 {
     const QString path = dir + '/' + name;
     if (!img.save(path)) {
@@ -584,7 +595,7 @@ bool save(const QImage &img, const QString &dir, const QString &name)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     QString outDir = QStringLiteral("resources/pictures");
@@ -611,9 +622,9 @@ int main(int argc, char *argv[])
     // The opaque pictures are uncompressed bitmaps: the game reads them all at start-up, and
     // a bitmap reads several times faster than a PNG. The putters and the icon keep their
     // transparency in PNG.
-    bool ok = save(topBar, outDir, "topbar.bmp") && save(column, outDir, "column.bmp")
-              && save(bottomBar, outDir, "bottombar.bmp") && save(sky, outDir, "sky.bmp")
-              && save(ground, outDir, "ground.bmp");
+    bool ok = save(topBar, outDir, "topbar.bmp") && save(column, outDir, "column.bmp") &&
+              save(bottomBar, outDir, "bottombar.bmp") && save(sky, outDir, "sky.bmp") &&
+              save(ground, outDir, "ground.bmp");
     std::vector<QImage> putters;
     for (int i = 0; i < static_cast<int>(kSwing.size()) && ok; ++i) {
         putters.push_back(makePutter(i));

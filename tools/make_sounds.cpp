@@ -23,7 +23,10 @@ constexpr std::uint32_t kSeed = 0x50D0u;
 
 using Samples = std::vector<double>;
 
-Samples silence(double seconds) { return Samples(static_cast<size_t>(seconds * kRate), 0.0); }
+Samples silence(double seconds)
+{
+    return Samples(static_cast<size_t>(seconds * kRate), 0.0);
+}
 
 // Attack-decay envelope: a short linear rise, then an exponential fall.
 double envelope(double t, double attack, double decay)
@@ -34,8 +37,8 @@ double envelope(double t, double attack, double decay)
 }
 
 // A tone whose frequency may change over time; the phase is integrated, so glides stay smooth.
-void addTone(Samples &out, double start, double length, const std::function<double(double)> &freq,
-             const std::function<double(double)> &shape, double amp, double attack, double decay)
+void addTone(Samples& out, double start, double length, const std::function<double(double)>& freq,
+             const std::function<double(double)>& shape, double amp, double attack, double decay)
 {
     const auto first = static_cast<size_t>(start * kRate);
     const auto count = static_cast<size_t>(length * kRate);
@@ -51,23 +54,41 @@ void addTone(Samples &out, double start, double length, const std::function<doub
     }
 }
 
-double sine(double p) { return std::sin(2 * kPi * p); }
-double triangle(double p) { return p < 0.5 ? 4 * p - 1 : 3 - 4 * p; }
+double sine(double p)
+{
+    return std::sin(2 * kPi * p);
+}
+double triangle(double p)
+{
+    return p < 0.5 ? 4 * p - 1 : 3 - 4 * p;
+}
 // A square with softened edges: bright but not harsh.
-double softSquare(double p) { return std::tanh(4.0 * std::sin(2 * kPi * p)) * 0.8; }
-double saw(double p) { return 2 * p - 1; }
+double softSquare(double p)
+{
+    return std::tanh(4.0 * std::sin(2 * kPi * p)) * 0.8;
+}
+double saw(double p)
+{
+    return 2 * p - 1;
+}
 
-std::function<double(double)> fixed(double hz) { return [hz](double) { return hz; }; }
+std::function<double(double)> fixed(double hz)
+{
+    return [hz](double) { return hz; };
+}
 
 // A bell-like note: a fundamental and two inharmonic partials that fade faster.
-void addBell(Samples &out, double start, double hz, double amp, double length)
+void addBell(Samples& out, double start, double hz, double amp, double length)
 {
     addTone(out, start, length, fixed(hz), sine, amp, 0.002, length * 0.35);
     addTone(out, start, length, fixed(hz * 2.76), sine, amp * 0.35, 0.002, length * 0.12);
     addTone(out, start, length, fixed(hz * 5.40), sine, amp * 0.15, 0.001, length * 0.05);
 }
 
-double note(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
+double note(int semitonesFromA4)
+{
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
 
 Samples start()
 {
@@ -118,7 +139,9 @@ Samples dame()
 {
     // A low, wobbling buzz: two slightly detuned saws.
     Samples s = silence(0.5);
-    auto wobble = [](double base) { return [base](double t) { return base * (1.0 + 0.03 * std::sin(2 * kPi * 9 * t)); }; };
+    auto wobble = [](double base) {
+        return [base](double t) { return base * (1.0 + 0.03 * std::sin(2 * kPi * 9 * t)); };
+    };
     addTone(s, 0, 0.5, wobble(98), saw, 0.22, 0.01, 0.35);
     addTone(s, 0, 0.5, wobble(101), saw, 0.22, 0.01, 0.35);
     return s;
@@ -154,18 +177,18 @@ Samples over()
     return s;
 }
 
-void put16(std::ofstream &f, std::uint16_t v)
+void put16(std::ofstream& f, std::uint16_t v)
 {
     const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
     f.write(b, 2);
 }
-void put32(std::ofstream &f, std::uint32_t v)
+void put32(std::ofstream& f, std::uint32_t v)
 {
     put16(f, static_cast<std::uint16_t>(v & 0xFFFF));
     put16(f, static_cast<std::uint16_t>(v >> 16));
 }
 
-bool writeWav(const std::filesystem::path &path, const Samples &s)
+bool writeWav(const std::filesystem::path& path, const Samples& s)
 {
     // Normalise to a common peak so the effects sit at one loudness.
     double peak = 0;
@@ -180,13 +203,13 @@ bool writeWav(const std::filesystem::path &path, const Samples &s)
     f.write("RIFF", 4);
     put32(f, 36 + dataBytes);
     f.write("WAVEfmt ", 8);
-    put32(f, 16);           // size of the format chunk
-    put16(f, 1);            // PCM
-    put16(f, 1);            // mono
+    put32(f, 16); // size of the format chunk
+    put16(f, 1);  // PCM
+    put16(f, 1);  // mono
     put32(f, kRate);
-    put32(f, kRate * 2);    // bytes per second
-    put16(f, 2);            // bytes per frame
-    put16(f, 16);           // bits per sample
+    put32(f, kRate * 2); // bytes per second
+    put16(f, 2);         // bytes per frame
+    put16(f, 16);        // bits per sample
     f.write("data", 4);
     put32(f, dataBytes);
     for (double v : s) {
@@ -198,7 +221,7 @@ bool writeWav(const std::filesystem::path &path, const Samples &s)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     const std::filesystem::path dir = argc > 1 ? argv[1] : "resources/sounds";
     std::error_code ec;
@@ -208,13 +231,13 @@ int main(int argc, char *argv[])
         return 1;
     }
     const struct {
-        const char *name;
+        const char* name;
         Samples (*make)();
     } effects[] = {
         {"snd_start.wav", start}, {"snd_shot.wav", shot},   {"snd_in.wav", in},     {"snd_approach.wav", approach},
         {"snd_dame.wav", dame},   {"snd_akuma.wav", akuma}, {"snd_over.wav", over},
     };
-    for (const auto &e : effects) {
+    for (const auto& e : effects) {
         const Samples s = e.make();
         const auto path = dir / e.name;
         if (!writeWav(path, s)) {

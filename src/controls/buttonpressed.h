@@ -11,10 +11,7 @@ class TButtonPressedEvent : public QEvent {
 public:
     static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 0x18);
 
-    TButtonPressedEvent(int groupIndex, QObject* button)
-        : QEvent(kType), FGroupIndex(groupIndex), FButton(button)
-    {
-    }
+    TButtonPressedEvent(int groupIndex, QObject* button) : QEvent(kType), FGroupIndex(groupIndex), FButton(button) {}
 
     int GroupIndex() const { return FGroupIndex; }
     // The button whose group state changed; it receives the notification as well.

@@ -357,9 +357,7 @@ void TdxfLabel::DrawEffectCopies(TTurnedCaption& text, const QPoint& origin) con
     // Resolved so that the copy next to the face really has the shadow colour.
     const TColor shadow = ColorToRGB(FEffect3D->ShadowedColor());
     switch (FEffect3D->Style()) {
-    case TdxfEffectStyle::dxfCool:
-        text.Fill(origin + full, ToQColor(shadow));
-        break;
+    case TdxfEffectStyle::dxfCool: text.Fill(origin + full, ToQColor(shadow)); break;
     case TdxfEffectStyle::dxfExtrude:
         for (int k = depth; k >= 1; --k)
             text.Fill(origin + unit * k, ToQColor(shadow));

@@ -13,7 +13,16 @@ class QWidget;
 
 enum class TdxfLabelStyle { dxfNormal, dxfRaised, dxfLowered, dxfOutLine };
 enum class TdxfEffectStyle { dxfFun, dxfExtrude, dxfCool };
-enum class TdxfOrientation { dxfLeft, dxfRight, dxfTop, dxfBottom, dxfLeftTop, dxfLeftBottom, dxfRightTop, dxfRightBottom };
+enum class TdxfOrientation {
+    dxfLeft,
+    dxfRight,
+    dxfTop,
+    dxfBottom,
+    dxfLeftTop,
+    dxfLeftBottom,
+    dxfRightTop,
+    dxfRightBottom
+};
 
 // Screen offset of an effect of the given depth in the given direction (x right, y down).
 QPoint EffectOffset(TdxfOrientation orientation, int depth);

@@ -222,7 +222,8 @@ void TdxfProgressBar::StepIt()
 void TdxfProgressBar::StepBy(int delta)
 {
     const std::int64_t target = std::int64_t(FPosition) + delta;
-    SetPosition(int(std::clamp<std::int64_t>(target, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+    SetPosition(
+        int(std::clamp<std::int64_t>(target, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 void TdxfProgressBar::Loaded()
@@ -378,15 +379,9 @@ void TdxfProgressBar::DrawFill(QPainter& surface, const TRect& bar, const TRect&
         DrawBarBevel(surface, fill);
         break;
     }
-    case TdxfPBStyle::sRectangles:
-        DrawBlocks(surface, bar, fill, false);
-        break;
-    case TdxfPBStyle::sExRectangles:
-        DrawBlocks(surface, bar, fill, true);
-        break;
-    case TdxfPBStyle::sPictures:
-        DrawPictures(surface, fill);
-        break;
+    case TdxfPBStyle::sRectangles: DrawBlocks(surface, bar, fill, false); break;
+    case TdxfPBStyle::sExRectangles: DrawBlocks(surface, bar, fill, true); break;
+    case TdxfPBStyle::sPictures: DrawPictures(surface, fill); break;
     }
 }
 

@@ -356,8 +356,8 @@ void TShadowLabel::DrawFace(QPainter& surface, const QByteArray& text, TRect& re
         GradText(surface, FTextMidColor, FTextGradationColor, secondPart, rect, flags);
 }
 
-void TShadowLabel::GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece,
-                             TRect& rect, unsigned flags)
+void TShadowLabel::GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece, TRect& rect,
+                            unsigned flags)
 {
     const int count = cp932::CharCount(piece);
     if (count == 1) {

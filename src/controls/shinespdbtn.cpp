@@ -219,13 +219,34 @@ void TShineBtnColors::Store(T& field, T value)
     Changed();
 }
 
-void TShineBtnColors::SetColor(TColor color) { Store(FColor, color); }
-void TShineBtnColors::SetHighlight(TColor color) { Store(FHighlight, color); }
-void TShineBtnColors::SetShadow(TColor color) { Store(FShadow, color); }
-void TShineBtnColors::SetDarkShadow(TColor color) { Store(FDarkShadow, color); }
-void TShineBtnColors::SetGradColor(TColor color) { Store(FGradColor, color); }
-void TShineBtnColors::SetGradVertical(bool vertical) { Store(FGradVertical, vertical); }
-void TShineBtnColors::SetGradation(bool gradation) { Store(FGradation, gradation); }
+void TShineBtnColors::SetColor(TColor color)
+{
+    Store(FColor, color);
+}
+void TShineBtnColors::SetHighlight(TColor color)
+{
+    Store(FHighlight, color);
+}
+void TShineBtnColors::SetShadow(TColor color)
+{
+    Store(FShadow, color);
+}
+void TShineBtnColors::SetDarkShadow(TColor color)
+{
+    Store(FDarkShadow, color);
+}
+void TShineBtnColors::SetGradColor(TColor color)
+{
+    Store(FGradColor, color);
+}
+void TShineBtnColors::SetGradVertical(bool vertical)
+{
+    Store(FGradVertical, vertical);
+}
+void TShineBtnColors::SetGradation(bool gradation)
+{
+    Store(FGradation, gradation);
+}
 
 void TShineBtnColors::Assign(const TShineBtnColors& source)
 {
@@ -284,12 +305,9 @@ void TButtonFont::Changed()
 // --- TShineSpeedButton ---
 
 TShineSpeedButton::TShineSpeedButton(QWidget* parent)
-    : QWidget(parent),
-      FColors(std::make_unique<TShineBtnColors>()),
-      FPressedColors(std::make_unique<TShineBtnColors>()),
-      FFont(std::make_unique<TButtonFont>()),
-      FActiveFont(std::make_unique<TButtonFont>()),
-      FActiveButtonTimer(new TTimer(kHoverInterval, this))
+    : QWidget(parent), FColors(std::make_unique<TShineBtnColors>()),
+      FPressedColors(std::make_unique<TShineBtnColors>()), FFont(std::make_unique<TButtonFont>()),
+      FActiveFont(std::make_unique<TButtonFont>()), FActiveButtonTimer(new TTimer(kHoverInterval, this))
 {
     // Every paint covers every pixel unless Transparent asks for the parent to show.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -322,23 +340,62 @@ void TShineSpeedButton::StoreAndInvalidate(T& field, T value)
     update();
 }
 
-void TShineSpeedButton::SetClickDownHook(bool hook) { StoreAndInvalidate(FClickDownHook, hook); }
-void TShineSpeedButton::SetAccelCharDown(bool accelCharDown) { StoreAndInvalidate(FAccelCharDown, accelCharDown); }
-void TShineSpeedButton::SetFrameType(TFrameType frameType) { StoreAndInvalidate(FFrameType, frameType); }
-void TShineSpeedButton::SetActiveFrame(bool activeFrame) { StoreAndInvalidate(FActiveFrame, activeFrame); }
-void TShineSpeedButton::SetUpFrame(bool upFrame) { StoreAndInvalidate(FUpFrame, upFrame); }
-void TShineSpeedButton::SetDownFrame(bool downFrame) { StoreAndInvalidate(FDownFrame, downFrame); }
-void TShineSpeedButton::SetActiveImage(TActiveImageType activeImage) { StoreAndInvalidate(FActiveImage, activeImage); }
+void TShineSpeedButton::SetClickDownHook(bool hook)
+{
+    StoreAndInvalidate(FClickDownHook, hook);
+}
+void TShineSpeedButton::SetAccelCharDown(bool accelCharDown)
+{
+    StoreAndInvalidate(FAccelCharDown, accelCharDown);
+}
+void TShineSpeedButton::SetFrameType(TFrameType frameType)
+{
+    StoreAndInvalidate(FFrameType, frameType);
+}
+void TShineSpeedButton::SetActiveFrame(bool activeFrame)
+{
+    StoreAndInvalidate(FActiveFrame, activeFrame);
+}
+void TShineSpeedButton::SetUpFrame(bool upFrame)
+{
+    StoreAndInvalidate(FUpFrame, upFrame);
+}
+void TShineSpeedButton::SetDownFrame(bool downFrame)
+{
+    StoreAndInvalidate(FDownFrame, downFrame);
+}
+void TShineSpeedButton::SetActiveImage(TActiveImageType activeImage)
+{
+    StoreAndInvalidate(FActiveImage, activeImage);
+}
 void TShineSpeedButton::SetDisabledImage(TDisabledImageType disabledImage)
 {
     StoreAndInvalidate(FDisabledImage, disabledImage);
 }
-void TShineSpeedButton::SetDisabledHighlight(TColor color) { StoreAndInvalidate(FDisabledHighlight, color); }
-void TShineSpeedButton::SetDisabledShadow(TColor color) { StoreAndInvalidate(FDisabledShadow, color); }
-void TShineSpeedButton::SetShineColor(TColor color) { StoreAndInvalidate(FShineColor, color); }
-void TShineSpeedButton::SetLayout(TButtonLayout layout) { StoreAndInvalidate(FLayout, layout); }
-void TShineSpeedButton::SetMargin(int margin) { StoreAndInvalidate(FMargin, margin); }
-void TShineSpeedButton::SetSpacing(int spacing) { StoreAndInvalidate(FSpacing, spacing); }
+void TShineSpeedButton::SetDisabledHighlight(TColor color)
+{
+    StoreAndInvalidate(FDisabledHighlight, color);
+}
+void TShineSpeedButton::SetDisabledShadow(TColor color)
+{
+    StoreAndInvalidate(FDisabledShadow, color);
+}
+void TShineSpeedButton::SetShineColor(TColor color)
+{
+    StoreAndInvalidate(FShineColor, color);
+}
+void TShineSpeedButton::SetLayout(TButtonLayout layout)
+{
+    StoreAndInvalidate(FLayout, layout);
+}
+void TShineSpeedButton::SetMargin(int margin)
+{
+    StoreAndInvalidate(FMargin, margin);
+}
+void TShineSpeedButton::SetSpacing(int spacing)
+{
+    StoreAndInvalidate(FSpacing, spacing);
+}
 
 void TShineSpeedButton::SetFontHighlight(TColor color)
 {
@@ -675,15 +732,10 @@ bool TShineSpeedButton::event(QEvent* event)
 void TShineSpeedButton::changeEvent(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::EnabledChange:
-        CMEnabledChanged();
-        break;
+    case QEvent::EnabledChange: CMEnabledChanged(); break;
     case QEvent::FontChange:
-    case QEvent::PaletteChange:
-        update();
-        break;
-    default:
-        break;
+    case QEvent::PaletteChange: update(); break;
+    default: break;
     }
     QWidget::changeEvent(event);
 }
@@ -924,8 +976,7 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
         const QRgb shine = ColorToPixel(FShineColor);
         const int s[3] = {qRed(shine), qGreen(shine), qBlue(shine)};
         switch (FActiveImage) {
-        case TActiveImageType::aiNormal:
-            break;
+        case TActiveImageType::aiNormal: break;
         case TActiveImageType::aiXorLight:
             EachOpaquePixel(copy, key, [shine](QRgb c) { return (c ^ shine) & RGB_MASK; });
             break;
@@ -936,8 +987,7 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
             break;
         case TActiveImageType::aiQuaterLight:
             EachOpaquePixel(copy, key, [&s](QRgb c) {
-                return qRgb((3 * s[0] + qRed(c)) / 4, (3 * s[1] + qGreen(c)) / 4, (3 * s[2] + qBlue(c)) / 4) &
-                       RGB_MASK;
+                return qRgb((3 * s[0] + qRed(c)) / 4, (3 * s[1] + qGreen(c)) / 4, (3 * s[2] + qBlue(c)) / 4) & RGB_MASK;
             });
             break;
         case TActiveImageType::aiAddLight:
@@ -951,16 +1001,13 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
         case TActiveImageType::aiFrameLight2:
             FrameLight(copy, glyph, key, shine, FActiveImage == TActiveImageType::aiFrameLight2);
             break;
-        case TActiveImageType::aiMaskLight:
-            Screen(copy, key, shine);
-            break;
+        case TActiveImageType::aiMaskLight: Screen(copy, key, shine); break;
         }
     } else if (FState == 4) {
         const QRgb face = ColorToPixel(FColors->Color());
         const int f[3] = {qRed(face), qGreen(face), qBlue(face)};
         switch (FDisabledImage) {
-        case TDisabledImageType::diDefault:
-            return {EdgeMask(glyph), clBlack};
+        case TDisabledImageType::diDefault: return {EdgeMask(glyph), clBlack};
         case TDisabledImageType::diGrayscale:
             EachOpaquePixel(copy, key, [](QRgb c) {
                 const int grey = (qRed(c) + qGreen(c) + qBlue(c)) / 3;
@@ -974,13 +1021,10 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
             break;
         case TDisabledImageType::diAlphaQuaterTrans:
             EachOpaquePixel(copy, key, [&f](QRgb c) {
-                return qRgb((3 * f[0] + qRed(c)) / 4, (3 * f[1] + qGreen(c)) / 4, (3 * f[2] + qBlue(c)) / 4) &
-                       RGB_MASK;
+                return qRgb((3 * f[0] + qRed(c)) / 4, (3 * f[1] + qGreen(c)) / 4, (3 * f[2] + qBlue(c)) / 4) & RGB_MASK;
             });
             break;
-        case TDisabledImageType::diMaskTrans:
-            Screen(copy, key, key);
-            break;
+        case TDisabledImageType::diMaskTrans: Screen(copy, key, key); break;
         }
     }
     const QRgb transparent = copy.pixel(0, copy.height() - 1);

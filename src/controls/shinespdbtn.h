@@ -18,10 +18,21 @@ class TTimer;
 
 enum class TFrameType : std::uint8_t { ftFlatFrame, ftNormalFrame, ftEnclosedFrame };
 enum class TActiveImageType : std::uint8_t {
-    aiNormal, aiXorLight, aiHalfLight, aiQuaterLight, aiAddLight, aiFrameLight, aiFrameLight2, aiMaskLight
+    aiNormal,
+    aiXorLight,
+    aiHalfLight,
+    aiQuaterLight,
+    aiAddLight,
+    aiFrameLight,
+    aiFrameLight2,
+    aiMaskLight
 };
 enum class TDisabledImageType : std::uint8_t {
-    diDefault, diGrayscale, diAlphaHalfTrans, diAlphaQuaterTrans, diMaskTrans
+    diDefault,
+    diGrayscale,
+    diAlphaHalfTrans,
+    diAlphaQuaterTrans,
+    diMaskTrans
 };
 enum class TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 

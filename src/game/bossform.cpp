@@ -70,7 +70,7 @@ void TBossForm1::CoverScreen()
         return;
     if (const QScreen* shown = screen())
         setGeometry(shown->geometry());
-    setWindowState(state);  // a new geometry ends the maximised state
+    setWindowState(state); // a new geometry ends the maximised state
 }
 
 void TBossForm1::ShowModal()

@@ -38,7 +38,7 @@ void SetUpBanner(TdxfLabel& label)
 {
     label.setGeometry(0, 0, 449, 102);
     label.SetAutoSize(false);
-    label.setFont(MakeFont(kPMincho, 245, true));  // 184 points
+    label.setFont(MakeFont(kPMincho, 245, true)); // 184 points
     label.SetFontColor(clRed);
     label.SetCaption(QStringLiteral("GAME OVER"));
     label.SetStyle(TdxfLabelStyle::dxfOutLine);

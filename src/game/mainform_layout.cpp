@@ -40,8 +40,7 @@ TShape* MakeShape(QWidget* parent, TShapeType type, TColor pen, TBrushStyle brus
 
 // Every text line of the window: transparent, centred vertically, white running into a
 // second colour, with a black shadow to the lower right and no highlight.
-TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight, TColor gradationColor,
-                        TColor midColor)
+TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight, TColor gradationColor, TColor midColor)
 {
     auto* label = new TShadowLabel(parent);
     label->SetColor(clBlack);
@@ -77,9 +76,12 @@ void TMainForm1::CreateControls()
     setCentralWidget(FSurface);
     QWidget* window = FSurface;
 
-    Shape5 = Place(MakeShape(window, TShapeType::stRectangle, clPurple, TBrushStyle::bsClear, clWhite), 28, 244, 453, 1);
-    Shape4 = Place(MakeShape(window, TShapeType::stRectangle, clPurple, TBrushStyle::bsClear, clWhite), 28, 236, 453, 17);
-    Shape2 = Place(MakeShape(window, TShapeType::stEllipse, clRed, TBrushStyle::bsHorizontal, clPurple), 317, 234, 130, 22);
+    Shape5 =
+        Place(MakeShape(window, TShapeType::stRectangle, clPurple, TBrushStyle::bsClear, clWhite), 28, 244, 453, 1);
+    Shape4 =
+        Place(MakeShape(window, TShapeType::stRectangle, clPurple, TBrushStyle::bsClear, clWhite), 28, 236, 453, 17);
+    Shape2 =
+        Place(MakeShape(window, TShapeType::stEllipse, clRed, TBrushStyle::bsHorizontal, clPurple), 317, 234, 130, 22);
     Shape3 = Place(MakeShape(window, TShapeType::stEllipse, clRed, TBrushStyle::bsSolid, clBlack), 358, 240, 50, 10);
     Shape1 = Place(MakeShape(window, TShapeType::stCircle, clGray, TBrushStyle::bsSolid, clWhite), 51, 242, 8, 8);
 
@@ -162,7 +164,7 @@ void TMainForm1::CreateMenu()
     O1 = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
     S1 = O1->addAction(QStringLiteral("効果音を鳴らす(&S)"));
     S1->setCheckable(true);
-    S1->setChecked(true);  // Qt toggles a checkable item itself when it is chosen, as S1Click does
+    S1->setChecked(true); // Qt toggles a checkable item itself when it is chosen, as S1Click does
 
     Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, Guard([this] { N6Click(); }));

@@ -41,12 +41,12 @@ void TMainForm1::WriteRankingHeadings()
 void TMainForm1::LoadRanking()
 {
     for (int rank = 1; rank <= kRanks; ++rank) {
-        StringGrid1->SetCells(kNameColumn, rank,
-                              ReadProfileString(FServices.rankingFile, kSection, NameKey(rank),
-                                                StringGrid1->Cells(kNameColumn, rank)));
-        StringGrid1->SetCells(kScoreColumn, rank,
-                              ReadProfileString(FServices.rankingFile, kSection, ScoreKey(rank),
-                                                StringGrid1->Cells(kScoreColumn, rank)));
+        StringGrid1->SetCells(
+            kNameColumn, rank,
+            ReadProfileString(FServices.rankingFile, kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)));
+        StringGrid1->SetCells(
+            kScoreColumn, rank,
+            ReadProfileString(FServices.rankingFile, kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)));
     }
 }
 
@@ -71,8 +71,9 @@ void TMainForm1::EnterRanking()
         }
         StringGrid1->SetCells(kNameColumn, target, QString());
         StringGrid1->SetCells(kScoreColumn, target, QString::number(FScore));
-        const QString name = FServices.inputBox->InputBox(QString::number(target) + QStringLiteral(" 位ニ ランクサレマシタ"),
-                                                          QStringLiteral(" アナタノ名前 ："), QString());
+        const QString name =
+            FServices.inputBox->InputBox(QString::number(target) + QStringLiteral(" 位ニ ランクサレマシタ"),
+                                         QStringLiteral(" アナタノ名前 ："), QString());
         StringGrid1->SetCells(kNameColumn, target, name);
     }
     ShowHighScore();

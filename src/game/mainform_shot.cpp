@@ -15,7 +15,7 @@ constexpr QPoint kSwingPicture(30, 186);
 constexpr int kHighestSwingFrame = 4;
 constexpr std::uint32_t kSwingStep = 30;
 constexpr std::uint32_t kBallStep = 20;
-constexpr double kBallSpeed = 0.4;  // pixels per millisecond held
+constexpr double kBallSpeed = 0.4; // pixels per millisecond held
 constexpr int kBallStart = 51;
 constexpr int kFarMissBeyond = 500;
 constexpr std::uint32_t kResultPause = 300;
@@ -72,8 +72,8 @@ void TMainForm1::bChargeMouseUp()
         Shape1->move(Shape1->x() + int(kBallStep * kBallSpeed), Shape1->y());
         WaitForTickBoundary(kBallStep);
         // Stepping past the top of the count would start the roll over from 0.
-        FPressTick = FPressTick > std::numeric_limits<std::uint32_t>::max() - kBallStep ? released
-                                                                                        : FPressTick + kBallStep;
+        FPressTick =
+            FPressTick > std::numeric_limits<std::uint32_t>::max() - kBallStep ? released : FPressTick + kBallStep;
     }
 
     Timer2->SetEnabled(false);

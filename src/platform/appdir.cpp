@@ -29,7 +29,7 @@ bool Seed(const QString& target, const QString& starterFile)
     if (!QFileInfo(starterFile).isFile() || !QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
     if (!QFile::copy(starterFile, target))
-        return QFileInfo::exists(target);  // another instance may have seeded it first
+        return QFileInfo::exists(target); // another instance may have seeded it first
     // The copy keeps the installed file's read-only mode; the player's ranking must take writes.
     QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                                  QFileDevice::ReadOther);

@@ -11,10 +11,10 @@ QString InstalledDataDir();
 
 // Where the ranking file can live, as the running system offers.
 struct TRankingPlaces {
-    QString executableDir;          // with its trailing separator
+    QString executableDir; // with its trailing separator
     bool executableDirWritable = false;
-    QString dataHome;               // the user's data folder ($XDG_DATA_HOME); may be empty
-    QString starterFile;            // the installed starter ranking; may not exist
+    QString dataHome;    // the user's data folder ($XDG_DATA_HOME); may be empty
+    QString starterFile; // the installed starter ranking; may not exist
 };
 
 // The ranking file's full path. Beside the executable whenever its folder is writable, as a

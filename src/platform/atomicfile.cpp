@@ -95,8 +95,8 @@ QByteArray TemporaryPrefix(const QByteArray& baseName)
 
 QByteArray TemporaryName(const QByteArray& baseName)
 {
-    return TemporaryPrefix(baseName) + QByteArray::number(QRandomGenerator::global()->generate(), 16)
-           + kTemporarySuffix;
+    return TemporaryPrefix(baseName) + QByteArray::number(QRandomGenerator::global()->generate(), 16) +
+           kTemporarySuffix;
 }
 
 bool IsTemporaryName(const QByteArray& name, const QByteArray& baseName)
@@ -104,10 +104,11 @@ bool IsTemporaryName(const QByteArray& name, const QByteArray& baseName)
     const QByteArray prefix = TemporaryPrefix(baseName);
     if (!name.startsWith(prefix) || !name.endsWith(kTemporarySuffix))
         return false;
-    const QByteArray digits = name.mid(prefix.size(), name.size() - prefix.size() - qsizetype(strlen(kTemporarySuffix)));
-    return !digits.isEmpty() && digits.size() <= kMaxHexDigits
-           && std::all_of(digits.begin(), digits.end(),
-                          [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    const QByteArray digits =
+        name.mid(prefix.size(), name.size() - prefix.size() - qsizetype(strlen(kTemporarySuffix)));
+    return !digits.isEmpty() && digits.size() <= kMaxHexDigits && std::all_of(digits.begin(), digits.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+    });
 }
 
 bool SameFile(const struct stat& a, const struct stat& b)
@@ -126,7 +127,7 @@ void RemoveStaleTemporaries(const QByteArray& directory, const QByteArray& baseN
     DIR* listing = listed.IsOpen() ? ::fdopendir(listed.Get()) : nullptr;
     if (listing == nullptr)
         return;
-    listed.Release();  // closedir closes it
+    listed.Release(); // closedir closes it
     while (const dirent* entry = ::readdir(listing)) {
         const QByteArray name(entry->d_name);
         if (!IsTemporaryName(name, baseName))
@@ -137,8 +138,8 @@ void RemoveStaleTemporaries(const QByteArray& directory, const QByteArray& baseN
             fd.Reset(::openat(dirFd.Get(), name.constData(), O_WRONLY | kFlags));
         struct stat opened {};
         struct stat named {};
-        if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode)
-            || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
+        if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+            ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
             continue;
         // Only the file that was locked goes, not one that has since taken its name.
         if (::fstatat(dirFd.Get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named))
@@ -187,8 +188,8 @@ int CreateNamed(const QByteArray& directory, const QByteArray& baseName, QByteAr
             return fd.Release();
         struct stat opened {};
         struct stat named {};
-        if (lockError == 0 && ::fstat(fd.Get(), &opened) == 0 && ::lstat(temporary.constData(), &named) == 0
-            && SameFile(opened, named))
+        if (lockError == 0 && ::fstat(fd.Get(), &opened) == 0 && ::lstat(temporary.constData(), &named) == 0 &&
+            SameFile(opened, named))
             return fd.Release();
         // A cleaner got to the name first and removes it: another name is taken.
     }

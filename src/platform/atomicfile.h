@@ -21,8 +21,8 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data);
 
 // The moments inside a save at which a test may stop it.
 enum class TSaveStep {
-    TemporaryNamed,   // the new content is complete under its temporary name
-    WrittenInPlace,   // the new content is over the old one, the file not yet cut
+    TemporaryNamed, // the new content is complete under its temporary name
+    WrittenInPlace, // the new content is over the old one, the file not yet cut
 };
 
 // Test seam: called at each step; when it returns false the save stops there and returns

@@ -12,9 +12,18 @@ constexpr TColor RGB(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return TColor(red) | (TColor(green) << 8) | (TColor(blue) << 16);
 }
 
-constexpr std::uint8_t GetRValue(TColor rgb) { return std::uint8_t(rgb & 0xFF); }
-constexpr std::uint8_t GetGValue(TColor rgb) { return std::uint8_t((rgb >> 8) & 0xFF); }
-constexpr std::uint8_t GetBValue(TColor rgb) { return std::uint8_t((rgb >> 16) & 0xFF); }
+constexpr std::uint8_t GetRValue(TColor rgb)
+{
+    return std::uint8_t(rgb & 0xFF);
+}
+constexpr std::uint8_t GetGValue(TColor rgb)
+{
+    return std::uint8_t((rgb >> 8) & 0xFF);
+}
+constexpr std::uint8_t GetBValue(TColor rgb)
+{
+    return std::uint8_t((rgb >> 16) & 0xFF);
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;
@@ -62,7 +71,10 @@ constexpr TColor cl3DLight = clSystemColor | 22;
 constexpr TColor clInfoText = clSystemColor | 23;
 constexpr TColor clInfoBk = clSystemColor | 24;
 
-constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000) == clSystemColor; }
+constexpr bool IsSystemColor(TColor color)
+{
+    return (color & 0xFF000000) == clSystemColor;
+}
 
 // Plain RGB value of any colour; system colours follow the application's palette.
 // clNone and clDefault resolve to black, as the platform's own conversion does.

@@ -38,8 +38,7 @@ public:
 
     // Converts as much as iconv can; an unconvertible or incomplete sequence is replaced by
     // `replacement` and skipped by `skip` input bytes. `expected` is the usual output size.
-    QByteArray Convert(const char* input, size_t size, qsizetype expected, const QByteArray& replacement,
-                       size_t skip)
+    QByteArray Convert(const char* input, size_t size, qsizetype expected, const QByteArray& replacement, size_t skip)
     {
         // A previous call that stopped inside a sequence must not leak into this one.
         iconv(FHandle, nullptr, nullptr, nullptr, nullptr);

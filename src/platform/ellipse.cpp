@@ -51,8 +51,7 @@ QRegion EllipseRegion(const TRect& box)
     QRegion region;
     if (box.Width() <= 0 || box.Height() <= 0)
         return region;
-    ForEachEllipseRow(box.Left, box.Top, box.Width(), box.Height(), [&](int y, int left, int right) {
-        region += QRect(left, y, right - left, 1);
-    });
+    ForEachEllipseRow(box.Left, box.Top, box.Width(), box.Height(),
+                      [&](int y, int left, int right) { region += QRect(left, y, right - left, 1); });
     return region;
 }

@@ -36,8 +36,8 @@ template <class Handler>
 auto Guarded(MessageBoxService& messageBox, Handler handler)
 {
     // Constrained, so that Qt can tell how many of a signal's arguments the handler wants.
-    return [service = &messageBox, handler = std::move(handler)]<class... Arguments>(Arguments&&... arguments)
-        requires std::invocable<const Handler&, Arguments...>
+    return [ service = &messageBox, handler = std::move(handler) ]<class... Arguments>(
+        Arguments && ... arguments) requires std::invocable<const Handler&, Arguments...>
     {
         RunGuarded(*service, [&] { handler(std::forward<Arguments>(arguments)...); });
     };

@@ -34,12 +34,12 @@ void InstallFontSubstitutions()
 {
     // Ume's Latin glyphs have the widths the layout's label slots were measured with; IPA's are
     // wider, so IPA is only the fallback for a system without Ume.
-    QFont::insertSubstitutions(kPGothic, {QStringLiteral("Ume P Gothic"), QStringLiteral("IPAPGothic"),
-                                          QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(kPMincho, {QStringLiteral("Ume P Mincho"), QStringLiteral("IPAPMincho"),
-                                          QStringLiteral("IPAMincho")});
-    QFont::insertSubstitutions(kGothic, {QStringLiteral("Ume Gothic"), QStringLiteral("IPAGothic"),
-                                         QStringLiteral("IPAPGothic")});
+    QFont::insertSubstitutions(
+        kPGothic, {QStringLiteral("Ume P Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(
+        kPMincho, {QStringLiteral("Ume P Mincho"), QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(
+        kGothic, {QStringLiteral("Ume Gothic"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
 }
 
 bool SubstituteInstalled(const QString& family)

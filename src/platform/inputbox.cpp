@@ -16,10 +16,7 @@ constexpr int kEditMinimumWidth = 280;
 
 } // namespace
 
-TCp932LengthValidator::TCp932LengthValidator(int maxBytes, QObject* parent)
-    : QValidator(parent), FMaxBytes(maxBytes)
-{
-}
+TCp932LengthValidator::TCp932LengthValidator(int maxBytes, QObject* parent) : QValidator(parent), FMaxBytes(maxBytes) {}
 
 QValidator::State TCp932LengthValidator::validate(QString& input, int& pos) const
 {

@@ -251,8 +251,7 @@ bool IsWritableSection(const QString& section)
 
 bool IsWritableKey(const QString& key)
 {
-    return !key.isEmpty() && !HasLineBreak(key) && !key.contains(u'=') && key.front() != u';'
-           && key.front() != u'[';
+    return !key.isEmpty() && !HasLineBreak(key) && !key.contains(u'=') && key.front() != u';' && key.front() != u'[';
 }
 
 TLine KeyLine(const QString& key, const QString& value)
@@ -332,8 +331,7 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     return TrimTrailingSpaces(defaultValue);
 }
 
-void WriteProfileString(const QString& fileName, const QString& section, const QString& key,
-                        const QString& value)
+void WriteProfileString(const QString& fileName, const QString& section, const QString& key, const QString& value)
 {
     WriteProfileStrings(fileName, {{section, key, value}});
 }

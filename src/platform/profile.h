@@ -16,8 +16,7 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
 // lines of its own. The new file replaces the old one atomically. Throws EWriteError when the
 // file cannot be written, and also for a name that the file could not hold as a name
 // (empty, a line break, "]" in a section, "=" in a key, a key starting with ";" or "[").
-void WriteProfileString(const QString& fileName, const QString& section, const QString& key,
-                        const QString& value);
+void WriteProfileString(const QString& fileName, const QString& section, const QString& key, const QString& value);
 
 // One key write of a transaction.
 struct TProfileWrite {

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int kDrainMargin = 250;  // milliseconds
-constexpr int kCloseSettle = 100;  // milliseconds
+constexpr int kDrainMargin = 250; // milliseconds
+constexpr int kCloseSettle = 100; // milliseconds
 
 // Plays a WAV file from memory through an audio output of its own. QSoundEffect would need
 // less code, but on a PulseAudio server it loses about the first 100 ms of every effect, and
@@ -33,19 +33,22 @@ public:
     ~WavePlayer() override
     {
         if (FWave)
-            QMetaObject::invokeMethod(FContext, [this] { Close(); }, Qt::BlockingQueuedConnection);
+            QMetaObject::invokeMethod(
+                FContext, [this] { Close(); }, Qt::BlockingQueuedConnection);
     }
 
     void Play() override
     {
         if (FWave)
-            QMetaObject::invokeMethod(FContext, [this] { Start(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                FContext, [this] { Start(); }, Qt::QueuedConnection);
     }
 
     void Stop() override
     {
         if (FWave)
-            QMetaObject::invokeMethod(FContext, [this] { Halt(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                FContext, [this] { Halt(); }, Qt::QueuedConnection);
     }
 
 private:
@@ -126,8 +129,7 @@ QtSoundService::QtSoundService(QStringList ownFolders, SoundPlayerFactory makePl
 }
 
 QtSoundService::QtSoundService(QStringList ownFolders)
-    : FOwnFolders(std::move(ownFolders)),
-      FAudioThread(std::make_unique<QThread>()),
+    : FOwnFolders(std::move(ownFolders)), FAudioThread(std::make_unique<QThread>()),
       FAudioContext(std::make_unique<QObject>())
 {
     FAudioThread->setObjectName(QStringLiteral("audio"));

@@ -43,7 +43,7 @@ public:
     // Real players, their outputs in an audio thread of the service's own, so effects go on
     // sounding while the game blocks its thread.
     explicit QtSoundService(QStringList ownFolders);
-    QtSoundService();  // the game's own folders: beside the executable, then its installed data
+    QtSoundService(); // the game's own folders: beside the executable, then its installed data
     ~QtSoundService() override;
 
     void Play(const QString& fileName) override;

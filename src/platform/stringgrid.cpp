@@ -121,4 +121,3 @@ void TStringGrid::paintEvent(QPaintEvent* event)
         }
     }
 }
-

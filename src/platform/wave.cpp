@@ -27,14 +27,10 @@ QAudioFormat::SampleFormat SampleFormatOf(quint16 tag, quint16 bits)
     if (tag == kFormatFloat)
         return bits == 32 ? QAudioFormat::Float : QAudioFormat::Unknown;
     switch (bits) {
-    case 8:
-        return QAudioFormat::UInt8;
-    case 16:
-        return QAudioFormat::Int16;
-    case 32:
-        return QAudioFormat::Int32;
-    default:
-        return QAudioFormat::Unknown;
+    case 8: return QAudioFormat::UInt8;
+    case 16: return QAudioFormat::Int16;
+    case 32: return QAudioFormat::Int32;
+    default: return QAudioFormat::Unknown;
     }
 }
 
@@ -52,8 +48,7 @@ std::optional<QAudioFormat> ReadFormat(const QByteArray& bytes, qsizetype at, qs
     if (tag != kFormatPcm && tag != kFormatFloat)
         return std::nullopt;
     const QAudioFormat::SampleFormat sampleFormat = SampleFormatOf(tag, bits);
-    if (sampleFormat == QAudioFormat::Unknown || channels < 1 || channels > kMaxChannels || rate < 1 ||
-        rate > 384000)
+    if (sampleFormat == QAudioFormat::Unknown || channels < 1 || channels > kMaxChannels || rate < 1 || rate > 384000)
         return std::nullopt;
     QAudioFormat format;
     format.setSampleRate(int(rate));
@@ -85,7 +80,7 @@ std::optional<TWaveData> ParseWave(const QByteArray& bytes)
             const qsizetype frame = format->bytesPerFrame();
             return TWaveData{*format, bytes.mid(body, size - size % frame)};
         }
-        at = body + size + (size & 1);  // chunks are padded to an even length
+        at = body + size + (size & 1); // chunks are padded to an even length
     }
     return std::nullopt;
 }

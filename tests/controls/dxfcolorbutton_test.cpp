@@ -75,14 +75,14 @@ TEST_F(TdxfColorButtonTest, GameButtonFaces)
     ASSERT_EQ(up.size(), QSize(77, 33));
 
     EXPECT_EQ(up.pixel(0, 0), Grey(0));
-    EXPECT_EQ(up.pixel(75, 16), Grey(0));   // only the first ellipse reaches here
-    EXPECT_EQ(up.pixel(74, 16), Grey(5));   // the second, (0, 0, 75, 32)
-    EXPECT_EQ(up.pixel(14, 5), Grey(208));  // the one before last, (14, 5, 16, 6)
+    EXPECT_EQ(up.pixel(75, 16), Grey(0));  // only the first ellipse reaches here
+    EXPECT_EQ(up.pixel(74, 16), Grey(5));  // the second, (0, 0, 75, 32)
+    EXPECT_EQ(up.pixel(14, 5), Grey(208)); // the one before last, (14, 5, 16, 6)
     EXPECT_EQ(PixelsOf(up, Grey(213)), PixelSet({{15, 6}}));
 
-    EXPECT_EQ(down.pixel(7, 16), Grey(0));  // the dish's rim
+    EXPECT_EQ(down.pixel(7, 16), Grey(0)); // the dish's rim
     EXPECT_NE(up.pixel(7, 16), Grey(0));
-    EXPECT_EQ(down.pixel(39, 3), Grey(6));  // the dish's second, (8, 3, 70, 30)
+    EXPECT_EQ(down.pixel(39, 3), Grey(6)); // the dish's second, (8, 3, 70, 30)
     EXPECT_EQ(down.pixel(2, 16), up.pixel(2, 16));
     EXPECT_EQ(PixelsOf(down, Grey(215)), PixelSet({{58, 25}}));
 }
@@ -98,10 +98,10 @@ TEST_F(TdxfColorButtonTest, DefaultFaceFollowsSizeAndColour)
     EXPECT_EQ(Render(button, kBeneath), button.UpBmp());
 
     button.resize(77, 33);
-    EXPECT_EQ(Render(button, kBeneath).pixel(15, 6), Grey(238));  // step 41 of 49 from 153 to white
+    EXPECT_EQ(Render(button, kBeneath).pixel(15, 6), Grey(238)); // step 41 of 49 from 153 to white
     button.SetColor(RGB(255, 0, 100));
     EXPECT_EQ(button.UpBmp().pixel(0, 0), qRgb(153, 0, 60));
-    button.SetColor(clBtnFace);  // resolved through the palette, then darkened
+    button.SetColor(clBtnFace); // resolved through the palette, then darkened
     EXPECT_EQ(button.UpBmp().pixel(0, 0), qRgb(120, 60, 30));
 }
 
@@ -111,7 +111,8 @@ TEST_F(TdxfColorButtonTest, TinyFaces)
 {
     TdxfColorButton button;
     button.SetColor(clBlack);
-    for (const QSize size : {QSize(0, 0), QSize(1, 0), QSize(1, 1), QSize(2, 1), QSize(1, 9), QSize(5, 5), QSize(9, 7)}) {
+    for (const QSize size :
+         {QSize(0, 0), QSize(1, 0), QSize(1, 1), QSize(2, 1), QSize(1, 9), QSize(5, 5), QSize(9, 7)}) {
         for (const bool down : {false, true}) {
             QImage face(size, QImage::Format_RGB32);
             button.PaintToBmp(face, down);
@@ -160,8 +161,8 @@ TEST_F(TdxfColorButtonTest, CaptionPressedAndEmbossed)
     const int textWidth = metrics.horizontalAdvance(QStringLiteral("SHOT!!"));
     const PixelSet text = PixelsOf(Render(button, kBeneath), Grey(255));
     ASSERT_FALSE(text.empty());
-    EXPECT_TRUE(QRect((77 - textWidth) / 2, (33 - metrics.height()) / 2, textWidth, metrics.height())
-                    .contains(Bounds(text)));
+    EXPECT_TRUE(
+        QRect((77 - textWidth) / 2, (33 - metrics.height()) / 2, textWidth, metrics.height()).contains(Bounds(text)));
 
     button.SetGroupIndex(1);
     button.SetDown(true);
@@ -211,9 +212,7 @@ TEST_P(TdxfColorButtonLayoutTest, GlyphAndLinesPlaced)
     case TdxfButtonLayout::dxfGlyphRight:
         t = {(120 - 12 - 4 - tw) / 2, (80 - th) / 2}, g = {t.x() + tw + 4, 35}, indent = tw - nw;
         break;
-    case TdxfButtonLayout::dxfGlyphTop:
-        g = {54, (80 - 10 - th - 4) / 2}, t = {(120 - tw) / 2, g.y() + 14};
-        break;
+    case TdxfButtonLayout::dxfGlyphTop: g = {54, (80 - 10 - th - 4) / 2}, t = {(120 - tw) / 2, g.y() + 14}; break;
     case TdxfButtonLayout::dxfGlyphBottom:
         t = {(120 - tw) / 2, (80 - 10 - th - 4) / 2}, g = {54, t.y() + th + 4};
         break;
@@ -263,7 +262,8 @@ class LayoutCaptionTest : public ::testing::TestWithParam<PlacementCase> {};
 TEST_P(LayoutCaptionTest, PlacesGlyphAndLines)
 {
     const PlacementCase& row = GetParam();
-    const TdxfCaptionPlacement placement = LayoutCaption(row.control, row.glyph, row.lineWidths, 15, row.layout, row.down);
+    const TdxfCaptionPlacement placement =
+        LayoutCaption(row.control, row.glyph, row.lineWidths, 15, row.layout, row.down);
     EXPECT_EQ(placement.Glyph, row.glyphAt);
     EXPECT_EQ(placement.Lines, row.linesAt);
 }
@@ -274,22 +274,64 @@ constexpr QSize kGlyph(12, 10);
 INSTANTIATE_TEST_SUITE_P(
     Rows, LayoutCaptionTest,
     ::testing::Values(
-        PlacementCase{"GlyphLeftLinesFlushLeft", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphLeft, false,
-                      {22, 35}, {{38, 25}, {38, 40}}},
-        PlacementCase{"GlyphRightLinesFlushRight", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphRight, false,
-                      {86, 35}, {{22, 25}, {62, 40}}},
-        PlacementCase{"GlyphTopLinesCentred", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphTop, false,
-                      {54, 18}, {{30, 32}, {50, 47}}},
-        PlacementCase{"GlyphBottomLinesCentred", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphBottom, false,
-                      {54, 52}, {{30, 18}, {50, 33}}},
-        PlacementCase{"PressedMovesAllOneRightAndDown", kButton, kGlyph, {60, 20}, TdxfButtonLayout::dxfGlyphLeft,
-                      true, {23, 36}, {{39, 26}, {39, 41}}},
-        PlacementCase{"NoGlyphNoSpacing", kButton, QSize(0, 0), {60}, TdxfButtonLayout::dxfGlyphLeft, false, {30, 40},
+        PlacementCase{"GlyphLeftLinesFlushLeft",
+                      kButton,
+                      kGlyph,
+                      {60, 20},
+                      TdxfButtonLayout::dxfGlyphLeft,
+                      false,
+                      {22, 35},
+                      {{38, 25}, {38, 40}}},
+        PlacementCase{"GlyphRightLinesFlushRight",
+                      kButton,
+                      kGlyph,
+                      {60, 20},
+                      TdxfButtonLayout::dxfGlyphRight,
+                      false,
+                      {86, 35},
+                      {{22, 25}, {62, 40}}},
+        PlacementCase{"GlyphTopLinesCentred",
+                      kButton,
+                      kGlyph,
+                      {60, 20},
+                      TdxfButtonLayout::dxfGlyphTop,
+                      false,
+                      {54, 18},
+                      {{30, 32}, {50, 47}}},
+        PlacementCase{"GlyphBottomLinesCentred",
+                      kButton,
+                      kGlyph,
+                      {60, 20},
+                      TdxfButtonLayout::dxfGlyphBottom,
+                      false,
+                      {54, 52},
+                      {{30, 18}, {50, 33}}},
+        PlacementCase{"PressedMovesAllOneRightAndDown",
+                      kButton,
+                      kGlyph,
+                      {60, 20},
+                      TdxfButtonLayout::dxfGlyphLeft,
+                      true,
+                      {23, 36},
+                      {{39, 26}, {39, 41}}},
+        PlacementCase{"NoGlyphNoSpacing",
+                      kButton,
+                      QSize(0, 0),
+                      {60},
+                      TdxfButtonLayout::dxfGlyphLeft,
+                      false,
+                      {30, 40},
                       {{30, 32}}},
-        PlacementCase{"NoCaptionCentresTheGlyph", kButton, kGlyph, {}, TdxfButtonLayout::dxfGlyphTop, false, {54, 35},
-                      {}},
-        PlacementCase{"NegativeHalvesTruncateTowardZero", QSize(7, 5), QSize(2, 2), {4}, TdxfButtonLayout::dxfGlyphLeft,
-                      false, {-1, 1}, {{5, -5}}}),
+        PlacementCase{
+            "NoCaptionCentresTheGlyph", kButton, kGlyph, {}, TdxfButtonLayout::dxfGlyphTop, false, {54, 35}, {}},
+        PlacementCase{"NegativeHalvesTruncateTowardZero",
+                      QSize(7, 5),
+                      QSize(2, 2),
+                      {4},
+                      TdxfButtonLayout::dxfGlyphLeft,
+                      false,
+                      {-1, 1},
+                      {{5, -5}}}),
     [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 } // namespace

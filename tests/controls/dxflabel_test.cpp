@@ -135,10 +135,10 @@ TEST_F(TdxfLabelTest, BitmapFontRefusesRotationWithBeepAndMessage)
 
 TEST(TextOriginTest, HalvesRoundToEven)
 {
-    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 5, 3, 0), QPoint(8, 8));      // 2.5 -> 2, 1.5 -> 2
-    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 7, 1, 0), QPoint(6, 10));     // 3.5 -> 4, 0.5 -> 0
-    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 7, 3, 90), QPoint(8, 14));    // text runs upwards
-    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 5, 3, 180), QPoint(12, 12));  // -2.5 -> -2
+    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 5, 3, 0), QPoint(8, 8));     // 2.5 -> 2, 1.5 -> 2
+    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 7, 1, 0), QPoint(6, 10));    // 3.5 -> 4, 0.5 -> 0
+    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 7, 3, 90), QPoint(8, 14));   // text runs upwards
+    EXPECT_EQ(TdxfLabel::TextOrigin(10, 10, 5, 3, 180), QPoint(12, 12)); // -2.5 -> -2
     EXPECT_EQ(TdxfLabel::TextOrigin(224, 51, 1559, 270, 0), QPoint(224 - 780, 51 - 135));
 }
 
@@ -185,7 +185,8 @@ TEST_F(TdxfLabelTest, EffectCopiesFollowStyleAndDepth)
     // Maroon fading toward the black background: depths 1, 2 and 3.
     const int kFunRed[] = {0, 128, 85, 42};
 
-    for (const TdxfEffectStyle style : {TdxfEffectStyle::dxfCool, TdxfEffectStyle::dxfExtrude, TdxfEffectStyle::dxfFun}) {
+    for (const TdxfEffectStyle style :
+         {TdxfEffectStyle::dxfCool, TdxfEffectStyle::dxfExtrude, TdxfEffectStyle::dxfFun}) {
         label.Effect3D()->SetStyle(style);
         label.Effect3D()->SetOrientation(TdxfOrientation::dxfRightTop);
         label.Effect3D()->SetDepth(0);
@@ -218,7 +219,7 @@ TEST(GetColorTest, TruncatesFromRawChannels)
     EXPECT_EQ(GetColor(RGB(90, 150, 240), clBlack, 1, 3), RGB(60, 100, 160));
     EXPECT_EQ(GetColor(clBlack, clWhite, 1, 3), RGB(85, 85, 85));
     EXPECT_EQ(GetColor(clBtnShadow, clBlack, 0, 1), RGB(16, 0, 0)); // system colours are not resolved
-    EXPECT_EQ(GetColor(clMaroon, clBlack, 1, 0), clMaroon);          // no steps: no division by zero
+    EXPECT_EQ(GetColor(clMaroon, clBlack, 1, 0), clMaroon);         // no steps: no division by zero
 }
 
 TEST_F(TdxfLabelTest, RaisedDarkCopyOnlyFromTwelvePoints)

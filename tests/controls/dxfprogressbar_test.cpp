@@ -26,7 +26,10 @@ constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kYellow = 0xFFFFFF00;
 constexpr QRgb kMagenta = 0xFFFF00FF;
 
-QRgb Rgb(TColor color) { return ToQColor(color).rgb(); }
+QRgb Rgb(TColor color)
+{
+    return ToQColor(color).rgb();
+}
 
 // A bar that notes every paint it receives.
 class RecordingBar : public TdxfProgressBar {
@@ -56,7 +59,7 @@ std::unique_ptr<Bar> MakeGameBar()
 {
     auto bar = std::make_unique<Bar>();
     SetUpPowerBar(*bar);
-    SetBackground(*bar, Qt::black);  // the window behind it
+    SetBackground(*bar, Qt::black); // the window behind it
     return bar;
 }
 
@@ -121,7 +124,7 @@ TEST(TdxfProgressBarTest, GameBarGradientColumns)
 TEST(TdxfProgressBarTest, GameBarSunkenEdgeSurroundsTheFill)
 {
     auto bar = MakeGameBar();
-    bar->SetShowText(false);  // the percentage's glyphs may cross the edge
+    bar->SetShowText(false); // the percentage's glyphs may cross the edge
     bar->SetPosition(10);
     const QImage image = Render(*bar, kMagenta);
     const QRgb shadow = Rgb(clBtnShadow);
@@ -170,8 +173,8 @@ TEST(TdxfProgressBarTest, PercentRoundsHalvesToEven)
 {
     TdxfProgressBar bar;
     bar.SetMax(40);
-    for (const auto& [position, text] : {std::pair{1, "2 %"}, {3, "8 %"}, {5, "12 %"}, {2, "5 %"},
-                                         {50, "125 %"}, {-1, "-2 %"}, {-3, "-8 %"}}) {
+    for (const auto& [position, text] :
+         {std::pair{1, "2 %"}, {3, "8 %"}, {5, "12 %"}, {2, "5 %"}, {50, "125 %"}, {-1, "-2 %"}, {-3, "-8 %"}}) {
         bar.SetPosition(position);
         EXPECT_EQ(bar.PositionText(), QString::fromUtf8(text)) << position;
     }

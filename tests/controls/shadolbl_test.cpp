@@ -222,7 +222,7 @@ struct FaceCase {
     const char* name;
     QString caption;
     TTextGradation gradation;
-    std::vector<TColor> colours;  // one per character, in order
+    std::vector<TColor> colours; // one per character, in order
 };
 
 class TShadowLabelFaceTest : public ::testing::TestWithParam<FaceCase> {};
@@ -253,12 +253,16 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TShadowLabelFaceTest,
     ::testing::Values(
         // White to red over five characters: 255,191,127,63,0 in green and blue.
-        FaceCase{"ScoreRunsWhiteToRed", "SCORE", TTextGradation::tg2Colors,
+        FaceCase{"ScoreRunsWhiteToRed",
+                 "SCORE",
+                 TTextGradation::tg2Colors,
                  {RGB(255, 255, 255), RGB(255, 191, 191), RGB(255, 127, 127), RGB(255, 63, 63), RGB(255, 0, 0)}},
         FaceCase{"ThreeColoursSplitAbcIntoAAndBc", "abc", TTextGradation::tg3Colors, {clWhite, clLime, clRed}},
         FaceCase{"ThreeColoursOnTwoCharactersSkipTheMiddle", "ab", TTextGradation::tg3Colors, {clWhite, clRed}},
         // "aあい" is 5 bytes; the midpoint byte leads あ, so the split moves past it.
-        FaceCase{"SplitNeverCutsADoubleByteCharacter", QStringLiteral("aあい"), TTextGradation::tg3Colors,
+        FaceCase{"SplitNeverCutsADoubleByteCharacter",
+                 QStringLiteral("aあい"),
+                 TTextGradation::tg3Colors,
                  {clWhite, clLime, clRed}},
         FaceCase{"OneCharacterKeepsTheTextColour", "A", TTextGradation::tg2Colors, {clWhite}}),
     [](const ::testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });

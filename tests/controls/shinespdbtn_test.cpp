@@ -22,10 +22,10 @@ using Art = std::vector<std::string>;
 using Legend = std::map<char, QRgb>;
 
 constexpr QRgb kKey = 0xFF008080;
-constexpr QRgb kInkA = 0xFF6432C8;   // (100, 50, 200)
-constexpr QRgb kInkB = 0xFFFF0300;   // (255, 3, 0)
-constexpr QRgb kShine = 0xFF1EFA07;  // (30, 250, 7)
-constexpr QRgb kFace = 0xFF0A141E;   // (10, 20, 30)
+constexpr QRgb kInkA = 0xFF6432C8;  // (100, 50, 200)
+constexpr QRgb kInkB = 0xFFFF0300;  // (255, 3, 0)
+constexpr QRgb kShine = 0xFF1EFA07; // (30, 250, 7)
+constexpr QRgb kFace = 0xFF0A141E;  // (10, 20, 30)
 
 TColor ColorOf(QRgb pixel)
 {
@@ -217,14 +217,30 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RampCase{"BlackToWhiteAcross", {256, 4}, false, false, clBlack, clWhite, GreySteps()},
                       RampCase{"BlackToWhiteDownPressed", {3, 256}, true, true, clBlack, clWhite, GreySteps()},
                       // Red falls 200 -> 0: step 1 stays 200 and step 254 is 1 (truncation, not floor).
-                      RampCase{"FallingChannelTruncatesTowardZero", {256, 2}, false, false, RGB(200, 0, 10),
+                      RampCase{"FallingChannelTruncatesTowardZero",
+                               {256, 2},
+                               false,
+                               false,
+                               RGB(200, 0, 10),
                                RGB(0, 255, 10),
-                               {{0, qRgb(200, 0, 10)}, {1, qRgb(200, 1, 10)}, {128, qRgb(100, 128, 10)},
-                                {254, qRgb(1, 254, 10)}, {255, qRgb(0, 255, 10)}}},
+                               {{0, qRgb(200, 0, 10)},
+                                {1, qRgb(200, 1, 10)},
+                                {128, qRgb(100, 128, 10)},
+                                {254, qRgb(1, 254, 10)},
+                                {255, qRgb(0, 255, 10)}}},
                       // Stretched to twice its length, every step covers two pixels.
-                      RampCase{"StretchedToTwiceItsLength", {512, 3}, false, false, clBlack, clWhite,
-                               {{0, qRgb(0, 0, 0)}, {1, qRgb(0, 0, 0)}, {2, qRgb(1, 1, 1)}, {257, qRgb(128, 128, 128)},
-                                {510, qRgb(255, 255, 255)}, {511, qRgb(255, 255, 255)}}}),
+                      RampCase{"StretchedToTwiceItsLength",
+                               {512, 3},
+                               false,
+                               false,
+                               clBlack,
+                               clWhite,
+                               {{0, qRgb(0, 0, 0)},
+                                {1, qRgb(0, 0, 0)},
+                                {2, qRgb(1, 1, 1)},
+                                {257, qRgb(128, 128, 128)},
+                                {510, qRgb(255, 255, 255)},
+                                {511, qRgb(255, 255, 255)}}}),
     [](const ::testing::TestParamInfo<RampCase>& info) { return std::string(info.param.name); });
 
 namespace {
@@ -283,25 +299,34 @@ TEST_P(ShineSpeedButtonFrame, Pixels)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShineSpeedButtonFrame,
     ::testing::Values(
-        FrameCase{"FlatRaised", TFrameType::ftFlatFrame, 3, true,
-                  {"HHHHHF", "HFFFFS", "HFFFFS", "HFFFFS", "FSSSSS"}},
-        FrameCase{"FlatPressed", TFrameType::ftFlatFrame, 1, true,
-                  {"sssssf", "sffffh", "sffffh", "sffffh", "fhhhhh"}},
-        FrameCase{"NormalRaised", TFrameType::ftNormalFrame, 3, true,
-                  {"HHHHHF", "HFFFSD", "HFFFSD", "HSSSSD", "FDDDDD"}},
-        FrameCase{"NormalPressed", TFrameType::ftNormalFrame, 1, true,
-                  {"dddddf", "dssssh", "dsfffh", "dsfffh", "fhhhhh"}},
-        FrameCase{"EnclosedRaised", TFrameType::ftEnclosedFrame, 3, true,
-                  {"DDDDDD", "DHHHFD", "DHFFSD", "DFSSSD", "DDDDDD"}},
-        FrameCase{"EnclosedPressed", TFrameType::ftEnclosedFrame, 1, true,
+        FrameCase{"FlatRaised", TFrameType::ftFlatFrame, 3, true, {"HHHHHF", "HFFFFS", "HFFFFS", "HFFFFS", "FSSSSS"}},
+        FrameCase{"FlatPressed", TFrameType::ftFlatFrame, 1, true, {"sssssf", "sffffh", "sffffh", "sffffh", "fhhhhh"}},
+        FrameCase{
+            "NormalRaised", TFrameType::ftNormalFrame, 3, true, {"HHHHHF", "HFFFSD", "HFFFSD", "HSSSSD", "FDDDDD"}},
+        FrameCase{
+            "NormalPressed", TFrameType::ftNormalFrame, 1, true, {"dddddf", "dssssh", "dsfffh", "dsfffh", "fhhhhh"}},
+        FrameCase{
+            "EnclosedRaised", TFrameType::ftEnclosedFrame, 3, true, {"DDDDDD", "DHHHFD", "DHFFSD", "DFSSSD", "DDDDDD"}},
+        FrameCase{"EnclosedPressed",
+                  TFrameType::ftEnclosedFrame,
+                  1,
+                  true,
                   {"DDDDDD", "DsssfD", "DsffhD", "DfhhhD", "DDDDDD"}},
-        FrameCase{"HotRaised", TFrameType::ftFlatFrame, 2, true,
-                  {"HHHHHF", "HFFFFS", "HFFFFS", "HFFFFS", "FSSSSS"}},
-        FrameCase{"HotWithoutActiveFrame", TFrameType::ftEnclosedFrame, 2, false,
+        FrameCase{"HotRaised", TFrameType::ftFlatFrame, 2, true, {"HHHHHF", "HFFFFS", "HFFFFS", "HFFFFS", "FSSSSS"}},
+        FrameCase{"HotWithoutActiveFrame",
+                  TFrameType::ftEnclosedFrame,
+                  2,
+                  false,
                   {"FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}},
-        FrameCase{"UpWithoutUpFrame", TFrameType::ftNormalFrame, 3, false,
+        FrameCase{"UpWithoutUpFrame",
+                  TFrameType::ftNormalFrame,
+                  3,
+                  false,
                   {"FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}},
-        FrameCase{"DownWithoutDownFrame", TFrameType::ftNormalFrame, 1, false,
+        FrameCase{"DownWithoutDownFrame",
+                  TFrameType::ftNormalFrame,
+                  1,
+                  false,
                   {"ffffff", "ffffff", "ffffff", "ffffff", "ffffff"}}),
     [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
 
@@ -321,7 +346,8 @@ struct GlyphCase {
 
 class ShineSpeedButtonGlyph : public ShineSpeedButtonTest, public ::testing::WithParamInterface<GlyphCase> {};
 
-const Legend kGlyphLegend = {{'K', kKey}, {'A', kInkA}, {'B', kInkB}, {'S', kShine}, {'W', 0xFFFFFFFF}, {'N', 0xFF000000}};
+const Legend kGlyphLegend = {{'K', kKey},   {'A', kInkA},      {'B', kInkB},
+                             {'S', kShine}, {'W', 0xFFFFFFFF}, {'N', 0xFF000000}};
 
 // Two inks beside the key colour of the bottom-left corner.
 const Art kInks = {"ABK", "KAB"};
@@ -361,36 +387,114 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ShineSpeedButtonGlyph,
     ::testing::Values(
         GlyphCase{"Normal", false, TActiveImageType::aiNormal, {}, kInks, kInks, 'K', {}},
-        GlyphCase{"Xor", false, TActiveImageType::aiXorLight, {}, kInks, {"abK", "Kab"}, 'K',
+        GlyphCase{"Xor",
+                  false,
+                  TActiveImageType::aiXorLight,
+                  {},
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
                   Made(qRgb(122, 200, 207), qRgb(225, 249, 7))},
-        GlyphCase{"Half", false, TActiveImageType::aiHalfLight, {}, kInks, {"abK", "Kab"}, 'K',
+        GlyphCase{"Half",
+                  false,
+                  TActiveImageType::aiHalfLight,
+                  {},
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
                   Made(qRgb(65, 150, 103), qRgb(142, 126, 3))},
-        GlyphCase{"Quarter", false, TActiveImageType::aiQuaterLight, {}, kInks, {"abK", "Kab"}, 'K',
+        GlyphCase{"Quarter",
+                  false,
+                  TActiveImageType::aiQuaterLight,
+                  {},
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
                   Made(qRgb(47, 200, 55), qRgb(86, 188, 5))},
-        GlyphCase{"AddSaturates", false, TActiveImageType::aiAddLight, {}, kInks, {"abK", "Kab"}, 'K',
+        GlyphCase{"AddSaturates",
+                  false,
+                  TActiveImageType::aiAddLight,
+                  {},
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
                   Made(qRgb(130, 255, 207), qRgb(255, 253, 7))},
         GlyphCase{"FrameOutline", false, TActiveImageType::aiFrameLight, {}, kBox, {"KSSK", "SAAS", "KSSK"}, 'K', {}},
-        GlyphCase{"FrameOutlineCoversBottomLeft", false, TActiveImageType::aiFrameLight, {}, {"KKK", "AKK", "KKK"},
-                  {"SKK", "ASK", "SKK"}, 'S', {}},
-        GlyphCase{"WideOutlineTakesCorners", false, TActiveImageType::aiFrameLight2, {}, kBox,
-                  {"SSSS", "SAAS", "SSSS"}, 'S', {}},
+        GlyphCase{"FrameOutlineCoversBottomLeft",
+                  false,
+                  TActiveImageType::aiFrameLight,
+                  {},
+                  {"KKK", "AKK", "KKK"},
+                  {"SKK", "ASK", "SKK"},
+                  'S',
+                  {}},
+        GlyphCase{"WideOutlineTakesCorners",
+                  false,
+                  TActiveImageType::aiFrameLight2,
+                  {},
+                  kBox,
+                  {"SSSS", "SAAS", "SSSS"},
+                  'S',
+                  {}},
         GlyphCase{"ScreenEvenByEven", false, TActiveImageType::aiMaskLight, {}, {"AA", "KA"}, {"AS", "KA"}, 'K', {}},
-        GlyphCase{"ScreenOddByOdd", false, TActiveImageType::aiMaskLight, {}, {"AAA", "AAA", "KAA"},
-                  {"ASA", "SAS", "KSA"}, 'K', {}},
-        GlyphCase{"ScreenEvenWideOddHigh", false, TActiveImageType::aiMaskLight, {}, {"AA", "AA", "KA"},
-                  {"AS", "AS", "KS"}, 'K', {}},
-        GlyphCase{"ScreenOddWideEvenHigh", false, TActiveImageType::aiMaskLight, {}, {"AAA", "KAA"},
-                  {"ASA", "KSA"}, 'K', {}},
-        GlyphCase{"DisabledEdgeMask", true, {}, TDisabledImageType::diDefault, {"KAK", "KAK", "KKK"},
-                  {"WWN", "WWN", "NNN"}, 'N', {}},
-        GlyphCase{"DisabledGrayscale", true, {}, TDisabledImageType::diGrayscale, kInks, {"abK", "Kab"}, 'K',
+        GlyphCase{"ScreenOddByOdd",
+                  false,
+                  TActiveImageType::aiMaskLight,
+                  {},
+                  {"AAA", "AAA", "KAA"},
+                  {"ASA", "SAS", "KSA"},
+                  'K',
+                  {}},
+        GlyphCase{"ScreenEvenWideOddHigh",
+                  false,
+                  TActiveImageType::aiMaskLight,
+                  {},
+                  {"AA", "AA", "KA"},
+                  {"AS", "AS", "KS"},
+                  'K',
+                  {}},
+        GlyphCase{
+            "ScreenOddWideEvenHigh", false, TActiveImageType::aiMaskLight, {}, {"AAA", "KAA"}, {"ASA", "KSA"}, 'K', {}},
+        GlyphCase{"DisabledEdgeMask",
+                  true,
+                  {},
+                  TDisabledImageType::diDefault,
+                  {"KAK", "KAK", "KKK"},
+                  {"WWN", "WWN", "NNN"},
+                  'N',
+                  {}},
+        GlyphCase{"DisabledGrayscale",
+                  true,
+                  {},
+                  TDisabledImageType::diGrayscale,
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
                   Made(qRgb(116, 116, 116), qRgb(86, 86, 86))},
-        GlyphCase{"DisabledHalfFace", true, {}, TDisabledImageType::diAlphaHalfTrans, kInks, {"abK", "Kab"}, 'K',
+        GlyphCase{"DisabledHalfFace",
+                  true,
+                  {},
+                  TDisabledImageType::diAlphaHalfTrans,
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
                   Made(qRgb(55, 35, 115), qRgb(132, 11, 15))},
-        GlyphCase{"DisabledQuarterFace", true, {}, TDisabledImageType::diAlphaQuaterTrans, kInks, {"abK", "Kab"},
-                  'K', Made(qRgb(32, 27, 72), qRgb(71, 15, 22))},
-        GlyphCase{"DisabledScreenTurnsTransparent", true, {}, TDisabledImageType::diMaskTrans,
-                  {"AAA", "AAA", "KAA"}, {"AKA", "KAK", "KKA"}, 'K', {}}),
+        GlyphCase{"DisabledQuarterFace",
+                  true,
+                  {},
+                  TDisabledImageType::diAlphaQuaterTrans,
+                  kInks,
+                  {"abK", "Kab"},
+                  'K',
+                  Made(qRgb(32, 27, 72), qRgb(71, 15, 22))},
+        GlyphCase{"DisabledScreenTurnsTransparent",
+                  true,
+                  {},
+                  TDisabledImageType::diMaskTrans,
+                  {"AAA", "AAA", "KAA"},
+                  {"AKA", "KAK", "KKA"},
+                  'K',
+                  {}}),
     [](const ::testing::TestParamInfo<GlyphCase>& info) { return std::string(info.param.name); });
 
 // The up look shows the glyph unchanged whatever the hot effect.
@@ -479,56 +583,124 @@ TEST_P(ShineSpeedButtonLayout, Positions)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShineSpeedButtonLayout,
     ::testing::Values(
-        LayoutCase{"LeftGlyphOnly", TButtonLayout::blGlyphLeft, {75, 25}, true, false, -1,
-                   [](int, int) { return std::pair{QPoint(29, 4), QPoint()}; }},
-        LayoutCase{"LeftCentred", TButtonLayout::blGlyphLeft, {90, 60}, true, true, -1,
+        LayoutCase{"LeftGlyphOnly",
+                   TButtonLayout::blGlyphLeft,
+                   {75, 25},
+                   true,
+                   false,
+                   -1,
+                   [](int, int) {
+                       return std::pair{QPoint(29, 4), QPoint()};
+                   }},
+        LayoutCase{"LeftCentred",
+                   TButtonLayout::blGlyphLeft,
+                   {90, 60},
+                   true,
+                   true,
+                   -1,
                    [](int tw, int th) {
                        const int hc = std::max(16, th), ox = (90 - 20 - tw) / 2, oy = (60 - hc) / 2;
                        return std::pair{QPoint(ox, oy + (hc - 16) / 2), QPoint(ox + 20, oy + (hc - th) / 2)};
                    }},
-        LayoutCase{"LeftMargin", TButtonLayout::blGlyphLeft, {90, 60}, true, true, 3,
+        LayoutCase{"LeftMargin",
+                   TButtonLayout::blGlyphLeft,
+                   {90, 60},
+                   true,
+                   true,
+                   3,
                    [](int, int th) {
                        const int hc = std::max(16, th), oy = (60 - hc) / 2;
                        return std::pair{QPoint(3, oy + (hc - 16) / 2), QPoint(23, oy + (hc - th) / 2)};
                    }},
-        LayoutCase{"RightCentred", TButtonLayout::blGlyphRight, {90, 60}, true, true, -1,
+        LayoutCase{"RightCentred",
+                   TButtonLayout::blGlyphRight,
+                   {90, 60},
+                   true,
+                   true,
+                   -1,
                    [](int tw, int th) {
                        const int hc = std::max(16, th), ox = (90 - 20 - tw) / 2, oy = (60 - hc) / 2;
                        return std::pair{QPoint(ox + tw + 4, oy + (hc - 16) / 2), QPoint(ox, oy + (hc - th) / 2)};
                    }},
-        LayoutCase{"RightMargin", TButtonLayout::blGlyphRight, {90, 60}, true, true, 2,
+        LayoutCase{"RightMargin",
+                   TButtonLayout::blGlyphRight,
+                   {90, 60},
+                   true,
+                   true,
+                   2,
                    [](int tw, int th) {
                        const int hc = std::max(16, th), ox = 90 - 20 - tw - 2, oy = (60 - hc) / 2;
                        return std::pair{QPoint(88 - 16, oy + (hc - 16) / 2), QPoint(ox, oy + (hc - th) / 2)};
                    }},
-        LayoutCase{"TopCentred", TButtonLayout::blGlyphTop, {90, 60}, true, true, -1,
+        LayoutCase{"TopCentred",
+                   TButtonLayout::blGlyphTop,
+                   {90, 60},
+                   true,
+                   true,
+                   -1,
                    [](int tw, int th) {
                        const int wc = std::max(16, tw), ox = (90 - wc) / 2, oy = (60 - 20 - th) / 2;
                        return std::pair{QPoint(ox + (wc - 16) / 2, oy), QPoint(ox + (wc - tw) / 2, oy + 20)};
                    }},
         // Without a glyph the gap still comes before the caption.
-        LayoutCase{"TopCaptionOnlyKeepsSpacing", TButtonLayout::blGlyphTop, {90, 60}, false, true, -1,
-                   [](int tw, int th) { return std::pair{QPoint(), QPoint((90 - tw) / 2, (60 - 4 - th) / 2 + 4)}; }},
-        LayoutCase{"TopMargin", TButtonLayout::blGlyphTop, {90, 60}, true, true, 5,
+        LayoutCase{"TopCaptionOnlyKeepsSpacing",
+                   TButtonLayout::blGlyphTop,
+                   {90, 60},
+                   false,
+                   true,
+                   -1,
+                   [](int tw, int th) {
+                       return std::pair{QPoint(), QPoint((90 - tw) / 2, (60 - 4 - th) / 2 + 4)};
+                   }},
+        LayoutCase{"TopMargin",
+                   TButtonLayout::blGlyphTop,
+                   {90, 60},
+                   true,
+                   true,
+                   5,
                    [](int tw, int) {
                        const int wc = std::max(16, tw), ox = (90 - wc) / 2;
                        return std::pair{QPoint(ox + (wc - 16) / 2, 5), QPoint(ox + (wc - tw) / 2, 25)};
                    }},
-        LayoutCase{"BottomCentred", TButtonLayout::blGlyphBottom, {90, 60}, true, true, -1,
+        LayoutCase{"BottomCentred",
+                   TButtonLayout::blGlyphBottom,
+                   {90, 60},
+                   true,
+                   true,
+                   -1,
                    [](int tw, int th) {
                        const int wc = std::max(16, tw), ox = (90 - wc) / 2, oy = (60 - 20 - th) / 2;
                        return std::pair{QPoint(ox + (wc - 16) / 2, oy + th + 4), QPoint(ox + (wc - tw) / 2, oy)};
                    }},
-        LayoutCase{"BottomCaptionOnlyNoSpacing", TButtonLayout::blGlyphBottom, {90, 60}, false, true, -1,
-                   [](int tw, int th) { return std::pair{QPoint(), QPoint((90 - tw) / 2, (60 - th) / 2)}; }},
-        LayoutCase{"BottomMargin", TButtonLayout::blGlyphBottom, {90, 60}, true, true, 1,
+        LayoutCase{"BottomCaptionOnlyNoSpacing",
+                   TButtonLayout::blGlyphBottom,
+                   {90, 60},
+                   false,
+                   true,
+                   -1,
+                   [](int tw, int th) {
+                       return std::pair{QPoint(), QPoint((90 - tw) / 2, (60 - th) / 2)};
+                   }},
+        LayoutCase{"BottomMargin",
+                   TButtonLayout::blGlyphBottom,
+                   {90, 60},
+                   true,
+                   true,
+                   1,
                    [](int tw, int th) {
                        const int wc = std::max(16, tw), ox = (90 - wc) / 2, oy = 60 - 20 - th - 1;
                        return std::pair{QPoint(ox + (wc - 16) / 2, 43), QPoint(ox + (wc - tw) / 2, oy)};
                    }},
         // Content larger than the button moves by half the excess, truncated toward zero: -3, not -4.
-        LayoutCase{"GlyphLargerThanButton", TButtonLayout::blGlyphLeft, {9, 9}, true, false, -1,
-                   [](int, int) { return std::pair{QPoint(-3, -3), QPoint()}; }}),
+        LayoutCase{"GlyphLargerThanButton",
+                   TButtonLayout::blGlyphLeft,
+                   {9, 9},
+                   true,
+                   false,
+                   -1,
+                   [](int, int) {
+                       return std::pair{QPoint(-3, -3), QPoint()};
+                   }}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
 // Pressed looks move glyph and caption one pixel right and down.

@@ -84,7 +84,7 @@ TEST_F(BossFormTest, ShowsModalOverTheScreenUntilDoubleClicked)
         modality = boss->windowModality();
         state = boss->windowState();
         geometry = boss->geometry();
-        QCoreApplication::processEvents();  // the activation arrives as an event
+        QCoreApplication::processEvents(); // the activation arrives as an event
         memoHasFocus = QApplication::focusWidget() == boss->Memo1;
         QTest::keyClicks(boss->Memo1, QStringLiteral("LIST"));
         stillShownAfterTyping = boss->isVisible();
@@ -130,7 +130,7 @@ TEST_F(BossFormTest, TimersTickWhileItIsShown)
 
     EXPECT_EQ(ticksWhileShown, 3);
     EXPECT_FALSE(boss->isVisible());
-    EXPECT_EQ(form->Image7->height(), 133);  // the animation ran on each tick
+    EXPECT_EQ(form->Image7->height(), 133); // the animation ran on each tick
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST_F(MainFormCommandsTest, EffectsPlayOnlyWhileTheSoundSwitchIsOn)
     form->PlaySoundEffect(QStringLiteral("snd_start.wav"));
     form->S1Click();
     form->PlaySoundEffect(QStringLiteral("snd_shot.wav"));
-    form->S1->trigger();  // back on through the menu
+    form->S1->trigger(); // back on through the menu
     form->PlaySoundEffect(QStringLiteral("snd_in.wav"));
     EXPECT_EQ(sound.played, QStringList({"snd_start.wav", "snd_in.wav"}));
 }
@@ -79,17 +79,17 @@ TEST_P(InformationUrlTest, AppendsTheEscapedBaseName)
               QStringLiteral("https://velquan.example/info.php?pf=w&sn=") + QString::fromLatin1(GetParam().sn));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, InformationUrlTest,
-    ::testing::Values(UrlRow{"WindowsName", "C:/Games/VELQUAN.exe", "VELQUAN"},
-                      UrlRow{"NoExtension", "/opt/velquan/velquan", "velquan"},
-                      UrlRow{"LastDotOnly", "/opt/velquan/vel.quan.bin", "vel.quan"},
-                      UrlRow{"DotInFolderOnly", "/opt/v1.2/velquan", "velquan"},
-                      UrlRow{"SpaceAmpersandHash", "/opt/vel quan&x#1", "vel%20quan%26x%231"},
-                      UrlRow{"PercentAndPlus", "/opt/100%+1.exe", "100%25%2B1"},
-                      UrlRow{"Japanese", QStringLiteral("/opt/ゴルフ.exe"), "%E3%82%B4%E3%83%AB%E3%83%95"},
-                      UrlRow{"HiddenFileIsAllExtension", "/opt/.velquan", ""}),
-    [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Names, InformationUrlTest,
+                         ::testing::Values(UrlRow{"WindowsName", "C:/Games/VELQUAN.exe", "VELQUAN"},
+                                           UrlRow{"NoExtension", "/opt/velquan/velquan", "velquan"},
+                                           UrlRow{"LastDotOnly", "/opt/velquan/vel.quan.bin", "vel.quan"},
+                                           UrlRow{"DotInFolderOnly", "/opt/v1.2/velquan", "velquan"},
+                                           UrlRow{"SpaceAmpersandHash", "/opt/vel quan&x#1", "vel%20quan%26x%231"},
+                                           UrlRow{"PercentAndPlus", "/opt/100%+1.exe", "100%25%2B1"},
+                                           UrlRow{"Japanese", QStringLiteral("/opt/ゴルフ.exe"),
+                                                  "%E3%82%B4%E3%83%AB%E3%83%95"},
+                                           UrlRow{"HiddenFileIsAllExtension", "/opt/.velquan", ""}),
+                         [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormCommandsTest, InformationOpensThePageForThisExecutable)
 {

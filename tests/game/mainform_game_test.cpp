@@ -63,7 +63,7 @@ TEST_F(GameCycleTest, StartPlaysTheBannerThenUncoversThePlayStrip)
     EXPECT_EQ(frames[36].angle, 0);
     EXPECT_EQ(frames[36].points, 40);
     EXPECT_EQ(frames[37].wait, 20u);
-    EXPECT_EQ(frames[46].angle, 0);  // nine steps of 40 degrees come round to 360, read as 0
+    EXPECT_EQ(frames[46].angle, 0); // nine steps of 40 degrees come round to 360, read as 0
     EXPECT_EQ(frames[47].angle, 40);
     EXPECT_EQ(form->dxfLabel1->Angle(), 0);
     EXPECT_EQ(form->dxfLabel1->FontSize(), 328);
@@ -145,7 +145,7 @@ TEST_F(GameCycleTest, SecondGameKeepsLastPlacesAndTurnsTheAnimation)
 
     form->N2Click();
     EXPECT_EQ(form->Shape2->geometry(), QRect(250, 234, 130, 22));
-    EXPECT_EQ(form->Shape3->geometry(), QRect(250 + 37, 240, 50, 10));  // off-centre until a shot
+    EXPECT_EQ(form->Shape3->geometry(), QRect(250 + 37, 240, 50, 10)); // off-centre until a shot
     EXPECT_EQ(form->Level(), 1);
     CountDown(60);
     EXPECT_EQ(form->Timer5->Tag, 0);

@@ -113,18 +113,17 @@ TEST_P(SlideTest, OneTick)
     EXPECT_EQ(form->Shape3->x(), row.expectedLeft + (row.width - form->Shape3->width()) / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GreenTest, SlideTest,
-    ::testing::Values(SlideRow{"StillAtLevel30", 30, 300, 100, -1, 300, -1},
-                      SlideRow{"OnePixelAtLevel31", 31, 300, 100, -1, 299, -1},
-                      SlideRow{"TenPixelsAtLevel40", 40, 300, 100, 1, 310, 1},
-                      SlideRow{"ReachesLeftBound", 40, 179, 100, -1, 169, -1},
-                      SlideRow{"TurnsAtLeftBound", 40, 178, 100, -1, 178, 1},
-                      SlideRow{"StopsBelowRightBound", 40, 368, 100, 1, 378, 1},
-                      SlideRow{"TurnsAtRightBound", 40, 369, 100, 1, 369, -1},
-                      SlideRow{"TooFastForEitherWayLeft", 240, 200, 100, -1, 200, 1},
-                      SlideRow{"TooFastForEitherWayRight", 240, 200, 100, 1, 200, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(GreenTest, SlideTest,
+                         ::testing::Values(SlideRow{"StillAtLevel30", 30, 300, 100, -1, 300, -1},
+                                           SlideRow{"OnePixelAtLevel31", 31, 300, 100, -1, 299, -1},
+                                           SlideRow{"TenPixelsAtLevel40", 40, 300, 100, 1, 310, 1},
+                                           SlideRow{"ReachesLeftBound", 40, 179, 100, -1, 169, -1},
+                                           SlideRow{"TurnsAtLeftBound", 40, 178, 100, -1, 178, 1},
+                                           SlideRow{"StopsBelowRightBound", 40, 368, 100, 1, 378, 1},
+                                           SlideRow{"TurnsAtRightBound", 40, 369, 100, 1, 369, -1},
+                                           SlideRow{"TooFastForEitherWayLeft", 240, 200, 100, -1, 200, 1},
+                                           SlideRow{"TooFastForEitherWayRight", 240, 200, 100, 1, 200, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The direction is the run's: it starts leftwards and a new game does not reset it.
 TEST_F(GreenTest, SlideDirectionSurvivesANewGame)

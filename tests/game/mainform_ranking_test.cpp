@@ -66,7 +66,7 @@ struct InsertionCase {
     const char* name;
     std::array<int, 5> stored;
     int score;
-    int rank;  // 0: not ranked
+    int rank; // 0: not ranked
     QStringList names;
     QStringList scores;
 };
@@ -95,29 +95,53 @@ TEST_P(RankingInsertionTest, PutsTheScoreBelowEqualsAndAboveLowerOnes)
     EXPECT_EQ(form->HighScore(), Column(*form->StringGrid1, 2)[0].toInt());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RankingInsertionTest,
-    ::testing::Values(
-        InsertionCase{"EqualScoreRanksBelow", {900, 700, 500, 300, 100}, 500, 4,
-                      {"A", "B", "C", "NEW", "D"}, {"900", "700", "500", "500", "300"}},
-        InsertionCase{"EqualToFifthEntersNowhere", {900, 700, 500, 300, 100}, 100, 0,
-                      {"A", "B", "C", "D", "E"}, {"900", "700", "500", "300", "100"}},
-        InsertionCase{"BelowFifthEntersNowhere", {900, 700, 500, 300, 100}, -20, 0,
-                      {"A", "B", "C", "D", "E"}, {"900", "700", "500", "300", "100"}},
-        InsertionCase{"AboveFirstShiftsAll", {900, 700, 500, 300, 100}, 1000, 1,
-                      {"NEW", "A", "B", "C", "D"}, {"1000", "900", "700", "500", "300"}},
-        InsertionCase{"NegativeBeatsLowerNegative", {900, 700, 500, 300, -50}, -10, 5,
-                      {"A", "B", "C", "D", "NEW"}, {"900", "700", "500", "300", "-10"}},
-        InsertionCase{"UnsortedTableTakesFirstLowerRow", {100, 900, 50, 700, 300}, 200, 1,
-                      {"NEW", "A", "B", "C", "D"}, {"200", "100", "900", "50", "700"}}),
-    [](const ::testing::TestParamInfo<InsertionCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RankingInsertionTest,
+                         ::testing::Values(InsertionCase{"EqualScoreRanksBelow",
+                                                         {900, 700, 500, 300, 100},
+                                                         500,
+                                                         4,
+                                                         {"A", "B", "C", "NEW", "D"},
+                                                         {"900", "700", "500", "500", "300"}},
+                                           InsertionCase{"EqualToFifthEntersNowhere",
+                                                         {900, 700, 500, 300, 100},
+                                                         100,
+                                                         0,
+                                                         {"A", "B", "C", "D", "E"},
+                                                         {"900", "700", "500", "300", "100"}},
+                                           InsertionCase{"BelowFifthEntersNowhere",
+                                                         {900, 700, 500, 300, 100},
+                                                         -20,
+                                                         0,
+                                                         {"A", "B", "C", "D", "E"},
+                                                         {"900", "700", "500", "300", "100"}},
+                                           InsertionCase{"AboveFirstShiftsAll",
+                                                         {900, 700, 500, 300, 100},
+                                                         1000,
+                                                         1,
+                                                         {"NEW", "A", "B", "C", "D"},
+                                                         {"1000", "900", "700", "500", "300"}},
+                                           InsertionCase{"NegativeBeatsLowerNegative",
+                                                         {900, 700, 500, 300, -50},
+                                                         -10,
+                                                         5,
+                                                         {"A", "B", "C", "D", "NEW"},
+                                                         {"900", "700", "500", "300", "-10"}},
+                                           InsertionCase{"UnsortedTableTakesFirstLowerRow",
+                                                         {100, 900, 50, 700, 300},
+                                                         200,
+                                                         1,
+                                                         {"NEW", "A", "B", "C", "D"},
+                                                         {"200", "100", "900", "50", "700"}}),
+                         [](const ::testing::TestParamInfo<InsertionCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(RankingTest, CancelledNameLeavesTheRankEmptyAndIsSavedEmpty)
 {
     WriteRankingFile(RankingWithScores({900, 700, 500, 300, 100}));
     CreateForm();
     form->SetScoreForRanking(800);
-    form->EnterRanking();  // no answer queued: the box is cancelled
+    form->EnterRanking(); // no answer queued: the box is cancelled
     EXPECT_EQ(Column(*form->StringGrid1, 1), QStringList({"A", "", "B", "C", "D"}));
     form->close();
     EXPECT_TRUE(RankingFileBytes().contains("\r\nNAME2=\r\nSCORE2=800\r\n"));

@@ -88,8 +88,8 @@ struct ShotRow {
     const char* name;
     int level;
     std::uint32_t steps;
-    QRect cup;    // left and width used
-    QRect green;  // left and width used
+    QRect cup;   // left and width used
+    QRect green; // left and width used
     const char* sound;
     const char* message;
     int points;
@@ -115,7 +115,7 @@ TEST_P(ShotResultTest, JudgesAndEndsTheShot)
     ASSERT_EQ(travel.size(), size_t(row.steps));
     if (!travel.empty()) {
         EXPECT_EQ(travel.back().ball, stopped);
-        EXPECT_TRUE(travel.back().sliding);  // the green may slide while the ball rolls
+        EXPECT_TRUE(travel.back().sliding); // the green may slide while the ball rolls
     }
     // During the pause the green stands still and the ball lies where it stopped.
     ASSERT_EQ(pauses.size(), 1u);
@@ -145,9 +145,11 @@ constexpr QRect Span(int left, int width)
 INSTANTIATE_TEST_SUITE_P(
     ShotTest, ShotResultTest,
     ::testing::Values(
-        ShotRow{"NoRollInThePressTick", 1, 0, Span(358, 50), Span(317, 130), "snd_dame.wav", "フ～ン!! -1 point", -1, 1},
+        ShotRow{"NoRollInThePressTick", 1, 0, Span(358, 50), Span(317, 130), "snd_dame.wav", "フ～ン!! -1 point", -1,
+                1},
         ShotRow{"CupLeftEdge", 1, 38, Span(358, 50), Span(317, 130), "snd_in.wav", "ナイスイン!! +100+1 point", 101, 3},
-        ShotRow{"CupRightEdge", 1, 38, Span(308, 50), Span(290, 130), "snd_in.wav", "ナイスイン!! +100+1 point", 101, 3},
+        ShotRow{"CupRightEdge", 1, 38, Span(308, 50), Span(290, 130), "snd_in.wav", "ナイスイン!! +100+1 point", 101,
+                3},
         ShotRow{"JustLeftOfCup", 1, 38, Span(359, 50), Span(317, 130), "snd_approach.wav",
                 "ナイスアプロ～チ!! +30+1 point", 31, 2},
         ShotRow{"JustRightOfCup", 1, 38, Span(307, 50), Span(290, 130), "snd_approach.wav",
@@ -166,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "ナイスアプロ～チ!! +30+3 point", 33, 4},
         ShotRow{"InAtLevel15", 15, 38, Span(358, 50), Span(317, 130), "snd_in.wav", "ナイスイン!! +100+15 point", 115,
                 17},
-        ShotRow{"MissAtLevel3GoesNegative", 3, 0, Span(358, 50), Span(317, 130), "snd_dame.wav", "フ～ン!! -3 point", -3,
-                3}),
+        ShotRow{"MissAtLevel3GoesNegative", 3, 0, Span(358, 50), Span(317, 130), "snd_dame.wav", "フ～ン!! -3 point",
+                -3, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An in shows the empty cup and the putter at rest during the pause; the level steps twice.
@@ -203,7 +205,7 @@ TEST_F(ShotTest, DownSwingCountsTowardsTheHold)
 {
     const std::uint32_t pressed = clock.TickCount();
     form->bChargeMouseDown();
-    Charge(11);  // 275 ms: the putter is at the top
+    Charge(11); // 275 ms: the putter is at the top
     form->bChargeMouseUp();
 
     std::vector<std::pair<std::uint32_t, int>> swing;
@@ -216,7 +218,7 @@ TEST_F(ShotTest, DownSwingCountsTowardsTheHold)
     // 380 ms from the press to the end of the down-swing: 19 steps of the ball.
     ASSERT_EQ(Travel().size(), 19u);
     EXPECT_EQ(Travel().back().ball, 51 + 152);
-    EXPECT_EQ(form->Surface()->Drawing()->PictureCount(), 1);  // picture 1 stays until the next repaint
+    EXPECT_EQ(form->Surface()->Drawing()->PictureCount(), 1); // picture 1 stays until the next repaint
 }
 
 // A press during the down-swing is taken: it restarts the charge from its own tick.
@@ -260,8 +262,8 @@ TEST_F(ShotTest, TimeUpDuringTheRollEndsTheGameFirst)
 
     EXPECT_EQ(inputBox.captions, QStringList{QStringLiteral("5 位ニ ランクサレマシタ")});
     EXPECT_EQ(form->StringGrid1->Cells(2, 5), QStringLiteral("0"));
-    EXPECT_EQ(sound.played,
-              (QStringList{QStringLiteral("snd_shot.wav"), QStringLiteral("snd_over.wav"), QStringLiteral("snd_dame.wav")}));
+    EXPECT_EQ(sound.played, (QStringList{QStringLiteral("snd_shot.wav"), QStringLiteral("snd_over.wav"),
+                                         QStringLiteral("snd_dame.wav")}));
     EXPECT_EQ(Travel().size(), 5u);
     EXPECT_EQ(form->Score(), -1);
     EXPECT_EQ(form->Label3->Caption(), QStringLiteral("-1"));
@@ -278,7 +280,7 @@ TEST_F(ShotTest, TimeUpDuringTheRollEndsTheGameFirst)
 TEST_F(ShotTest, TickCountWrapAroundIsSafe)
 {
     StartGameAt(0xFFFFFFF0u);
-    Shoot(2);  // released at 0x18, before the press in unsigned terms
+    Shoot(2); // released at 0x18, before the press in unsigned terms
     EXPECT_TRUE(Travel().empty());
     EXPECT_EQ(sound.played.last(), QStringLiteral("snd_dame.wav"));
 

@@ -37,5 +37,5 @@ TEST_F(GameFixture, ThousandGamesLeaveNothingBehind)
         ASSERT_LE(form->Surface()->Drawing()->PictureCount(), 1) << "game " << game;
         ASSERT_EQ(int(form->findChildren<QObject*>().size()), children) << "game " << game;
     }
-    EXPECT_GT(inputBox.captions.size(), 0);  // some games were good enough for the ranking
+    EXPECT_GT(inputBox.captions.size(), 0); // some games were good enough for the ranking
 }

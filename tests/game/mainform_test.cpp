@@ -61,14 +61,14 @@ TEST_F(MainFormTest, MenuHasItsCaptionsShortcutsAndSoundSwitch)
     EXPECT_TRUE(form->S1->isChecked());
     form->S1Click();
     EXPECT_FALSE(form->S1->isChecked());
-    form->S1->trigger();  // chosen from the menu
+    form->S1->trigger(); // chosen from the menu
     EXPECT_TRUE(form->S1->isChecked());
 }
 
 TEST_F(MainFormTest, TimersAndGameStateStartIdle)
 {
-    const std::pair<TTimer*, int> timers[] = {{form->Timer1, 25}, {form->Timer2, 80}, {form->Timer3, 1000},
-                                              {form->Timer5, 200}};
+    const std::pair<TTimer*, int> timers[] = {
+        {form->Timer1, 25}, {form->Timer2, 80}, {form->Timer3, 1000}, {form->Timer5, 200}};
     for (const auto& [timer, interval] : timers) {
         EXPECT_EQ(timer->interval(), interval);
         EXPECT_FALSE(timer->Enabled());
@@ -234,14 +234,15 @@ TEST_P(MainFormLabelTest, CaptionFillsItsLaidOutPlace)
     EXPECT_EQ(label->height(), layout.height());
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, MainFormLabelTest,
-                         ::testing::Values(LabelPlace{"Status", &TMainForm1::Label1, "F3 デ ゲ～ムヲ開始シマス", QRect(5, 17, 176, 16)},
-                                           LabelPlace{"Score", &TMainForm1::Label2, "SCORE", QRect(205, 17, 51, 16)},
-                                           LabelPlace{"HighScoreTitle", &TMainForm1::Label4, "HIGH-SCORE", QRect(313, 17, 94, 16)},
-                                           LabelPlace{"HighScore", &TMainForm1::Label5, "0", QRect(413, 17, 8, 16)},
-                                           LabelPlace{"ScoreValue", &TMainForm1::Label3, "0", QRect(261, 17, 8, 16)},
-                                           LabelPlace{"Result", &TMainForm1::Label9, "NICE IN!! +0", QRect(212, 191, 63, 12)}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Labels, MainFormLabelTest,
+    ::testing::Values(LabelPlace{"Status", &TMainForm1::Label1, "F3 デ ゲ～ムヲ開始シマス", QRect(5, 17, 176, 16)},
+                      LabelPlace{"Score", &TMainForm1::Label2, "SCORE", QRect(205, 17, 51, 16)},
+                      LabelPlace{"HighScoreTitle", &TMainForm1::Label4, "HIGH-SCORE", QRect(313, 17, 94, 16)},
+                      LabelPlace{"HighScore", &TMainForm1::Label5, "0", QRect(413, 17, 8, 16)},
+                      LabelPlace{"ScoreValue", &TMainForm1::Label3, "0", QRect(261, 17, 8, 16)},
+                      LabelPlace{"Result", &TMainForm1::Label9, "NICE IN!! +0", QRect(212, 191, 63, 12)}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(MainFormTest, FourDigitHighScoreEndsLeftOfTheRightColumn)
 {

@@ -21,12 +21,12 @@ enum class Place { BesideExecutable, UserFolder, Starter };
 struct LocationCase {
     const char* Name;
     bool executableDirWritable;
-    const char* besideExecutable;  // content of a stored file beside the executable, or nullptr
-    const char* userFile;          // content of a stored file in the user's folder, or nullptr
+    const char* besideExecutable; // content of a stored file beside the executable, or nullptr
+    const char* userFile;         // content of a stored file in the user's folder, or nullptr
     bool starterInstalled;
     bool dataHomeUsable;
     Place expectedPlace;
-    const char* expectedContent;   // nullptr: no file there
+    const char* expectedContent; // nullptr: no file there
 };
 
 constexpr char kStarter[] = "[RANK]\r\nNAME1=starter\r\nSCORE1=10\r\n";
@@ -65,7 +65,8 @@ TEST_P(RankingLocationTest, ChoosesTheWritablePlaceAndSeedsItOnce)
     if (row.starterInstalled) {
         Write(starter, kStarter);
         // Installed files are read-only to the player.
-        ASSERT_TRUE(QFile::setPermissions(starter, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        ASSERT_TRUE(
+            QFile::setPermissions(starter, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     }
     if (!row.dataHomeUsable)
         Write(Path("data"), "a file where the folder should be");
@@ -99,19 +100,22 @@ TEST_P(RankingLocationTest, ChoosesTheWritablePlaceAndSeedsItOnce)
     EXPECT_EQ(Read(starter), row.starterInstalled ? QByteArray(kStarter) : QByteArray());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RankingLocationTest,
-    ::testing::Values(
-        LocationCase{"StoredBesideExecutableKeepsWorking", true, "old", "user", true, true, Place::BesideExecutable, "old"},
-        LocationCase{"WritableFolderIsSeededBesideExecutable", true, nullptr, nullptr, true, true,
-                     Place::BesideExecutable, kStarter},
-        LocationCase{"BuildFolderWithoutStarterStaysMissing", true, nullptr, nullptr, false, true,
-                     Place::BesideExecutable, nullptr},
-        LocationCase{"InstalledGameSeedsTheUserFolder", false, nullptr, nullptr, true, true, Place::UserFolder, kStarter},
-        LocationCase{"UserRankingIsNeverOverwritten", false, nullptr, "mine", true, true, Place::UserFolder, "mine"},
-        LocationCase{"UserRankingWorksWithoutStarter", false, nullptr, "mine", false, true, Place::UserFolder, "mine"},
-        LocationCase{"UnusableUserFolderReadsTheStarter", false, nullptr, nullptr, true, false, Place::Starter, kStarter}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RankingLocationTest,
+                         ::testing::Values(LocationCase{"StoredBesideExecutableKeepsWorking", true, "old", "user", true,
+                                                        true, Place::BesideExecutable, "old"},
+                                           LocationCase{"WritableFolderIsSeededBesideExecutable", true, nullptr,
+                                                        nullptr, true, true, Place::BesideExecutable, kStarter},
+                                           LocationCase{"BuildFolderWithoutStarterStaysMissing", true, nullptr, nullptr,
+                                                        false, true, Place::BesideExecutable, nullptr},
+                                           LocationCase{"InstalledGameSeedsTheUserFolder", false, nullptr, nullptr,
+                                                        true, true, Place::UserFolder, kStarter},
+                                           LocationCase{"UserRankingIsNeverOverwritten", false, nullptr, "mine", true,
+                                                        true, Place::UserFolder, "mine"},
+                                           LocationCase{"UserRankingWorksWithoutStarter", false, nullptr, "mine", false,
+                                                        true, Place::UserFolder, "mine"},
+                                           LocationCase{"UnusableUserFolderReadsTheStarter", false, nullptr, nullptr,
+                                                        true, false, Place::Starter, kStarter}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(RankingLocation, NoUserFolderAndNoStarterLeavesNothingToRead)
 {

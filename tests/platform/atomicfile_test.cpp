@@ -65,7 +65,7 @@ struct InPlaceCase {
     const char* Name;
     QByteArray Before;
     QByteArray After;
-    const char* NewName;  // NAME1 and SCORE1 of After
+    const char* NewName; // NAME1 and SCORE1 of After
     const char* NewScore;
 };
 
@@ -96,7 +96,8 @@ TEST_P(AtomicFileInPlace, KillBeforeTheCutLeavesTheNewContentFirst)
 
 INSTANTIATE_TEST_SUITE_P(Cases, AtomicFileInPlace,
                          ::testing::Values(InPlaceCase{"ShorterOverLonger", kLong, kShort, "Al", "9"},
-                                           InPlaceCase{"LongerOverShorter", kShort, kLong, "Someone with a long name", "123456"},
+                                           InPlaceCase{"LongerOverShorter", kShort, kLong, "Someone with a long name",
+                                                       "123456"},
                                            InPlaceCase{"OverEmptyFile", "", kShort, "Al", "9"}),
                          [](const auto& info) { return std::string(info.param.Name); });
 

@@ -47,7 +47,7 @@ TEST(ColorKeyCopyTest, DrawExceptColorKeepsTheTargetUnderTheKey)
     }
     EXPECT_EQ(target.pixel(1, 1), kInk);
     EXPECT_EQ(target.pixel(2, 1), kInk);
-    EXPECT_EQ(target.pixel(3, 1), kBeneath);  // outside the source rectangle
-    EXPECT_EQ(target.pixel(1, 2), kBeneath);  // key colour
+    EXPECT_EQ(target.pixel(3, 1), kBeneath); // outside the source rectangle
+    EXPECT_EQ(target.pixel(1, 2), kBeneath); // key colour
     EXPECT_EQ(target.pixel(0, 0), kBeneath);
 }

@@ -25,22 +25,19 @@ TEST_P(StrToIntAcceptsTest, Converts)
     EXPECT_EQ(StrToInt(QString::fromUtf8(GetParam().Text)), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StrToIntAcceptsTest,
-                         ::testing::Values(AcceptedCase{"Zero", "0", 0}, AcceptedCase{"Positive", "123", 123},
-                                           AcceptedCase{"Negative", "-123", -123}, AcceptedCase{"PlusSign", "+7", 7},
-                                           AcceptedCase{"LeadingZeros", "007", 7}, AcceptedCase{"MinusZero", "-0", 0},
-                                           AcceptedCase{"LeadingSpaces", "   42", 42},
-                                           AcceptedCase{"LeadingSpacesNegative", "  -5", -5},
-                                           AcceptedCase{"Largest", "2147483647", 2147483647},
-                                           AcceptedCase{"Smallest", "-2147483648", -2147483647 - 1},
-                                           AcceptedCase{"LargestWithZeros", "00000000002147483647", 2147483647},
-                                           AcceptedCase{"DollarHex", "$1F", 31}, AcceptedCase{"DollarHexLower", "$ff", 255},
-                                           AcceptedCase{"CHex", "0x1f", 31}, AcceptedCase{"CHexUpper", "0X1F", 31},
-                                           AcceptedCase{"NegativeDollarHex", "-$10", -16},
-                                           AcceptedCase{"PositiveCHex", "+0x10", 16},
-                                           AcceptedCase{"LargestHex", "$7FFFFFFF", 2147483647},
-                                           AcceptedCase{"SmallestHex", "-0x80000000", -2147483647 - 1}),
-                         RowName);
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StrToIntAcceptsTest,
+    ::testing::Values(
+        AcceptedCase{"Zero", "0", 0}, AcceptedCase{"Positive", "123", 123}, AcceptedCase{"Negative", "-123", -123},
+        AcceptedCase{"PlusSign", "+7", 7}, AcceptedCase{"LeadingZeros", "007", 7}, AcceptedCase{"MinusZero", "-0", 0},
+        AcceptedCase{"LeadingSpaces", "   42", 42}, AcceptedCase{"LeadingSpacesNegative", "  -5", -5},
+        AcceptedCase{"Largest", "2147483647", 2147483647}, AcceptedCase{"Smallest", "-2147483648", -2147483647 - 1},
+        AcceptedCase{"LargestWithZeros", "00000000002147483647", 2147483647}, AcceptedCase{"DollarHex", "$1F", 31},
+        AcceptedCase{"DollarHexLower", "$ff", 255}, AcceptedCase{"CHex", "0x1f", 31},
+        AcceptedCase{"CHexUpper", "0X1F", 31}, AcceptedCase{"NegativeDollarHex", "-$10", -16},
+        AcceptedCase{"PositiveCHex", "+0x10", 16}, AcceptedCase{"LargestHex", "$7FFFFFFF", 2147483647},
+        AcceptedCase{"SmallestHex", "-0x80000000", -2147483647 - 1}),
+    RowName);
 
 struct RejectedCase {
     const char* Name;
@@ -76,12 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedCase{"InnerSpace", "1 2"}, RejectedCase{"Decimal", "1.0"},
                       RejectedCase{"Exponent", "1e3"}, RejectedCase{"LeadingTab", "\t1"},
                       RejectedCase{"FullwidthDigits", "１２"}, RejectedCase{"AboveLargest", "2147483648"},
-                      RejectedCase{"BelowSmallest", "-2147483649"},
-                      RejectedCase{"FarTooLarge", "99999999999999999999"}, RejectedCase{"DollarOnly", "$"},
-                      RejectedCase{"CPrefixOnly", "0x"}, RejectedCase{"NotAHexDigit", "$G"},
-                      RejectedCase{"SignAfterPrefix", "0x-1"}, RejectedCase{"HexAboveLargest", "$80000000"},
-                      RejectedCase{"HexAllOnes", "$FFFFFFFF"}, RejectedCase{"HexBelowSmallest", "-$80000001"},
-                      RejectedCase{"TrailingLineBreak", "12\n"}),
+                      RejectedCase{"BelowSmallest", "-2147483649"}, RejectedCase{"FarTooLarge", "99999999999999999999"},
+                      RejectedCase{"DollarOnly", "$"}, RejectedCase{"CPrefixOnly", "0x"},
+                      RejectedCase{"NotAHexDigit", "$G"}, RejectedCase{"SignAfterPrefix", "0x-1"},
+                      RejectedCase{"HexAboveLargest", "$80000000"}, RejectedCase{"HexAllOnes", "$FFFFFFFF"},
+                      RejectedCase{"HexBelowSmallest", "-$80000001"}, RejectedCase{"TrailingLineBreak", "12\n"}),
     RejectedName);
 
 } // namespace

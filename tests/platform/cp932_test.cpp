@@ -21,7 +21,7 @@ TEST(Cp932Test, ReplacesWhatItCannotHold)
 // A second byte can look like a lead byte; only walking from the start tells them apart.
 TEST(Cp932Test, CountsCharactersByWalkingLeadBytes)
 {
-    const QByteArray text = cp932::encode(QStringLiteral("aソ表b"));  // ソ = 83 5C, 表 = 95 5C
+    const QByteArray text = cp932::encode(QStringLiteral("aソ表b")); // ソ = 83 5C, 表 = 95 5C
     ASSERT_EQ(text.size(), 6);
     EXPECT_EQ(cp932::CharCount(text), 4);
     EXPECT_EQ(cp932::CharByteLength(text, 1), 2);

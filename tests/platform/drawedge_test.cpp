@@ -28,11 +28,12 @@ QImage Picture(const std::vector<std::string>& rows)
         for (int x = 0; x < int(rows[y].size()); ++x) {
             const char c = rows[y][x];
             if (c != '.')
-                image.setPixel(x, y, ToQColor(c == 'S'   ? clBtnShadow
-                                              : c == 'H' ? clBtnHighlight
-                                              : c == 'D' ? cl3DDkShadow
-                                                         : cl3DLight)
-                                         .rgb());
+                image.setPixel(x, y,
+                               ToQColor(c == 'S'   ? clBtnShadow
+                                        : c == 'H' ? clBtnHighlight
+                                        : c == 'D' ? cl3DDkShadow
+                                                   : cl3DLight)
+                                   .rgb());
         }
     }
     return image;
@@ -49,8 +50,7 @@ TEST(DrawEdgeTest, OneAndTwoPixelEdges)
     EXPECT_EQ(Draw({1, 1, 6, 5}, BDR_SUNKENOUTER, {BF_TOPLEFT, BF_BOTTOMRIGHT}), sunken);
     EXPECT_EQ(Draw({1, 1, 6, 5}, BDR_SUNKENOUTER, {BF_RECT}), sunken);
     // A lone inner kind takes the outer pixels.
-    EXPECT_EQ(Draw({0, 0, 4, 3}, BDR_RAISEDINNER, {BF_TOPLEFT, BF_BOTTOMRIGHT}),
-              Picture({"HHHS", "H..S", "SSSS"}));
+    EXPECT_EQ(Draw({0, 0, 4, 3}, BDR_RAISEDINNER, {BF_TOPLEFT, BF_BOTTOMRIGHT}), Picture({"HHHS", "H..S", "SSSS"}));
     EXPECT_EQ(Draw({0, 0, 6, 6}, EDGE_SUNKEN, {BF_RECT}),
               Picture({"SSSSSH", "SDDDLH", "SD..LH", "SD..LH", "SLLLLH", "HHHHHH"}));
 }

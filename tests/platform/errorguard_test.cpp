@@ -28,14 +28,14 @@ TEST_P(RunGuardedTest, ShowsTheStandardErrorBox)
     EXPECT_EQ(messageBox.shown[0].icon, MessageBoxService::Icon::Error);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Errors, RunGuardedTest,
-    ::testing::Values(ThrowCase{"GameError", [] { throw EWriteError(QStringLiteral("x に書き込めません")); },
-                                QStringLiteral("x に書き込めません.")},
-                      ThrowCase{"StandardError", [] { throw std::runtime_error("disk full"); },
-                                QStringLiteral("disk full.")},
-                      ThrowCase{"AnythingElse", [] { throw 42; }, QString()}),
-    [](const ::testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Errors, RunGuardedTest,
+                         ::testing::Values(ThrowCase{"GameError",
+                                                     [] { throw EWriteError(QStringLiteral("x に書き込めません")); },
+                                                     QStringLiteral("x に書き込めません.")},
+                                           ThrowCase{"StandardError", [] { throw std::runtime_error("disk full"); },
+                                                     QStringLiteral("disk full.")},
+                                           ThrowCase{"AnythingElse", [] { throw 42; }, QString()}),
+                         [](const ::testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
 
 // Wrapped handlers take just the arguments they want: none from a menu action's
 // triggered(bool), all of them from an event callback.
@@ -45,9 +45,9 @@ TEST(GuardedTest, FitsSignalsAndControlEvents)
     QAction action;
     int triggered = 0;
     QObject::connect(&action, &QAction::triggered, Guarded(messageBox, [&] {
-                         ++triggered;
-                         throw Exception(QStringLiteral("menu"));
-                     }));
+        ++triggered;
+        throw Exception(QStringLiteral("menu"));
+    }));
     EXPECT_NO_THROW(action.trigger());
     EXPECT_EQ(triggered, 1);
 

@@ -30,7 +30,7 @@ TEST(TCp932LengthValidatorTest, AcceptsUpToTheByteLimit)
         {Repeat(kDoubleByte, 128), QValidator::Invalid},
         {Repeat(kDoubleByte, 127) + "a", QValidator::Acceptable},
         {Repeat(kDoubleByte, 127) + "ab", QValidator::Invalid},
-        {Repeat(QStringLiteral("ｱ"), 255), QValidator::Acceptable},  // half-width katakana: one byte
+        {Repeat(QStringLiteral("ｱ"), 255), QValidator::Acceptable}, // half-width katakana: one byte
     };
     for (const auto& [text, expected] : cases) {
         QString input = text;

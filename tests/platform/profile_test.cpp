@@ -54,9 +54,9 @@ TEST_P(ProfileReadTest, ReadsKeyAsThePlatformDoes)
 {
     const ReadCase& c = GetParam();
     WriteBytes(FPath, c.Content);
-    EXPECT_EQ(ReadProfileString(FPath, QString::fromUtf8(c.Section), QString::fromUtf8(c.Key),
-                                QString::fromUtf8(c.Default)),
-              QString::fromUtf8(c.Expected));
+    EXPECT_EQ(
+        ReadProfileString(FPath, QString::fromUtf8(c.Section), QString::fromUtf8(c.Key), QString::fromUtf8(c.Default)),
+        QString::fromUtf8(c.Expected));
 }
 
 const ReadCase kReadCases[] = {
@@ -99,19 +99,18 @@ TEST_F(ProfileTest, MissingFileOrADirectoryReadsAsDefault)
 // are read as characters, not bytes.
 TEST_F(ProfileTest, ReadsAndWritesCp932Text)
 {
-    const QString section = QStringLiteral("ゾーン");  // 0x83 0x5D: its second byte is "]"
+    const QString section = QStringLiteral("ゾーン"); // 0x83 0x5D: its second byte is "]"
     const QString name = QStringLiteral("ソフト表示～");
     WriteBytes(FPath, cp932::encode(QStringLiteral("[%1]\r\nNAME1=%2\r\n").arg(section, name)));
     EXPECT_EQ(ReadProfileString(FPath, section, "NAME1", ""), name);
 
     WriteProfileString(FPath, section, "NAME2", QStringLiteral("魔王"));
-    EXPECT_EQ(ReadBytes(FPath),
-              cp932::encode(QStringLiteral("[%1]\r\nNAME1=%2\r\nNAME2=魔王\r\n").arg(section, name)));
+    EXPECT_EQ(ReadBytes(FPath), cp932::encode(QStringLiteral("[%1]\r\nNAME1=%2\r\nNAME2=魔王\r\n").arg(section, name)));
 }
 
 struct WriteCase {
     const char* Name;
-    QByteArray Before;  // "<missing>" for no file
+    QByteArray Before; // "<missing>" for no file
     const char* Section;
     const char* Key;
     const char* Value;
@@ -141,11 +140,10 @@ const WriteCase kWriteCases[] = {
     {"UpdateKeepsKeySpellingAndTheRest", "; top\n[rank]\n  name1 = Old  \n\nSCORE1=5\n", "RANK", "NAME1", "New",
      "; top\n[rank]\nname1=New\r\n\nSCORE1=5\n"},
     {"UpdatesFirstOfDuplicates", "[RANK]\r\nA=1\r\nA=2\r\n", "RANK", "a", "9", "[RANK]\r\nA=9\r\nA=2\r\n"},
-    {"UpdatesFirstOfDuplicateSections", "[RANK]\nA=1\n[RANK]\nA=2\n", "RANK", "A", "9",
-     "[RANK]\nA=9\r\n[RANK]\nA=2\n"},
+    {"UpdatesFirstOfDuplicateSections", "[RANK]\nA=1\n[RANK]\nA=2\n", "RANK", "A", "9", "[RANK]\nA=9\r\n[RANK]\nA=2\n"},
     {"UpdatesUnterminatedLastLine", "[RANK]\nA=1", "RANK", "A", "2", "[RANK]\nA=2\r\n"},
-    {"NewKeyAfterLastKeyBeforeComments", "[RANK]\r\nNAME1=a\r\n; note\r\n\r\n[OTHER]\r\nX=1\r\n", "RANK", "SCORE1",
-     "5", "[RANK]\r\nNAME1=a\r\nSCORE1=5\r\n; note\r\n\r\n[OTHER]\r\nX=1\r\n"},
+    {"NewKeyAfterLastKeyBeforeComments", "[RANK]\r\nNAME1=a\r\n; note\r\n\r\n[OTHER]\r\nX=1\r\n", "RANK", "SCORE1", "5",
+     "[RANK]\r\nNAME1=a\r\nSCORE1=5\r\n; note\r\n\r\n[OTHER]\r\nX=1\r\n"},
     {"NewKeyInSectionWithoutKeys", "[RANK]\n; c\n\n[B]\n", "RANK", "NAME1", "x", "[RANK]\nNAME1=x\r\n; c\n\n[B]\n"},
     {"NewKeyAfterUnterminatedHeader", "[RANK]", "RANK", "NAME1", "x", "[RANK]\r\nNAME1=x\r\n"},
     {"NewKeyAfterUnterminatedKey", "[RANK]\nA=1", "RANK", "B", "2", "[RANK]\nA=1\r\nB=2\r\n"},
@@ -157,10 +155,8 @@ const WriteCase kWriteCases[] = {
     {"EmptyValue", "[RANK]\r\nNAME1=Bob\r\n", "RANK", "NAME1", "", "[RANK]\r\nNAME1=\r\n"},
     {"ValueCutAtLineBreak", "<missing>", "RANK", "NAME1", "Bob\nSCORE1=9", "[RANK]\r\nNAME1=Bob\r\n"},
     {"ValueCutAtCarriageReturn", "<missing>", "RANK", "NAME1", "\rX=1", "[RANK]\r\nNAME1=\r\n"},
-    {"UnmappableNameFindsItsStoredSpelling", "[RANK]\r\n?=1\r\n", "RANK", "\xF0\x9F\x98\x80", "2",
-     "[RANK]\r\n?=2\r\n"},
-    {"BomStaysAndIsNoHeader", "\xEF\xBB\xBF[RANK]\r\n", "RANK", "A", "1",
-     "\xEF\xBB\xBF[RANK]\r\n[RANK]\r\nA=1\r\n"},
+    {"UnmappableNameFindsItsStoredSpelling", "[RANK]\r\n?=1\r\n", "RANK", "\xF0\x9F\x98\x80", "2", "[RANK]\r\n?=2\r\n"},
+    {"BomStaysAndIsNoHeader", "\xEF\xBB\xBF[RANK]\r\n", "RANK", "A", "1", "\xEF\xBB\xBF[RANK]\r\n[RANK]\r\nA=1\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteTest, ::testing::ValuesIn(kWriteCases),
@@ -251,9 +247,8 @@ TEST_F(ProfileTest, RejectsNamesThatWouldReadBackAsSomethingElse)
     const QByteArray before = "[RANK]\r\nSCORE1=100\r\n";
     WriteBytes(FPath, before);
     const std::pair<const char*, const char*> names[] = {
-        {"", "NAME1"},         {"  ", "NAME1"},     {"RA]NK", "NAME1"}, {"RANK\r\n[X", "NAME1"},
-        {"RANK", ""},          {"RANK", "SCORE1=9"}, {"RANK", ";x"},    {"RANK", "[X]"},
-        {"RANK", "A\nSCORE1"}, {"RANK", "A\rB"},
+        {"", "NAME1"},        {"  ", "NAME1"}, {"RA]NK", "NAME1"}, {"RANK\r\n[X", "NAME1"}, {"RANK", ""},
+        {"RANK", "SCORE1=9"}, {"RANK", ";x"},  {"RANK", "[X]"},    {"RANK", "A\nSCORE1"},   {"RANK", "A\rB"},
     };
     for (const auto& [section, key] : names) {
         SCOPED_TRACE(std::string(section) + " / " + key);

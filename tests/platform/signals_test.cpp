@@ -68,12 +68,9 @@ TEST_P(SignalsEndTest, ClosesTheMainWindowAndEndsWithZero)
     EXPECT_EQ(route.Received(), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SignalsEndTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
-                         [](const auto& info) {
-                             return std::string(info.param == SIGTERM  ? "Term"
-                                                : info.param == SIGINT ? "Interrupt"
-                                                                       : "HangUp");
-                         });
+INSTANTIATE_TEST_SUITE_P(Signals, SignalsEndTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP), [](const auto& info) {
+    return std::string(info.param == SIGTERM ? "Term" : info.param == SIGINT ? "Interrupt" : "HangUp");
+});
 
 // Signals that come before the event loop has ended do not close (and save) again.
 TEST_F(SignalsTest, LaterSignalsDoNotCloseAgain)

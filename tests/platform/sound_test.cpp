@@ -10,8 +10,9 @@ namespace {
 
 // A silent 8-bit mono PCM WAV file of eight samples.
 const QByteArray kSilentWave = QByteArray("RIFF,\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
-                                          "\x01\0\x08\0data\x08\0\0\0", 44)
-                               + QByteArray(8, char(0x80));
+                                          "\x01\0\x08\0data\x08\0\0\0",
+                                          44) +
+                               QByteArray(8, char(0x80));
 
 // Writes down what the service asks of its players, in order.
 class RecordingPlayer final : public SoundPlayer {
@@ -36,8 +37,7 @@ protected:
     QString saved = QDir::currentPath();
     QStringList log;
     QtSoundService sound{QStringList{own.path()}, [this](const QString& path) {
-                             return std::make_unique<RecordingPlayer>(QFileInfo(path).fileName() + "@" +
-                                                                          Folder(path),
+                             return std::make_unique<RecordingPlayer>(QFileInfo(path).fileName() + "@" + Folder(path),
                                                                       log);
                          }};
 
@@ -85,15 +85,9 @@ TEST_P(SoundServiceLocateTest, FindsTheFileWhereExpected)
     const LocateRow& row = GetParam();
     const QString found = sound.Locate(row.fileName);
     switch (row.where) {
-    case Where::Current:
-        EXPECT_EQ(found, QFileInfo(current.filePath(row.fileName)).absoluteFilePath());
-        break;
-    case Where::Own:
-        EXPECT_EQ(found, QFileInfo(own.filePath(row.fileName)).absoluteFilePath());
-        break;
-    case Where::Nowhere:
-        EXPECT_TRUE(found.isEmpty()) << found.toStdString();
-        break;
+    case Where::Current: EXPECT_EQ(found, QFileInfo(current.filePath(row.fileName)).absoluteFilePath()); break;
+    case Where::Own: EXPECT_EQ(found, QFileInfo(own.filePath(row.fileName)).absoluteFilePath()); break;
+    case Where::Nowhere: EXPECT_TRUE(found.isEmpty()) << found.toStdString(); break;
     }
 }
 

@@ -38,7 +38,7 @@ TEST(DrawTextTest, AmpersandMarksTheAcceleratorUnlessPrefixesAreOff)
 {
     const TRect rect{0, 0, 200, 40};
     EXPECT_EQ(Draw("&&", rect, 0), Draw("&", rect, DT_NOPREFIX));
-    EXPECT_NE(Draw("&File", rect, 0), Draw("File", rect, 0));  // underlined F
+    EXPECT_NE(Draw("&File", rect, 0), Draw("File", rect, 0)); // underlined F
     EXPECT_NE(Draw("&File", rect, DT_NOPREFIX), Draw("File", rect, 0));
 }
 

@@ -34,8 +34,7 @@ QByteArray Format(quint16 tag, quint16 channels, quint32 rate, quint16 bits)
 // The extensible form: the real tag opens the sub-format GUID.
 QByteArray Extensible(quint16 tag, quint16 channels, quint32 rate, quint16 bits)
 {
-    return Format(0xFFFE, channels, rate, bits) + Word(22) + Word(bits) + DWord(0) + Word(tag) +
-           QByteArray(14, '\x11');
+    return Format(0xFFFE, channels, rate, bits) + Word(22) + Word(bits) + DWord(0) + Word(tag) + QByteArray(14, '\x11');
 }
 
 QByteArray Riff(const QByteArray& chunks)
@@ -90,20 +89,17 @@ INSTANTIATE_TEST_SUITE_P(
         WaveRow{"DataClaimsMoreThanThere",
                 Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", kSamples, 100000)), true,
                 QAudioFormat::Int16, 1, 22050, 8},
-        WaveRow{"PartialFrameDropped",
-                Riff(Chunk("fmt ", Format(1, 2, 22050, 16)) + Chunk("data", kSamples.left(7))), true,
-                QAudioFormat::Int16, 2, 22050, 4},
+        WaveRow{"PartialFrameDropped", Riff(Chunk("fmt ", Format(1, 2, 22050, 16)) + Chunk("data", kSamples.left(7))),
+                true, QAudioFormat::Int16, 2, 22050, 4},
         WaveRow{"Empty", QByteArray(), false},
         WaveRow{"NotRiff", "RIFX" + Riff(Chunk("fmt ", Format(1, 1, 22050, 16))).mid(4), false},
         WaveRow{"NotWave", Riff(Chunk("fmt ", Format(1, 1, 22050, 16))).replace(8, 4, "AVI "), false},
         WaveRow{"Adpcm", Riff(Chunk("fmt ", Format(2, 1, 22050, 4)) + Chunk("data", kSamples)), false},
-        WaveRow{"ExtensibleAdpcm", Riff(Chunk("fmt ", Extensible(2, 1, 22050, 16)) + Chunk("data", kSamples)),
-                false},
+        WaveRow{"ExtensibleAdpcm", Riff(Chunk("fmt ", Extensible(2, 1, 22050, 16)) + Chunk("data", kSamples)), false},
         WaveRow{"Pcm24", Riff(Chunk("fmt ", Format(1, 1, 22050, 24)) + Chunk("data", kSamples)), false},
         WaveRow{"NoChannels", Riff(Chunk("fmt ", Format(1, 0, 22050, 16)) + Chunk("data", kSamples)), false},
         WaveRow{"NoRate", Riff(Chunk("fmt ", Format(1, 1, 0, 16)) + Chunk("data", kSamples)), false},
-        WaveRow{"ShortFormat", Riff(Chunk("fmt ", Format(1, 1, 22050, 16).left(10)) + Chunk("data", kSamples)),
-                false},
+        WaveRow{"ShortFormat", Riff(Chunk("fmt ", Format(1, 1, 22050, 16).left(10)) + Chunk("data", kSamples)), false},
         WaveRow{"DataBeforeFormat", Riff(Chunk("data", kSamples) + Chunk("fmt ", Format(1, 1, 22050, 16))), false},
         WaveRow{"NoData", Riff(Chunk("fmt ", Format(1, 1, 22050, 16))), false},
         WaveRow{"CutInsideChunkHeader", Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + "da"), false}),

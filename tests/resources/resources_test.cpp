@@ -52,21 +52,21 @@ TEST_P(PictureSizeTest, LoadsFromResourcesAtItsLayoutSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PictureSizeTest,
-    ::testing::Values(PictureCase{":/pictures/topbar.bmp", 449, 43, false},
-        PictureCase{":/pictures/column.bmp", 30, 425, false},
-        PictureCase{":/pictures/bottombar.bmp", 449, 20, false},
-        PictureCase{":/pictures/sky.bmp", 449, 220, false},
-        PictureCase{":/pictures/ground.bmp", 449, 220, false},
-        PictureCase{":/pictures/putter0.png", 80, 70, true},
-        PictureCase{":/pictures/putter1.png", 80, 70, true},
-        PictureCase{":/pictures/putter2.png", 80, 70, true},
-        PictureCase{":/pictures/putter3.png", 80, 70, true},
-        PictureCase{":/pictures/putter4.png", 80, 70, true},
-        PictureCase{":/pictures/icon.png", 128, 128, true}),
-    [](const ::testing::TestParamInfo<PictureCase>& info) {
-        // ":/pictures/putter0.png" reads as "putter0".
-        return QFileInfo(QString::fromLatin1(info.param.path)).baseName().toStdString();
-    });
+                         ::testing::Values(PictureCase{":/pictures/topbar.bmp", 449, 43, false},
+                                           PictureCase{":/pictures/column.bmp", 30, 425, false},
+                                           PictureCase{":/pictures/bottombar.bmp", 449, 20, false},
+                                           PictureCase{":/pictures/sky.bmp", 449, 220, false},
+                                           PictureCase{":/pictures/ground.bmp", 449, 220, false},
+                                           PictureCase{":/pictures/putter0.png", 80, 70, true},
+                                           PictureCase{":/pictures/putter1.png", 80, 70, true},
+                                           PictureCase{":/pictures/putter2.png", 80, 70, true},
+                                           PictureCase{":/pictures/putter3.png", 80, 70, true},
+                                           PictureCase{":/pictures/putter4.png", 80, 70, true},
+                                           PictureCase{":/pictures/icon.png", 128, 128, true}),
+                         [](const ::testing::TestParamInfo<PictureCase>& info) {
+                             // ":/pictures/putter0.png" reads as "putter0".
+                             return QFileInfo(QString::fromLatin1(info.param.path)).baseName().toStdString();
+                         });
 
 QImage Putter(int frame)
 {
@@ -174,9 +174,9 @@ TEST_P(SoundFileTest, IsShortCleanPcm)
     EXPECT_EQ(wav.left(4), QByteArray("RIFF"));
     EXPECT_EQ(wav.mid(8, 8), QByteArray("WAVEfmt "));
     EXPECT_EQ(qFromLittleEndian<quint32>(d + 4), quint32(wav.size() - 8));
-    EXPECT_EQ(qFromLittleEndian<quint16>(d + 20), 1);   // PCM
-    EXPECT_EQ(qFromLittleEndian<quint16>(d + 22), 1);   // mono
-    EXPECT_EQ(qFromLittleEndian<quint16>(d + 34), 16);  // bits per sample
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 20), 1);  // PCM
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 22), 1);  // mono
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 34), 16); // bits per sample
     const quint32 rate = qFromLittleEndian<quint32>(d + 24);
     ASSERT_EQ(wav.mid(36, 4), QByteArray("data"));
     const quint32 dataBytes = qFromLittleEndian<quint32>(d + 40);
@@ -194,10 +194,10 @@ TEST_P(SoundFileTest, IsShortCleanPcm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, SoundFileTest,
-    ::testing::Values("snd_start.wav", "snd_shot.wav", "snd_in.wav", "snd_approach.wav", "snd_dame.wav",
-        "snd_akuma.wav", "snd_over.wav"),
-    [](const ::testing::TestParamInfo<const char*>& info) {
-        return QFileInfo(QString::fromLatin1(info.param)).baseName().toStdString();
-    });
+                         ::testing::Values("snd_start.wav", "snd_shot.wav", "snd_in.wav", "snd_approach.wav",
+                                           "snd_dame.wav", "snd_akuma.wav", "snd_over.wav"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return QFileInfo(QString::fromLatin1(info.param)).baseName().toStdString();
+                         });
 
 } // namespace

@@ -30,7 +30,7 @@ public:
         captions << caption;
         prompts << prompt;
         if (answers.empty())
-            return defaultValue;  // as if cancelled
+            return defaultValue; // as if cancelled
         QString answer = answers.front();
         answers.pop_front();
         return answer;
@@ -47,7 +47,10 @@ public:
         QString text;
         Icon icon;
     };
-    void Show(const QString& caption, const QString& text, Icon icon) override { shown.push_back({caption, text, icon}); }
+    void Show(const QString& caption, const QString& text, Icon icon) override
+    {
+        shown.push_back({caption, text, icon});
+    }
     void Beep() override { ++beeps; }
     std::vector<Shown> shown;
     int beeps = 0;

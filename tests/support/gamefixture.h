@@ -5,8 +5,8 @@
 #include "support/fakes.h"
 
 #include <QFile>
-#include <array>
 #include <QTemporaryDir>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 
