@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game on a virtual X display ends cleanly on SIGTERM, SIGINT and SIGHUP: it saves
-# the ranking and exits with 0, also while a menu or a modal box is open. When the ranking
-# cannot be saved, the signal's close says so in the error box, and the game ends with 1.
+# the ranking and exits with 0, also while a menu, a modal box or the disguise screen is
+# open. When the ranking cannot be saved, the signal's close says so in the error box, and
+# the game ends with 1.
 set -euo pipefail
 
 executable=$(realpath "$1")
@@ -102,6 +103,24 @@ wait_for_exit "SIGTERM with the menu open"
 [ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the menu open"
 check_saved "SIGTERM with the menu open"
 echo "SIGTERM with the menu open: saved, exit 0"
+
+# The disguise screen runs its own modal loop over the whole screen; a signal still ends the
+# game cleanly.
+start_game
+window=$(xdotool search --onlyvisible --name '^VELQUAN$' | head -n1)
+xdotool windowfocus --sync "$window"
+before=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
+xdotool key F4
+for _ in $(seq 100); do
+  [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] && break
+  sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] || fail "F4 showed no disguise screen"
+kill -TERM "$game_pid"
+wait_for_exit "SIGTERM with the disguise screen up"
+[ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the disguise screen up"
+check_saved "SIGTERM with the disguise screen up"
+echo "SIGTERM with the disguise screen up: saved, exit 0"
 
 # A folder where the ranking file should be: the save on closing fails and says so in a box.
 open_error_box() {
