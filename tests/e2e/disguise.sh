@@ -5,42 +5,19 @@
 # VELQUAN_E2E_SHOTS to a folder to keep them.
 set -euo pipefail
 
-executable=$(realpath "$1")
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib/game.bash" "$1"
 command -v import >/dev/null || { echo "SKIP: no screenshot tool (imagemagick)"; exit 77; }
 
 readonly screen_w=1024 screen_h=768
 # The interpreter's text lies within this top-left box; everything else must be black.
 readonly text_w=560 text_h=200
 
-cp "$executable" "$work/velquan"
-cp "$source_dir/resources/VELQUAN.ini" "$work/VELQUAN.ini"
-
-# A display of its own, whichever number is free. Its root is white, so any part of the
-# screen left uncovered shows.
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 ${screen_w}x${screen_h}x24 -wr -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-[ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-
-unset QT_QPA_PLATFORM
-(cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
-game_pid=$!
+# Its root is white, so any part of the screen left uncovered shows.
+start_display -wr
+start_game "$source_dir/resources/VELQUAN.ini"
+game=$window
+game_x=$X game_y=$Y game_w=$WIDTH game_h=$HEIGHT
+echo "game window at ${X},${Y} size ${WIDTH}x${HEIGHT}"
 
 wait_for_window() {  # name, "shown" or "gone"
   for _ in $(seq 100); do
@@ -55,7 +32,7 @@ wait_for_window() {  # name, "shown" or "gone"
 
 # Takes a screenshot and prints: non-black pixels outside the text box, white pixels inside
 # it, and non-black pixels inside the game window's rectangle.
-screenshot() {
+count_pixels() {
   sleep 0.5  # let the window finish painting
   local name="$work/$1"
   import -window root -depth 8 "rgb:$name.rgb"
@@ -72,12 +49,7 @@ screenshot() {
     END { printf "%d %d %d\n", outside, white, game }'
 }
 
-game=$(wait_for_window VELQUAN shown) || { cat "$work/game.log" >&2; fail "no window titled VELQUAN appeared"; }
-eval "$(xdotool getwindowgeometry --shell "$game")"
-game_x=$X game_y=$Y game_w=$WIDTH game_h=$HEIGHT
-echo "game window at ${X},${Y} size ${WIDTH}x${HEIGHT}"
-
-read -r outside white in_game < <(screenshot game)
+read -r outside white in_game < <(count_pixels game)
 echo "before F4: $outside non-black pixels outside the text box, $in_game in the game window"
 [ "$in_game" -gt $((game_w * game_h / 2)) ] || fail "the game window is not drawn ($in_game pixels)"
 
@@ -92,7 +64,7 @@ show_disguise() {
 }
 
 check_covered() {  # label, minimum white pixels
-  read -r outside white in_game < <(screenshot "$1")
+  read -r outside white in_game < <(count_pixels "$1")
   echo "$1: $outside non-black pixels outside the text box, $white white inside it, $in_game in the game window"
   [ "$outside" -eq 0 ] || fail "$1: the screen is not all black outside the text ($outside pixels)"
   [ "$white" -gt "$2" ] || fail "$1: too little white text ($white pixels)"
@@ -102,7 +74,7 @@ close_disguise() {  # label
   xdotool mousemove 500 600 click --repeat 2 --delay 60 1
   wait_for_window BossForm1 gone || fail "a double click did not close the disguise window"
   wait_for_window VELQUAN shown >/dev/null || fail "the game window is gone"
-  read -r outside white in_game < <(screenshot "$1")
+  read -r outside white in_game < <(count_pixels "$1")
   echo "after the double click: $in_game non-black pixels in the game window"
   [ "$in_game" -gt $((game_w * game_h / 2)) ] || fail "the game window did not come back ($in_game pixels)"
 }
@@ -118,19 +90,5 @@ show_disguise
 check_covered disguise-again $((baseline_white + 100))  # the typed text is still there
 close_disguise game-back-again
 
-xdotool windowfocus --sync "$game"
-xdotool key --delay 100 alt+m
-sleep 0.5
-xdotool key x
-status=""
-for _ in $(seq 100); do
-  if ! kill -0 "$game_pid" 2>/dev/null; then
-    wait "$game_pid" && status=0 || status=$?
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$status" ] || fail "the game did not exit after its exit command"
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game exited with $status"
+close_game_from_menu
 echo "the game closed normally"

@@ -19,10 +19,10 @@ fail() {
   exit 1
 }
 
-# A display of its own, whichever number is free.
+# A display of its own, whichever number is free; arguments go to Xvfb.
 start_display() {
   exec 3<> "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break
