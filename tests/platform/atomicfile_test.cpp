@@ -1,5 +1,6 @@
 #include "platform/atomicfile.h"
 #include "platform/profile.h"
+#include "support/files.h"
 #include "support/nooverride.h"
 
 #include <QDir>
@@ -13,21 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Stops every save at one step, as a kill there would, for as long as it lives.
 class ScopedStop {

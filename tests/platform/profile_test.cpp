@@ -1,6 +1,7 @@
 #include "platform/cp932.h"
 #include "platform/exceptions.h"
 #include "platform/profile.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,21 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 class ProfileTest : public ::testing::Test {
 protected:
