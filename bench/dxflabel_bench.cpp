@@ -100,15 +100,3 @@ void BM_TurnedDrawText(benchmark::State& state)
 BENCHMARK(BM_BannerFrame)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainDrawText)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TurnedDrawText)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
