@@ -36,20 +36,12 @@ grep -qx "Exec=\"$prefix/bin/velquan\"" "$entry" || fail "desktop entry does not
 grep -qx "Path=$data" "$entry" || fail "desktop entry does not start in the data folder"
 grep -qx "Icon=velquan" "$entry" || fail "desktop entry names another icon"
 [ ! -e "$prefix/bin/VELQUAN.ini" ] || fail "the install put a ranking beside the executable"
-echo "installed: executable, sound module, sounds, starter ranking, icon, desktop entry"
+echo "installed: executable, sounds, starter ranking, icon, desktop entry"
 
-exec 3<> "$work/display"
 # -noreset: the games start one after another, and a server resetting after the last
 # client has gone would turn the next one away.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-[ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/lib/display.bash"
+start_display -noreset
 export XDG_DATA_HOME="$work/xdg"
 
 # As a system install is: the executable's folder read-only to the player. The superuser can

@@ -21,18 +21,10 @@ fail() { echo "FAIL: $*" >&2; [ -f "$work/game.log" ] && cat "$work/game.log" >&
 cp "$executable" "$work/velquan"
 expected=$(iconv -f CP932 -t UTF-8 "$source_dir/resources/VELQUAN.ini" | tr -d '\r')
 
-exec 3<> "$work/display"
 # -noreset: the games start one after another, and a server resetting after the last
 # client has gone would turn the next one away.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-[ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/lib/display.bash"
+start_display -noreset
 
 # Windows titled VELQUAN: the game's, and the error box's, which carries the game's title.
 count_windows() { xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null | wc -l; }

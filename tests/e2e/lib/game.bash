@@ -13,24 +13,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$work/game.log" ] && cat "$work/game.log" >&2
   exit 1
-}
-
-# A display of its own, whichever number is free; arguments go to Xvfb.
-start_display() {
-  exec 3<> "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$(head -n1 "$work/display")"
-  [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-  unset QT_QPA_PLATFORM
 }
 
 # Starts the game from $work with the given ranking file and waits for its one window.
