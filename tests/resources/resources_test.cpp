@@ -1,6 +1,7 @@
 // The delivered pictures, ranking file and sounds fit the places the game puts them.
 
 #include "platform/cp932.h"
+#include "support/printrow.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -20,7 +21,8 @@ namespace {
 
 QString SourceResources()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral("../../resources"));
+    // Named by the build: a compiler cache may leave __FILE__ relative to some other folder.
+    return QStringLiteral(VELQUAN_SOURCE_DIR "/resources");
 }
 
 QByteArray ReadSourceFile(const QString& relative)
@@ -37,6 +39,7 @@ struct PictureCase {
     int height;
     bool alpha;
 };
+PRINT_ROW_BY_NAME(PictureCase, path)
 
 class PictureSizeTest : public ::testing::TestWithParam<PictureCase> {};
 
