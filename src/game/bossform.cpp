@@ -97,8 +97,17 @@ void TBossForm1::Memo1DblClick()
 
 bool TBossForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        Memo1DblClick();
+    // The window goes when the double click's button comes up, not while it is still down:
+    // hidden at the second press, the window would never see that release, and the
+    // application would go on thinking the button held.
+    if (watched == Memo1->viewport()) {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            FDoubleClicked = true;
+        else if (event->type() == QEvent::MouseButtonRelease && FDoubleClicked) {
+            FDoubleClicked = false;
+            Memo1DblClick();
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -32,6 +32,7 @@ private:
     void CoverScreen();
 
     QEventLoop* FModalLoop = nullptr;
+    bool FDoubleClicked = false; // closes at the release that ends the double click
 };
 
 extern TBossForm1* BossForm1;

@@ -79,6 +79,7 @@ TEST_F(BossFormTest, ShowsModalOverTheScreenUntilDoubleClicked)
     QRect geometry;
     bool memoHasFocus = false;
     bool stillShownAfterTyping = false;
+    bool shownUntilRelease = false;
     const bool returned = ShowDisguise([&] {
         shown = boss->isVisible();
         modality = boss->windowModality();
@@ -88,7 +89,10 @@ TEST_F(BossFormTest, ShowsModalOverTheScreenUntilDoubleClicked)
         memoHasFocus = QApplication::focusWidget() == boss->Memo1;
         QTest::keyClicks(boss->Memo1, QStringLiteral("LIST"));
         stillShownAfterTyping = boss->isVisible();
+        // A double click as the window system delivers it: its second press, then the release.
         QTest::mouseDClick(boss->Memo1->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+        shownUntilRelease = boss->isVisible();
+        QTest::mouseRelease(boss->Memo1->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
     });
 
     EXPECT_TRUE(returned);
@@ -98,10 +102,14 @@ TEST_F(BossFormTest, ShowsModalOverTheScreenUntilDoubleClicked)
     EXPECT_EQ(geometry, boss->screen()->geometry());
     EXPECT_TRUE(memoHasFocus);
     EXPECT_TRUE(stillShownAfterTyping);
+    EXPECT_TRUE(shownUntilRelease);
     EXPECT_FALSE(boss->isVisible());
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(boss->Memo1->toPlainText(), kScreenText + "LIST");
+    // Gone with the button up: later hover and press handling must see no button held.
+    EXPECT_EQ(QGuiApplication::mouseButtons(), Qt::NoButton);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 // The window is hidden, never rebuilt: what was typed is there at the next F4.
