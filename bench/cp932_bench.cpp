@@ -2,54 +2,15 @@
 // an iconv descriptor opened for each line, beside today's; then start-up's ten reads whole.
 #include "platform/cp932.h"
 #include "platform/profile.h"
+#include "support/iconvreference.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <iconv.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <stdexcept>
-#include <vector>
-
 namespace {
 
 constexpr qsizetype kFileSize = 1024 * 1024;
-
-// The former conversion, kept here only as the baseline.
-QByteArray OldConvert(const char* to, const char* from, const QByteArray& input, const QByteArray& replacement,
-                      size_t skip)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
-
-    QByteArray output;
-    std::vector<char> buffer(input.size() * 4 + 16);
-    char* in = const_cast<char*>(input.constData());
-    size_t inLeft = size_t(input.size());
-    while (inLeft > 0) {
-        char* out = buffer.data();
-        size_t outLeft = buffer.size();
-        const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        output.append(buffer.data(), int(out - buffer.data()));
-        if (result == size_t(-1) && errno != E2BIG) {
-            output.append(replacement);
-            const size_t step = std::min(skip, inLeft);
-            in += step;
-            inLeft -= step;
-        }
-    }
-    iconv_close(cd);
-    return output;
-}
-
-QString OldDecode(const QByteArray& bytes)
-{
-    return QString::fromUtf8(OldConvert("UTF-8", "CP932", bytes, "\xEF\xBF\xBD", 1));
-}
 
 QByteArray Ranking()
 {
@@ -97,7 +58,7 @@ void ReadLines(benchmark::State& state, Decode decode)
 
 void BM_ReadLines_OldDecode(benchmark::State& state)
 {
-    ReadLines(state, OldDecode);
+    ReadLines(state, iconvreference::Decode);
 }
 
 void BM_ReadLines_Decode(benchmark::State& state)

@@ -404,23 +404,19 @@ void TdxfColorButton::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TdxfColorButton::Press(const QMouseEvent& event, bool doubleClick)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(event);
-    if (!button)
+    const std::optional<TMouseAction> action = MouseActionOf(event);
+    if (!action)
         return;
-    const QPoint position = event.position().toPoint();
-    const bool left = *button == TMouseButton::mbLeft;
+    const bool left = action->button == TMouseButton::mbLeft;
     if (left) {
-        TrackPointer(position);
+        TrackPointer({action->x, action->y});
         if (!doubleClick)
             FClickPending = true;
         else if (OnDblClick)
             OnDblClick(this);
     }
-    TShiftState shift = ShiftStateOf(event);
-    if (doubleClick)
-        shift = shift | TShiftFlag::ssDouble;
     if (OnMouseDown)
-        OnMouseDown(this, *button, shift, position.x(), position.y());
+        OnMouseDown(this, action->button, action->shift, action->x, action->y);
     if (left)
         LeftPressed();
 }
@@ -435,11 +431,11 @@ void TdxfColorButton::mouseMoveEvent(QMouseEvent* event)
 
 void TdxfColorButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(*event);
-    if (!button)
+    const std::optional<TMouseAction> action = MouseActionOf(*event);
+    if (!action)
         return;
-    const QPoint position = event->position().toPoint();
-    const bool left = *button == TMouseButton::mbLeft;
+    const QPoint position(action->x, action->y);
+    const bool left = action->button == TMouseButton::mbLeft;
     if (left) {
         TrackPointer(position);
         if (FClickPending) {
@@ -449,7 +445,7 @@ void TdxfColorButton::mouseReleaseEvent(QMouseEvent* event)
         }
     }
     if (OnMouseUp)
-        OnMouseUp(this, *button, ShiftStateOf(*event), position.x(), position.y());
+        OnMouseUp(this, action->button, action->shift, action->x, action->y);
     if (left)
         LeftReleased();
 }

@@ -25,3 +25,15 @@ TShiftState ShiftStateOf(const QMouseEvent& event)
     shift.setFlag(TShiftFlag::ssMiddle, buttons.testFlag(Qt::MiddleButton));
     return shift;
 }
+
+std::optional<TMouseAction> MouseActionOf(const QMouseEvent& event)
+{
+    const std::optional<TMouseButton> button = MouseButtonOf(event);
+    if (!button)
+        return std::nullopt;
+    TShiftState shift = ShiftStateOf(event);
+    if (event.type() == QEvent::MouseButtonDblClick)
+        shift |= TShiftFlag::ssDouble;
+    const QPoint at = event.position().toPoint();
+    return TMouseAction{*button, shift, at.x(), at.y()};
+}

@@ -33,3 +33,15 @@ std::optional<TMouseButton> MouseButtonOf(const QMouseEvent& event);
 // Modifier keys and buttons held, as the event reports them (after a press, the pressed
 // button is held; after a release, the released one no longer is).
 TShiftState ShiftStateOf(const QMouseEvent& event);
+
+// A press, double click or release as the controls hand it to their owners' events.
+struct TMouseAction {
+    TMouseButton button = TMouseButton::mbLeft;
+    TShiftState shift;
+    int x = 0;
+    int y = 0;
+};
+
+// The action of a button event; none for buttons the controls ignore. A double click's
+// second press carries ssDouble.
+std::optional<TMouseAction> MouseActionOf(const QMouseEvent& event);

@@ -762,21 +762,17 @@ void TShineSpeedButton::leaveEvent(QEvent*)
 
 void TShineSpeedButton::mousePressEvent(QMouseEvent* event)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(*event);
-    if (!button)
-        return;
-    const QPoint at = event->position().toPoint();
-    MouseDown(*button, ShiftStateOf(*event), at.x(), at.y());
+    if (const std::optional<TMouseAction> action = MouseActionOf(*event))
+        MouseDown(action->button, action->shift, action->x, action->y);
 }
 
 void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(*event);
-    if (!button)
+    const std::optional<TMouseAction> action = MouseActionOf(*event);
+    if (!action)
         return;
-    const QPoint at = event->position().toPoint();
-    MouseDown(*button, ShiftStateOf(*event) | TShiftFlag::ssDouble, at.x(), at.y());
-    if (*button == TMouseButton::mbLeft && FDown && OnDblClick)
+    MouseDown(action->button, action->shift, action->x, action->y);
+    if (action->button == TMouseButton::mbLeft && FDown && OnDblClick)
         OnDblClick(this);
 }
 
@@ -788,11 +784,8 @@ void TShineSpeedButton::mouseMoveEvent(QMouseEvent* event)
 
 void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const std::optional<TMouseButton> button = MouseButtonOf(*event);
-    if (!button)
-        return;
-    const QPoint at = event->position().toPoint();
-    MouseUp(*button, ShiftStateOf(*event), at.x(), at.y());
+    if (const std::optional<TMouseAction> action = MouseActionOf(*event))
+        MouseUp(action->button, action->shift, action->x, action->y);
 }
 
 // --- Painting ---

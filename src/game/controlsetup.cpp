@@ -1,5 +1,7 @@
 #include "game/controlsetup.h"
 
+#include "game/layout.h"
+
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
@@ -26,7 +28,7 @@ void SetUpPowerBar(TdxfProgressBar& bar)
 
 void SetUpShotButton(TdxfColorButton& button)
 {
-    button.setGeometry(118, 184, 77, 33);
+    button.setGeometry(Layout::kShotLeft, Layout::kShotTop, Layout::kShotWidth, Layout::kShotHeight);
     button.SetCaption({QStringLiteral("SHOT!!")});
     button.SetColor(clBlack);
     button.setFont(MakeFont(kPGothic, 12, true));

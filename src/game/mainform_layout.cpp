@@ -1,4 +1,5 @@
 #include "game/controlsetup.h"
+#include "game/layout.h"
 #include "game/mainform.h"
 #include "game/surface.h"
 
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr QSize kClientSize(509, 425);
+constexpr QSize kClientSize(Layout::kClientWidth, Layout::kClientHeight);
 constexpr TColor kLabelGradationColor = 12615680;
 
 template <class Control>
@@ -116,7 +117,8 @@ void TMainForm1::CreateControls()
 
     CreateShotControls();
 
-    StringGrid1 = Place(new TStringGrid(3, 6, window), 34, 185, 441, 90);
+    StringGrid1 = Place(new TStringGrid(3, 6, window), Layout::kGridLeft, Layout::kGridTop, Layout::kGridWidth,
+                        Layout::kGridHeight);
     StringGrid1->SetColWidths({83, 220, 135});
     StringGrid1->SetDefaultRowHeight(14);
     StringGrid1->SetFixedRows(1);
@@ -144,7 +146,8 @@ void TMainForm1::CreateShotControls()
 
 void TMainForm1::CreateBanner()
 {
-    Panel2 = Place(new TPanel(FSurface), 30, 173, 449, 102);
+    Panel2 =
+        Place(new TPanel(FSurface), Layout::kStripLeft, Layout::kStripTop, Layout::kStripWidth, Layout::kStripHeight);
     dxfLabel1 = new TdxfLabel(Panel2);
     SetUpBanner(*dxfLabel1);
     Panel2->hide();

@@ -3,6 +3,7 @@
 #include "game/controlsetup.h"
 #include "platform/fonts.h"
 
+#include "support/printrow.h"
 #include "support/render.h"
 
 #include <QApplication>
@@ -23,18 +24,6 @@ constexpr QRgb kShadow = 0xFF00FA00;
 QRgb Grey(int level)
 {
     return qRgb(level, level, level);
-}
-
-using PixelSet = std::set<std::pair<int, int>>;
-
-PixelSet PixelsOf(const QImage& image, QRgb colour, QPoint shift = {})
-{
-    PixelSet pixels;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                pixels.insert({x + shift.x(), y + shift.y()});
-    return pixels;
 }
 
 QRect Bounds(const PixelSet& pixels)
@@ -254,6 +243,7 @@ struct PlacementCase {
     QPoint glyphAt;
     std::vector<QPoint> linesAt;
 };
+PRINT_ROW_BY_NAME(PlacementCase, name)
 
 class LayoutCaptionTest : public ::testing::TestWithParam<PlacementCase> {};
 

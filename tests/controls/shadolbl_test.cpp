@@ -2,6 +2,7 @@
 #include "platform/fonts.h"
 #include "platform/textdraw.h"
 
+#include "support/printrow.h"
 #include "support/render.h"
 
 #include <QApplication>
@@ -224,6 +225,7 @@ struct FaceCase {
     TTextGradation gradation;
     std::vector<TColor> colours; // one per character, in order
 };
+PRINT_ROW_BY_NAME(FaceCase, name)
 
 class TShadowLabelFaceTest : public ::testing::TestWithParam<FaceCase> {};
 

@@ -3,6 +3,8 @@
 #include "controls/shinespdbtn.h"
 #include "platform/textdraw.h"
 #include "platform/timer.h"
+#include "support/printrow.h"
+#include "support/render.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -63,23 +65,7 @@ Art ToArt(const QImage& image, const Legend& legend, QRect area = {})
 
 QImage Render(TShineSpeedButton& button)
 {
-    QImage image(button.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    button.Paint(painter);
-    return image;
-}
-
-using PixelSet = std::set<std::pair<int, int>>;
-
-PixelSet PixelsOf(const QImage& image, QRgb colour, QPoint shift = {})
-{
-    PixelSet pixels;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                pixels.insert({x + shift.x(), y + shift.y()});
-    return pixels;
+    return ::Render(button, qRgb(255, 0, 255));
 }
 
 PixelSet Minus(const PixelSet& a, const PixelSet& b)
@@ -173,6 +159,7 @@ struct RampCase {
     // Pixel position along the ramp and the colour expected there.
     std::vector<std::pair<int, QRgb>> expected;
 };
+PRINT_ROW_BY_NAME(RampCase, name)
 
 std::vector<std::pair<int, QRgb>> GreySteps()
 {
@@ -253,6 +240,7 @@ struct FrameCase {
     bool frameFlag;
     Art art;
 };
+PRINT_ROW_BY_NAME(FrameCase, name)
 
 class ShineSpeedButtonFrame : public ShineSpeedButtonTest, public ::testing::WithParamInterface<FrameCase> {};
 
@@ -343,6 +331,7 @@ struct GlyphCase {
     // Colours the effect makes, beyond the glyph's own.
     Legend made;
 };
+PRINT_ROW_BY_NAME(GlyphCase, name)
 
 class ShineSpeedButtonGlyph : public ShineSpeedButtonTest, public ::testing::WithParamInterface<GlyphCase> {};
 
@@ -541,6 +530,7 @@ struct LayoutCase {
     // Expected glyph point and text corner, given the caption's measured width and height.
     std::function<std::pair<QPoint, QPoint>(int tw, int th)> expected;
 };
+PRINT_ROW_BY_NAME(LayoutCase, name)
 
 class ShineSpeedButtonLayout : public ShineSpeedButtonTest, public ::testing::WithParamInterface<LayoutCase> {};
 

@@ -4,21 +4,9 @@
 # installed starter ranking.
 set -euo pipefail
 
-executable=$(realpath "$1")
+source "$(dirname "$0")/lib/game.bash" "$1"
 build_dir=$(dirname "$(dirname "$executable")")
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
 prefix="$work/prefix with space"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/game.log" ] && cat "$work/game.log" >&2; exit 1; }
 
 cmake --install "$build_dir" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log" >&2; fail "install failed"; }
 
@@ -40,36 +28,22 @@ echo "installed: executable, sounds, starter ranking, icon, desktop entry"
 
 # -noreset: the games start one after another, and a server resetting after the last
 # client has gone would turn the next one away.
-source "$(dirname "$0")/lib/display.bash"
 start_display -noreset
 export XDG_DATA_HOME="$work/xdg"
 
 # As a system install is: the executable's folder read-only to the player. The superuser can
 # write anywhere, so it plays as an ordinary user.
 chmod a-w "$prefix/bin"
-player=()
-if [ "$(id -u)" -eq 0 ]; then
-  player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
-  chmod 755 "$work"
-fi
+play_as_ordinary_user
 mkdir -m 1777 "$XDG_DATA_HOME"
 ranking="$XDG_DATA_HOME/velquan/VELQUAN.ini"
 
 run_until_signal() {
-  (cd "$data" && exec "${player[@]}" "$prefix/bin/velquan") > "$work/game.log" 2>&1 &
+  (cd "$data" && exec "${as_player[@]}" "$prefix/bin/velquan") > "$work/game.log" 2>&1 &
   game_pid=$!
-  local window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "the installed game showed no window"
+  find_game_window
   kill -TERM "$game_pid"
-  local status=0
-  wait "$game_pid" || status=$?
-  game_pid=""
-  [ "$status" -eq 0 ] || fail "the installed game exited with $status"
+  expect_game_exit 0
 }
 
 run_until_signal

@@ -10,9 +10,11 @@ printf '[RANK]\r\nNAME1=A\r\nSCORE1=50\r\nNAME2=B\r\nSCORE2=40\r\nNAME3=C\r\nSCO
 start_display
 start_game "$work/low.ini"
 
-# The ranking grid's purple heading row lies over the play strip while idle.
+# The ranking grid's purple heading row lies over the play strip while idle; this point of it
+# is clear of the heading texts.
 purple="128,0,128"
-[ "$(client_pixel 300 190)" = "$purple" ] || fail "the idle screen does not show the ranking grid"
+heading_x=300 heading_y=$(($(layout kGridTop) + 5))
+[ "$(client_pixel $heading_x $heading_y)" = "$purple" ] || fail "the idle screen does not show the ranking grid"
 
 # The banner turns and shrinks while the game sleeps between its frames: two screenshots
 # taken during it must both show its red text, and differ.
@@ -21,7 +23,7 @@ sleep 0.5
 screenshot "$work/banner1.png"
 sleep 0.4
 screenshot "$work/banner2.png"
-banner="449x102+$((client_x + 30))+$((client_y + 173))"
+banner="$(layout kStripWidth)x$(layout kStripHeight)+$((client_x + $(layout kStripLeft)))+$((client_y + $(layout kStripTop)))"
 red_share() {
   convert "$1" -crop "$banner" +repage -fx '(r>0.7 && g<0.3) ? 1 : 0' -format '%[fx:mean]' info:
 }
@@ -33,11 +35,12 @@ changed=$(compare -metric AE -crop "$banner" "$work/banner1.png" "$work/banner2.
 [ "${changed%% *}" -gt 100 ] || fail "the banner did not move between two screenshots ($changed pixels)"
 
 sleep 3
-[ "$(client_pixel 300 190)" = "0,0,0" ] || fail "the play strip did not appear after the start banner"
+[ "$(client_pixel $heading_x $heading_y)" = "0,0,0" ] || fail "the play strip did not appear after the start banner"
 
 # The first cup lies 304 to 354 pixels ahead of the ball: 38 to 44 steps of 8 pixels, one
 # for each 20 ms from the press to the end of the down-swing (about 100 ms after release).
-xdotool mousemove $((client_x + 156)) $((client_y + 200))
+xdotool mousemove $((client_x + $(layout kShotLeft) + $(layout kShotWidth) / 2)) \
+  $((client_y + $(layout kShotTop) + $(layout kShotHeight) / 2))
 xdotool mousedown 1
 sleep 0.7
 xdotool mouseup 1
@@ -54,7 +57,7 @@ xdotool windowfocus --sync "$box"
 xdotool type --delay 50 "e2e"
 xdotool key Return
 sleep 0.5
-[ "$(client_pixel 300 190)" = "$purple" ] || fail "the ranking grid did not come back after the game"
+[ "$(client_pixel $heading_x $heading_y)" = "$purple" ] || fail "the ranking grid did not come back after the game"
 
 close_game_from_menu
 expected=$(printf '[RANK]\nNAME1=e2e\nSCORE1=101\nNAME2=A\nSCORE2=50\nNAME3=B\nSCORE3=40\nNAME4=C\nSCORE4=30\nNAME5=D\nSCORE5=20')

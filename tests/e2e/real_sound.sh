@@ -9,24 +9,15 @@
 # Exits 77 when no sound server can be started here.
 set -euo pipefail
 
-game=$(realpath "$1")
+source "$(dirname "$0")/lib/game.bash" "$1"
 probe=$(realpath "$2")
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
 server_pid=""
 reader_pid=""
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+stop_sound_server() {
   [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   [ -n "$reader_pid" ] && kill "$reader_pid" 2>/dev/null || true
-  rm -rf "$work"
 }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*"; exit 77; }
+trap 'stop_sound_server; cleanup' EXIT
 
 for tool in pulseaudio pactl; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
@@ -129,27 +120,16 @@ echo "snd_over.wav alone sounds for $alone_span ms; cut off after 250 ms by snd_
 
 # The game itself: F3 starts the GAME START banner with its effect.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-  exec 3<> "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  cp "$game" "$work/game/velquan"
+  outer_platform=${QT_QPA_PLATFORM-offscreen}
+  start_display
+  cp "$executable" "$work/game/velquan"
   cp "$source_dir/resources/VELQUAN.ini" "$work/game/"
-  DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb ./velquan > "$work/game.log" 2>&1 &
+  ./velquan > "$work/game.log" 2>&1 &
   game_pid=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(DISPLAY=":$(head -n1 "$work/display")" xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "the game showed no window: $(cat "$work/game.log")"
+  find_game_window
   sleep 0.5
   start=$(stat -c %s "$recording")
-  DISPLAY=":$(head -n1 "$work/display")" xdotool windowfocus --sync "$window" key F3
+  xdotool windowfocus --sync "$window" key F3
   sleep 2
   expected=$(loud_in_file "$work/game/snd_start.wav")
   read -r peak sounding _ _ _ < <(measure_since "$start")
@@ -157,6 +137,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   [ "$sounding" -ge $((expected * 9 / 10)) ] || fail "the game's start banner was not heard"
   kill "$game_pid"
   game_pid=""
+  export QT_QPA_PLATFORM=$outer_platform
 fi
 
 # No sound server at all: the service returns at once, plays nothing and the program ends.

@@ -5,25 +5,13 @@
 # the game ends with 1.
 set -euo pipefail
 
-executable=$(realpath "$1")
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/game.log" ] && cat "$work/game.log" >&2; exit 1; }
+source "$(dirname "$0")/lib/game.bash" "$1"
 
 cp "$executable" "$work/velquan"
-expected=$(iconv -f CP932 -t UTF-8 "$source_dir/resources/VELQUAN.ini" | tr -d '\r')
+expected=$(ranking_text "$source_dir/resources/VELQUAN.ini")
 
 # -noreset: the games start one after another, and a server resetting after the last
 # client has gone would turn the next one away.
-source "$(dirname "$0")/lib/display.bash"
 start_display -noreset
 
 # Windows titled VELQUAN: the game's, and the error box's, which carries the game's title.
@@ -60,30 +48,15 @@ open_menu() {
   fail "the menu did not open"
 }
 
-# Sets status to the game's exit status once it has ended.
-wait_for_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-      status=0
-      wait "$game_pid" || status=$?
-      game_pid=""
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the game did not end after $1"
-}
-
 check_saved() {
   [ -f "$work/VELQUAN.ini" ] || fail "no ranking file was written after $1"
-  [ "$(iconv -f CP932 -t UTF-8 "$work/VELQUAN.ini" | tr -d '\r')" = "$expected" ] || fail "saved ranking differs after $1"
+  [ "$(ranking_text "$work/VELQUAN.ini")" = "$expected" ] || fail "saved ranking differs after $1"
 }
 
 for signal in TERM INT HUP; do
   start_game
   kill -"$signal" "$game_pid"
-  wait_for_exit "SIG$signal"
-  [ "$status" -eq 0 ] || fail "the game exited with $status on SIG$signal"
+  expect_game_exit 0
   check_saved "SIG$signal"
   echo "SIG$signal: saved, exit 0"
 done
@@ -91,8 +64,7 @@ done
 start_game
 open_menu
 kill -TERM "$game_pid"
-wait_for_exit "SIGTERM with the menu open"
-[ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the menu open"
+expect_game_exit 0
 check_saved "SIGTERM with the menu open"
 echo "SIGTERM with the menu open: saved, exit 0"
 
@@ -109,8 +81,7 @@ for _ in $(seq 100); do
 done
 [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] || fail "F4 showed no disguise screen"
 kill -TERM "$game_pid"
-wait_for_exit "SIGTERM with the disguise screen up"
-[ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the disguise screen up"
+expect_game_exit 0
 check_saved "SIGTERM with the disguise screen up"
 echo "SIGTERM with the disguise screen up: saved, exit 0"
 
@@ -127,8 +98,7 @@ open_error_box() {
 open_error_box
 rmdir "$work/VELQUAN.ini"
 kill -TERM "$game_pid"
-wait_for_exit "SIGTERM with the error box up"
-[ "$status" -eq 0 ] || fail "the game exited with $status on SIGTERM with the error box up"
+expect_game_exit 0
 check_saved "SIGTERM with the error box up"
 echo "SIGTERM with the error box up: saved, exit 0"
 
@@ -147,6 +117,5 @@ for _ in $(seq 100); do
 done
 [ -n "$new_box" ] || fail "no error box for the failed save on SIGTERM"
 kill -TERM "$game_pid"
-wait_for_exit "a second SIGTERM with the error box up"
-[ "$status" -eq 1 ] || fail "the game exited with $status when nothing could be saved, expected 1"
+expect_game_exit 1
 echo "SIGTERM twice while nothing can be saved: exit 1"

@@ -1,6 +1,7 @@
 #include "platform/panel.h"
 #include "platform/timer.h"
 #include "support/gamefixture.h"
+#include "support/printrow.h"
 
 #include <QAction>
 
@@ -69,6 +70,7 @@ struct UrlRow {
     QString executablePath;
     const char* sn;
 };
+PRINT_ROW_BY_NAME(UrlRow, name)
 
 class InformationUrlTest : public ::testing::TestWithParam<UrlRow> {};
 
@@ -103,6 +105,7 @@ struct AnimationRow {
     MainFormCommandsTest::Pictures before;
     MainFormCommandsTest::Pictures after;
 };
+PRINT_ROW_BY_NAME(AnimationRow, name)
 
 class BackgroundAnimationTest : public MainFormCommandsTest, public ::testing::WithParamInterface<AnimationRow> {};
 

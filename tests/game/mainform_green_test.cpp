@@ -1,5 +1,6 @@
 #include "platform/shape.h"
 #include "support/gamefixture.h"
+#include "support/printrow.h"
 
 #include <algorithm>
 
@@ -94,6 +95,7 @@ struct SlideRow {
     int expectedLeft;
     int expectedDirection;
 };
+PRINT_ROW_BY_NAME(SlideRow, name)
 
 class SlideTest : public GreenTest, public ::testing::WithParamInterface<SlideRow> {};
 

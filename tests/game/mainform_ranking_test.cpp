@@ -4,6 +4,7 @@
 #include "platform/stringgrid.h"
 #include "platform/timer.h"
 #include "support/gamefixture.h"
+#include "support/printrow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,6 +71,7 @@ struct InsertionCase {
     QStringList names;
     QStringList scores;
 };
+PRINT_ROW_BY_NAME(InsertionCase, name)
 
 class RankingInsertionTest : public GameFixture, public ::testing::WithParamInterface<InsertionCase> {};
 

@@ -6,6 +6,7 @@
 #include "platform/stringgrid.h"
 #include "platform/timer.h"
 #include "support/gamefixture.h"
+#include "support/printrow.h"
 
 #include <QAction>
 
@@ -95,6 +96,7 @@ struct ShotRow {
     int points;
     int levelAfter;
 };
+PRINT_ROW_BY_NAME(ShotRow, name)
 
 class ShotResultTest : public ShotTest, public ::testing::WithParamInterface<ShotRow> {};
 

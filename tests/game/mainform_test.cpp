@@ -8,6 +8,7 @@
 #include "platform/stringgrid.h"
 #include "platform/timer.h"
 #include "support/gamefixture.h"
+#include "support/printrow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -221,6 +222,7 @@ struct LabelPlace {
     const char* Caption;
     QRect Layout;
 };
+PRINT_ROW_BY_NAME(LabelPlace, Name)
 
 class MainFormLabelTest : public MainFormTest, public ::testing::WithParamInterface<LabelPlace> {};
 

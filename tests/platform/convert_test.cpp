@@ -1,5 +1,6 @@
 #include "platform/convert.h"
 #include "platform/exceptions.h"
+#include "support/printrow.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,6 +12,7 @@ struct AcceptedCase {
     const char* Text;
     int Expected;
 };
+PRINT_ROW_BY_NAME(AcceptedCase, Name)
 
 std::string RowName(const ::testing::TestParamInfo<AcceptedCase>& info)
 {
@@ -43,6 +45,7 @@ struct RejectedCase {
     const char* Name;
     const char* Text;
 };
+PRINT_ROW_BY_NAME(RejectedCase, Name)
 
 std::string RejectedName(const ::testing::TestParamInfo<RejectedCase>& info)
 {

@@ -1,4 +1,5 @@
 #include "platform/cp932.h"
+#include "support/printrow.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,7 @@ struct DecodeCase {
     QByteArray Bytes;
     QString Text;
 };
+PRINT_ROW_BY_NAME(DecodeCase, Name)
 
 class Cp932Decode : public ::testing::TestWithParam<DecodeCase> {};
 

@@ -1,5 +1,6 @@
 #include "platform/errorguard.h"
 #include "support/fakes.h"
+#include "support/printrow.h"
 
 #include <QAction>
 #include <functional>
@@ -14,6 +15,7 @@ struct ThrowCase {
     std::function<void()> handler;
     QString shown;
 };
+PRINT_ROW_BY_NAME(ThrowCase, name)
 
 class RunGuardedTest : public ::testing::TestWithParam<ThrowCase> {};
 

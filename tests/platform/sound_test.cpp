@@ -1,4 +1,5 @@
 #include "platform/sound.h"
+#include "support/printrow.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,7 @@ struct LocateRow {
     const char* fileName;
     Where where;
 };
+PRINT_ROW_BY_NAME(LocateRow, name)
 
 class SoundServiceLocateTest : public SoundServiceTest, public ::testing::WithParamInterface<LocateRow> {};
 

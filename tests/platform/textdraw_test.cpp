@@ -1,5 +1,6 @@
 #include "platform/fonts.h"
 #include "platform/textdraw.h"
+#include "support/printrow.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -94,6 +95,7 @@ struct LineCase {
     const char* Family;
     int Height;
 };
+PRINT_ROW_BY_NAME(LineCase, Name)
 
 class DrawTextLineTest : public ::testing::TestWithParam<LineCase> {};
 

@@ -1,4 +1,5 @@
 #include "platform/wave.h"
+#include "support/printrow.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -51,6 +52,7 @@ struct WaveRow {
     int rate = 0;
     qsizetype sampleBytes = 0;
 };
+PRINT_ROW_BY_NAME(WaveRow, name)
 
 class ParseWaveTest : public ::testing::TestWithParam<WaveRow> {};
 

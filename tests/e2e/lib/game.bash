@@ -1,31 +1,13 @@
 # Shared steps of the end-to-end tests: the real game on a virtual X display of its own.
-# Source it with the executable's path as $1; it leaves $work, $window and the client origin
-# ($client_x, $client_y in screen pixels) behind, and cleans up on exit.
+# Source it with the executable's path as $1; it brings lib/common.bash's harness along.
 
 executable=$(realpath "$1")
-source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/common.bash"
 source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$work/game.log" ] && cat "$work/game.log" >&2
-  exit 1
-}
 
-# Starts the game from $work with the given ranking file and waits for its one window.
-start_game() {
-  cp "$executable" "$work/velquan"
-  cp "$1" "$work/VELQUAN.ini"
-  (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
-  game_pid=$!
+# Waits for the one window titled VELQUAN and takes its place ($window, $X, $Y, $WIDTH,
+# $HEIGHT and the client area's origin $client_x, $client_y).
+find_game_window() {
   window=""
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null || true)
@@ -35,10 +17,34 @@ start_game() {
   [ -n "$window" ] || fail "no window titled VELQUAN appeared"
   [ "$(echo "$window" | wc -l)" -eq 1 ] || fail "more than one VELQUAN window: $window"
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  # The client area is the bottom 509 x 425 of the window, below the menu bar.
+  # The client area is the bottom of the window, below the menu bar.
   client_x=$X
-  client_y=$((Y + HEIGHT - 425))
+  client_y=$((Y + HEIGHT - $(layout kClientHeight)))
+}
+
+# Starts the game from $work with the given ranking file and waits for its one window.
+start_game() {
+  cp "$executable" "$work/velquan"
+  cp "$1" "$work/VELQUAN.ini"
+  (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
+  game_pid=$!
+  find_game_window
   xdotool windowfocus --sync "$window"
+}
+
+# Waits for the game to end by itself and expects the given exit status (0 by default).
+expect_game_exit() {
+  local status=""
+  for _ in $(seq 100); do
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+      wait "$game_pid" && status=0 || status=$?
+      break
+    fi
+    sleep 0.1
+  done
+  [ -n "$status" ] || fail "the game did not exit"
+  game_pid=""
+  [ "$status" -eq "${1:-0}" ] || fail "the game exited with $status, expected ${1:-0}"
 }
 
 # The colour of one pixel of the client area, as "r,g,b".
@@ -58,17 +64,7 @@ close_game_from_menu() {
   xdotool key --delay 100 alt+m
   sleep 0.5
   xdotool key x
-  local status=""
-  for _ in $(seq 100); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-      wait "$game_pid" && status=0 || status=$?
-      break
-    fi
-    sleep 0.1
-  done
-  [ -n "$status" ] || fail "the game did not exit after its exit command"
-  game_pid=""
-  [ "$status" -eq 0 ] || fail "the game exited with $status"
+  expect_game_exit 0
 }
 
 # The ranking file as UTF-8 text without carriage returns.
