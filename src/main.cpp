@@ -28,13 +28,15 @@ int main(int argc, char* argv[])
     QtShellService shell;
     QtInputBoxService inputBox;
     TRandomGenerator random;
+    const TRankingFile ranking = RankingFile();
     const TGameServices services{.clock = &clock,
                                  .sound = &sound,
                                  .shell = &shell,
                                  .inputBox = &inputBox,
                                  .messageBox = &MessageBoxes(),
                                  .random = &random,
-                                 .rankingFile = RankingFilePath()};
+                                 .rankingFile = ranking.path,
+                                 .rankingSeed = ranking.seedFrom};
     int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
