@@ -45,8 +45,11 @@ int main(int argc, char* argv[])
         BossForm1 = bossForm.get();
         const TTerminationSignals endOnSignals(mainForm.get());
         QObject::connect(&endOnSignals, &TTerminationSignals::Finished, &application, &TApplication::exit);
+        clock.SetWakeDescriptor(endOnSignals.WakeDescriptor());
         mainForm->show();
         status = TApplication::exec();
+        TTerminationSignals::HoldUntilExit();
+        clock.SetWakeDescriptor(-1);
     } catch (const Exception& error) {
         application.ShowException(error.Message());
     } catch (...) {
