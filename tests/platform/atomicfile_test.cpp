@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <grp.h>
+#include <memory>
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
@@ -233,6 +234,8 @@ TEST_F(AtomicFileTest, RealFullFileSystemLeavesTheOldFile)
     ASSERT_EQ(::mkdir(mountPoint.constData(), 0755), 0);
     if (::mount("velquan-test", mountPoint.constData(), "tmpfs", 0, "size=64k,nr_inodes=16,mode=0755") != 0)
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
+    const std::unique_ptr<const char, void (*)(const char*)> unmount(mountPoint.constData(),
+                                                                     [](const char* at) { ::umount2(at, MNT_DETACH); });
     const QString folder = QFile::decodeName(mountPoint);
     const QString path = folder + "/VELQUAN.ini";
     // One page of old content; the new one needs a second page.
@@ -259,7 +262,6 @@ TEST_F(AtomicFileTest, RealFullFileSystemLeavesTheOldFile)
         EXPECT_FALSE(WriteFileAtomically(path, after));
         EXPECT_EQ(ReadBytes(path), before);
     }
-    ::umount2(mountPoint.constData(), MNT_DETACH);
 }
 
 // A FIFO, a socket or a device in the file's place is never opened for reading, so nothing
