@@ -113,7 +113,8 @@ int main(int argc, char* argv[])
                                   .inputBox = &inputBox,
                                   .messageBox = &MessageBoxes(),
                                   .random = &random,
-                                  .rankingFile = ranking});
+                                  .rankingFile = ranking,
+                                  .rankingSeed = {}});
     form.show();
     clock.ProcessMessagesUntil(clock.TickCount() + 500);
 

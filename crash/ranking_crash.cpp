@@ -1,10 +1,13 @@
 // Kills a process that saves rankings over and over, at random moments, and checks after
 // every kill that the ranking file is one complete ranking and that the next save works.
 //
-//   ranking_crash [--kills N] [--mode normal|inplace|both]
+//   ranking_crash [--kills N] [--mode normal|inplace|shared|both|all]
 //
 // "inplace" puts the file in a folder the saving process may not write into (as root, with
-// the permission override dropped), so every save rewrites the file in place.
+// the permission override dropped), so every save rewrites the file in place. "shared" gives
+// the file to another user and saves as a third one in a folder everyone may write, as a
+// group-shared ranking is saved: in place too, since a new file would change its owner.
+// "both" runs normal and inplace; "all" adds shared (it needs root).
 #include "platform/cp932.h"
 #include "platform/profile.h"
 #include "support/nooverride.h"
@@ -19,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -31,7 +35,10 @@ constexpr int kRanks = 5;
 constexpr int kDefaultKills = 250;
 constexpr int kTimingSaves = 20;
 
-enum class TMode { Normal, InPlace };
+enum class TMode { Normal, InPlace, Shared };
+
+constexpr uid_t kFileOwner = 64101;
+constexpr uid_t kSaver = 64102;
 
 QString Name(int ranking, int rank)
 {
@@ -104,7 +111,7 @@ TOutcome Classify(const QString& path, const QByteArray& bytes, TMode mode, TTal
             return TOutcome::Complete;
         }
     }
-    if (mode != TMode::InPlace)
+    if (mode == TMode::Normal)
         return TOutcome::Broken;
     for (int ranking = 0; ranking < kRankings; ++ranking) {
         const QByteArray head = Expected(ranking);
@@ -154,7 +161,9 @@ std::chrono::microseconds SaveTime(const QString& path)
 
 bool Run(TMode mode, int kills)
 {
-    const char* modeName = mode == TMode::InPlace ? "in-place (read-only folder)" : "normal folder";
+    const char* modeName = mode == TMode::InPlace  ? "in-place (read-only folder)"
+                           : mode == TMode::Shared ? "in-place (another user's file)"
+                                                   : "normal folder";
     QTemporaryDir dir;
     const QString folder = dir.path();
     const QString path = dir.filePath(QStringLiteral("VELQUAN.ini"));
@@ -172,6 +181,16 @@ bool Run(TMode mode, int kills)
         ::waitpid(runner, &status, 0);
         ::chmod(QFile::encodeName(folder).constData(), 0755);
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    if (mode == TMode::Shared) {
+        const QByteArray file = QFile::encodeName(path);
+        if (::chmod(QFile::encodeName(folder).constData(), 0777) != 0 ||
+            ::chown(file.constData(), kFileOwner, kFileOwner) != 0 || ::chmod(file.constData(), 0666) != 0 ||
+            ::setgroups(0, nullptr) != 0 || ::setresgid(kSaver, kSaver, kSaver) != 0 ||
+            ::setresuid(kSaver, kSaver, kSaver) != 0) {
+            std::fprintf(stderr, "%s: cannot save as another user (needs root)\n", modeName);
+            ::_exit(1);
+        }
     }
     if (mode == TMode::InPlace) {
         ::chmod(QFile::encodeName(folder).constData(), 0555);
@@ -248,6 +267,12 @@ bool Run(TMode mode, int kills)
         next = (next + 1) % kRankings;
     }
     tally.SavesDone = *savesDone;
+    struct stat kept {};
+    if (mode == TMode::Shared &&
+        (::stat(QFile::encodeName(path).constData(), &kept) != 0 || kept.st_uid != kFileOwner)) {
+        std::fprintf(stderr, "%s: the file no longer belongs to its owner\n", modeName);
+        ++tally.Failures;
+    }
 
     QStringList seen;
     for (int ranking = 0; ranking < kRankings; ++ranking)
@@ -274,10 +299,16 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--mode") == 0)
             mode = QString::fromLocal8Bit(argv[i + 1]);
     }
+    if (mode == "shared" && ::geteuid() != 0) {
+        std::printf("SKIP: saving as another user needs root\n");
+        return 77;
+    }
     bool passed = true;
-    if (mode == "normal" || mode == "both")
+    if (mode == "normal" || mode == "both" || mode == "all")
         passed = Run(TMode::Normal, kills) && passed;
-    if (mode == "inplace" || mode == "both")
+    if (mode == "inplace" || mode == "both" || mode == "all")
         passed = Run(TMode::InPlace, kills) && passed;
+    if (mode == "shared" || mode == "all")
+        passed = Run(TMode::Shared, kills) && passed;
     return passed ? 0 : 1;
 }

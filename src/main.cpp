@@ -28,13 +28,15 @@ int main(int argc, char* argv[])
     QtShellService shell;
     QtInputBoxService inputBox;
     TRandomGenerator random;
+    const TRankingFile ranking = RankingFile();
     const TGameServices services{.clock = &clock,
                                  .sound = &sound,
                                  .shell = &shell,
                                  .inputBox = &inputBox,
                                  .messageBox = &MessageBoxes(),
                                  .random = &random,
-                                 .rankingFile = RankingFilePath()};
+                                 .rankingFile = ranking.path,
+                                 .rankingSeed = ranking.seedFrom};
     int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
@@ -43,8 +45,11 @@ int main(int argc, char* argv[])
         BossForm1 = bossForm.get();
         const TTerminationSignals endOnSignals(mainForm.get());
         QObject::connect(&endOnSignals, &TTerminationSignals::Finished, &application, &TApplication::exit);
+        clock.SetWakeDescriptor(endOnSignals.WakeDescriptor());
         mainForm->show();
         status = TApplication::exec();
+        TTerminationSignals::HoldUntilExit();
+        clock.SetWakeDescriptor(-1);
     } catch (const Exception& error) {
         application.ShowException(error.Message());
     } catch (...) {

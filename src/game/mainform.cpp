@@ -52,8 +52,10 @@ void TMainForm1::closeEvent(QCloseEvent* event)
     RunGuarded(*FServices.messageBox, [this, event] {
         bool canClose = true;
         FormCloseQuery(canClose);
-        if (canClose)
+        if (canClose) {
             event->accept();
+            FClosed = true;
+        }
     });
 }
 

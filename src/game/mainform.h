@@ -151,6 +151,8 @@ private:
     TScopedMessageBoxes FMessageBoxes{FServices.messageBox};
     TFormSurface* FSurface = nullptr;
     bool FCentred = false;
+    // The window has closed (and saved): a shot under way stops where it is.
+    bool FClosed = false;
 
     std::int32_t FSwingFrame = 0;
     std::uint32_t FPressTick = 0;

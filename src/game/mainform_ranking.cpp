@@ -1,6 +1,7 @@
 #include "game/mainform.h"
 
 #include "controls/shadolbl.h"
+#include "platform/appdir.h"
 #include "platform/convert.h"
 #include "platform/inputbox.h"
 #include "platform/profile.h"
@@ -40,13 +41,20 @@ void TMainForm1::WriteRankingHeadings()
 
 void TMainForm1::LoadRanking()
 {
+    // Until the player's copy could be made, the ranking it is made from is read in its place.
+    const bool useSeed =
+        !FServices.rankingSeed.isEmpty() && !SeedRankingFile({FServices.rankingFile, FServices.rankingSeed});
+    const QString source = useSeed ? FServices.rankingSeed : FServices.rankingFile;
+    // A FIFO or a huge file in the way stops the start with a clear message, before any read.
+    CheckProfileFile(FServices.rankingFile);
+    CheckProfileFile(source);
     for (int rank = 1; rank <= kRanks; ++rank) {
         StringGrid1->SetCells(
             kNameColumn, rank,
-            ReadProfileString(FServices.rankingFile, kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)));
+            ReadProfileString(source, kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)));
         StringGrid1->SetCells(
             kScoreColumn, rank,
-            ReadProfileString(FServices.rankingFile, kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)));
+            ReadProfileString(source, kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)));
     }
 }
 
@@ -87,6 +95,10 @@ void TMainForm1::SaveRanking()
         writes.append({kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)});
         writes.append({kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)});
     }
+    // A copy that failed at start (a full disk, say) is tried again; the save then writes the
+    // player's copy, never the file it is made from.
+    if (!FServices.rankingSeed.isEmpty())
+        SeedRankingFile({FServices.rankingFile, FServices.rankingSeed});
     WriteProfileStrings(FServices.rankingFile, writes);
 }
 

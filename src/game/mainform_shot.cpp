@@ -54,7 +54,8 @@ void TMainForm1::bChargeMouseUp()
         return;
     Timer1->SetEnabled(false);
 
-    while (FSwingFrame > 0) {
+    // A close during the shot (menu, close box, signal) ends it at once: the window is gone.
+    while (FSwingFrame > 0 && !FClosed) {
         RepaintNow();
         DrawSwingPicture(kSwingPicture.x(), kSwingPicture.y(), FSwingFrame);
         WaitForTickBoundary(kSwingStep);
@@ -68,7 +69,7 @@ void TMainForm1::bChargeMouseUp()
     // The hold that counts runs from the press to now, down-swing included; a tick count that
     // wrapped since the press gives no roll at all.
     const std::uint32_t released = FServices.clock->TickCount();
-    while (released > FPressTick) {
+    while (released > FPressTick && !FClosed) {
         Shape1->move(Shape1->x() + int(kBallStep * kBallSpeed), Shape1->y());
         WaitForTickBoundary(kBallStep);
         // Stepping past the top of the count would start the roll over from 0.
@@ -76,6 +77,8 @@ void TMainForm1::bChargeMouseUp()
             FPressTick > std::numeric_limits<std::uint32_t>::max() - kBallStep ? released : FPressTick + kBallStep;
     }
 
+    if (FClosed)
+        return;
     Timer2->SetEnabled(false);
     JudgeShot();
 

@@ -20,4 +20,6 @@ struct TGameServices {
     TRandomGenerator* random = nullptr;
     // Full path of the ranking file.
     QString rankingFile;
+    // Where a missing ranking file is copied from before it is read or written; may be empty.
+    QString rankingSeed;
 };

@@ -1,10 +1,14 @@
 #include "platform/appdir.h"
 
+#include "platform/atomicfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace {
 
@@ -21,19 +25,9 @@ QString WithSeparator(const QString& directory)
     return directory.endsWith(u'/') ? directory : directory + u'/';
 }
 
-// Copies the starter ranking to target unless target exists; true when target exists after.
-bool Seed(const QString& target, const QString& starterFile)
+bool Writable(const QString& path)
 {
-    if (QFileInfo::exists(target))
-        return true;
-    if (!QFileInfo(starterFile).isFile() || !QDir().mkpath(QFileInfo(target).absolutePath()))
-        return false;
-    if (!QFile::copy(starterFile, target))
-        return QFileInfo::exists(target); // another instance may have seeded it first
-    // The copy keeps the installed file's read-only mode; the player's ranking must take writes.
-    QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                 QFileDevice::ReadOther);
-    return true;
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
 }
 
 } // namespace
@@ -48,26 +42,44 @@ QString InstalledDataDir()
     return WithSeparator(QDir::cleanPath(ApplicationDir() + QLatin1String(kDataFromBin)));
 }
 
-QString LocateRankingFile(const TRankingPlaces& places)
+TRankingFile LocateRankingFile(const TRankingPlaces& places)
 {
-    if (places.executableDirWritable) {
-        const QString besideExecutable = WithSeparator(places.executableDir) + kRankingName;
-        Seed(besideExecutable, places.starterFile);
-        return besideExecutable;
-    }
-    if (!places.dataHome.isEmpty()) {
-        const QString userFile = WithSeparator(places.dataHome) + kUserFolder + u'/' + kRankingName;
-        if (Seed(userFile, places.starterFile))
-            return userFile;
-    }
-    return places.starterFile;
+    const QString beside = WithSeparator(places.executableDir) + kRankingName;
+    const QString seed = places.installed && !places.besideExists ? places.starterFile : beside;
+    // Without a data folder of the player's there is nowhere else to go.
+    if (places.dataHome.isEmpty())
+        return {beside, places.installed && !places.besideExists ? seed : QString()};
+    const QString playerCopy = WithSeparator(places.dataHome) + kUserFolder + u'/' + kRankingName;
+    if (places.installed && !places.besideExists)
+        return {playerCopy, seed};
+    // Replaced when the folder is writable, written in place when only the file is.
+    if (places.executableDirWritable || (places.besideExists && places.besideWritable))
+        return {beside, QString()};
+    return {playerCopy, seed};
 }
 
-QString RankingFilePath()
+bool SeedRankingFile(const TRankingFile& file)
+{
+    if (QFileInfo::exists(file.path))
+        return true;
+    if (file.seedFrom.isEmpty())
+        return false;
+    QByteArray starter;
+    if (ReadRegularFile(file.seedFrom, starter) != TReadResult::Read ||
+        !QDir().mkpath(QFileInfo(file.path).absolutePath()))
+        return false;
+    return CreateFileExclusively(file.path, starter);
+}
+
+TRankingFile RankingFile()
 {
     TRankingPlaces places;
     places.executableDir = ApplicationDir();
-    places.executableDirWritable = QFileInfo(places.executableDir).isWritable();
+    places.installed = QFileInfo(InstalledDataDir()).isDir();
+    const QString beside = places.executableDir + kRankingName;
+    places.besideExists = QFileInfo::exists(beside);
+    places.executableDirWritable = Writable(places.executableDir);
+    places.besideWritable = Writable(beside);
     places.dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     places.starterFile = InstalledDataDir() + kRankingName;
     return LocateRankingFile(places);

@@ -9,20 +9,38 @@ QString ApplicationDir();
 // separator, found from the executable's folder; it exists only in an installed game.
 QString InstalledDataDir();
 
-// Where the ranking file can live, as the running system offers.
+// What the running system offers for the ranking file.
 struct TRankingPlaces {
-    QString executableDir; // with its trailing separator
+    QString executableDir;     // with or without its trailing separator
+    bool installed = false;    // the installed data folder exists
+    bool besideExists = false; // a ranking file lies beside the executable
     bool executableDirWritable = false;
-    QString dataHome;    // the user's data folder ($XDG_DATA_HOME); may be empty
-    QString starterFile; // the installed starter ranking; may not exist
+    bool besideWritable = false; // that file may be written
+    QString dataHome;            // the user's data folder ($XDG_DATA_HOME); may be empty
+    QString starterFile;         // the installed starter ranking
 };
 
-// The ranking file's full path. Beside the executable whenever its folder is writable, as a
-// game run from its build folder has it. Otherwise (a game installed in a system folder) in
-// the user's data folder under "velquan". A missing file in the chosen place is seeded once
-// from the starter ranking and never overwritten. When the user's data folder cannot take
-// the file either, the starter itself is read, and saving reports that it cannot be written.
-QString LocateRankingFile(const TRankingPlaces& places);
+// The ranking file of a run: read at start and written at every save. When it is missing, it
+// is first copied from seedFrom (when set), at start and again at a save whose start-up copy
+// failed; a copy never overwrites a file.
+struct TRankingFile {
+    QString path;
+    QString seedFrom;
 
-// LocateRankingFile for the running executable and the user's data folder.
-QString RankingFilePath();
+    bool operator==(const TRankingFile&) const = default;
+};
+
+// Where the ranking lives. A portable copy (no installed data folder) keeps it beside the
+// executable while that file or its folder can be written, and otherwise in the player's data
+// folder, copied from the one beside the executable. An installed copy keeps it in the
+// player's data folder, copied from the installed starter, unless a ranking already lies
+// beside the executable, which is then treated as a portable copy's. Decides only; touches
+// nothing.
+TRankingFile LocateRankingFile(const TRankingPlaces& places);
+
+// Copies file.seedFrom to file.path when the path is missing, in one step and never over an
+// existing file. True when the path exists afterwards.
+bool SeedRankingFile(const TRankingFile& file);
+
+// The ranking file of the running executable.
+TRankingFile RankingFile();

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -61,11 +63,33 @@ private:
     int FFd = -1;
 };
 
-bool WriteAllAt(int fd, const QByteArray& data)
+TSaveFaultHook SaveFaultHook = nullptr;
+
+// The errno a test makes this step fail with; 0 lets it run.
+int InjectedFault(TSaveStep step)
 {
-    const char* at = data.constData();
-    qsizetype left = data.size();
-    off_t offset = 0;
+    return SaveFaultHook == nullptr ? 0 : SaveFaultHook(step);
+}
+
+bool Fail(int error)
+{
+    errno = error;
+    return false;
+}
+
+// A disk or quota that is full: no other way of saving helps, so the save stops there.
+bool IsFull(int error)
+{
+    return error == ENOSPC || error == EDQUOT;
+}
+
+bool IsRefused(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+bool WriteAllAt(int fd, const char* at, qsizetype left, off_t offset)
+{
     while (left > 0) {
         const ssize_t written = ::pwrite(fd, at, size_t(left), offset);
         if (written < 0) {
@@ -78,6 +102,23 @@ bool WriteAllAt(int fd, const QByteArray& data)
         offset += written;
     }
     return true;
+}
+
+bool WriteAllAt(int fd, const QByteArray& data, TSaveStep step, off_t offset = 0)
+{
+    if (const int fault = InjectedFault(step)) {
+        // A filling disk takes part of the data before it refuses the rest.
+        WriteAllAt(fd, data.constData(), data.size() / 2, offset);
+        return Fail(fault);
+    }
+    return WriteAllAt(fd, data.constData(), data.size(), offset);
+}
+
+bool Flush(int fd, TSaveStep step)
+{
+    if (const int fault = InjectedFault(step))
+        return Fail(fault);
+    return ::fsync(fd) == 0;
 }
 
 // Makes the rename itself survive a power cut; failing here loses nothing already written.
@@ -151,12 +192,17 @@ void RemoveStaleTemporaries(const QByteArray& directory, const QByteArray& baseN
 // An unnamed file cannot be left behind by a kill; it gets a name only once it is complete.
 int CreateUnnamed(const QByteArray& directory)
 {
+    if (const int fault = InjectedFault(TSaveStep::CreateTemporary)) {
+        errno = fault;
+        return -1;
+    }
     const int fd = ::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd >= 0)
         ::flock(fd, LOCK_EX);
     return fd;
 }
 
+// False with errno set when no name could be given.
 bool LinkUnnamed(int fd, const QByteArray& directory, const QByteArray& baseName, QByteArray& temporary)
 {
     const QByteArray source = "/proc/self/fd/" + QByteArray::number(fd);
@@ -174,6 +220,10 @@ bool LinkUnnamed(int fd, const QByteArray& directory, const QByteArray& baseName
 // cleaner that got there first (and removed the name) is noticed and avoided.
 int CreateNamed(const QByteArray& directory, const QByteArray& baseName, QByteArray& temporary)
 {
+    if (const int fault = InjectedFault(TSaveStep::CreateTemporary)) {
+        errno = fault;
+        return -1;
+    }
     for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
         temporary = directory + "/" + TemporaryName(baseName);
         TFileDescriptor fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -193,29 +243,218 @@ int CreateNamed(const QByteArray& directory, const QByteArray& baseName, QByteAr
             return fd.Release();
         // A cleaner got to the name first and removes it: another name is taken.
     }
+    errno = EEXIST;
     return -1;
 }
 
-// The new content, with the old file's permissions, safely on the disk.
-bool FillTemporary(int fd, const QByteArray& data, const struct stat* original)
+// The names of a file's extended attributes (its ACL among them); fd < 0 reads them by path.
+QList<QByteArray> AttributeNames(int fd, const QByteArray& path)
 {
-    if (original != nullptr) {
-        ::fchmod(fd, original->st_mode & 07777);
-        // Only a privileged process may hand the file back to its owner; others keep theirs.
-        [[maybe_unused]] const int ignored = ::fchown(fd, original->st_uid, original->st_gid);
+    QByteArray names(4096, '\0');
+    for (;;) {
+        const ssize_t size = fd >= 0 ? ::flistxattr(fd, names.data(), size_t(names.size()))
+                                     : ::listxattr(path.constData(), names.data(), size_t(names.size()));
+        if (size >= 0) {
+            names.truncate(size);
+            break;
+        }
+        if (errno != ERANGE)
+            return {};
+        names.resize(names.size() * 4);
     }
-    return WriteAllAt(fd, data) && ::fsync(fd) == 0;
+    QList<QByteArray> list = names.split('\0');
+    list.removeAll(QByteArray());
+    return list;
+}
+
+QByteArray AttributeValue(int fd, const QByteArray& path, const QByteArray& name, bool& found)
+{
+    QByteArray value(1024, '\0');
+    for (;;) {
+        const ssize_t size = fd >= 0
+                                 ? ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()))
+                                 : ::getxattr(path.constData(), name.constData(), value.data(), size_t(value.size()));
+        if (size >= 0) {
+            value.truncate(size);
+            found = true;
+            return value;
+        }
+        if (errno != ERANGE) {
+            found = false;
+            return {};
+        }
+        value.resize(value.size() * 4);
+    }
+}
+
+// Gives the new file everything the old one had besides its content; true when it has it all
+// now, as checked on the new file itself.
+bool TakeOverAttributes(int fd, const QByteArray& original, const struct stat& before)
+{
+    // Only a privileged process may give a file away; an owner may only pick one of its groups.
+    [[maybe_unused]] const int chowned = ::fchown(fd, before.st_uid, before.st_gid);
+    const QList<QByteArray> names = AttributeNames(-1, original);
+    for (const QByteArray& name : AttributeNames(fd, {})) {
+        if (!names.contains(name))
+            ::fremovexattr(fd, name.constData());
+    }
+    for (const QByteArray& name : names) {
+        bool found = false;
+        const QByteArray value = AttributeValue(-1, original, name, found);
+        if (found)
+            ::fsetxattr(fd, name.constData(), value.constData(), size_t(value.size()), 0);
+    }
+    // Last, as a change of owner may clear set-id bits and an ACL sets the group bits.
+    ::fchmod(fd, before.st_mode & 07777);
+
+    struct stat after {};
+    if (::fstat(fd, &after) != 0 || after.st_uid != before.st_uid || after.st_gid != before.st_gid ||
+        (after.st_mode & 07777) != (before.st_mode & 07777))
+        return false;
+    QList<QByteArray> kept = AttributeNames(fd, {});
+    if (kept.size() != names.size())
+        return false;
+    for (const QByteArray& name : names) {
+        bool foundOld = false;
+        bool foundNew = false;
+        if (AttributeValue(-1, original, name, foundOld) != AttributeValue(fd, {}, name, foundNew) ||
+            foundOld != foundNew)
+            return false;
+    }
+    return true;
+}
+
+// Puts the old content back after a failed in-place write; shrinking needs no space.
+void Restore(int fd, const QByteArray& old)
+{
+    WriteAllAt(fd, old.constData(), old.size(), 0);
+    [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(old.size()));
+    ::fsync(fd);
+}
+
+// Room for a longer content before any byte changes, so a full disk cannot stop the write
+// half-way. Where the file system cannot reserve, the new tail is written after the old
+// content first, which a full disk stops before the old content is touched.
+bool Reserve(int fd, const QByteArray& data, qsizetype oldSize)
+{
+    if (data.size() <= oldSize)
+        return true;
+    if (const int fault = InjectedFault(TSaveStep::Reserve))
+        return Fail(fault);
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(data.size())) == 0)
+        return true;
+    if (errno != EOPNOTSUPP && errno != ENOSYS)
+        return false;
+    const QByteArray tail = data.mid(oldSize);
+    if (WriteAllAt(fd, tail.constData(), tail.size(), off_t(oldSize)) && ::fsync(fd) == 0)
+        return true;
+    const int error = errno;
+    [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(oldSize));
+    return Fail(error);
+}
+
+bool ReadAllAt(int fd, QByteArray& data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t got = ::pread(fd, data.data() + done, size_t(data.size() - done), off_t(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        done += got;
+    }
+    return true;
 }
 
 bool WriteInPlace(const QByteArray& target, const QByteArray& data)
 {
     // No O_TRUNC: the old content stays until the new one covers it.
-    TFileDescriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC));
-    if (!fd.IsOpen() || !WriteAllAt(fd.Get(), data))
+    TFileDescriptor fd(::open(target.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > kMaxFileSize)
         return false;
+    // Kept to be put back should the write fail half-way.
+    QByteArray old(qsizetype(opened.st_size), '\0');
+    if (!ReadAllAt(fd.Get(), old) || !Reserve(fd.Get(), data, old.size()))
+        return false;
+    if (!WriteAllAt(fd.Get(), data, TSaveStep::WriteInPlace)) {
+        Restore(fd.Get(), old);
+        return false;
+    }
     if (!Continue(TSaveStep::WrittenInPlace))
         return false;
-    return ::ftruncate(fd.Get(), off_t(data.size())) == 0 && ::fsync(fd.Get()) == 0 && fd.Close();
+    if (::ftruncate(fd.Get(), off_t(data.size())) != 0 || !Flush(fd.Get(), TSaveStep::FlushInPlace)) {
+        Restore(fd.Get(), old);
+        return false;
+    }
+    return fd.Close();
+}
+
+// The unsaved new content under a temporary name (or none yet), ready to take the file's place.
+struct TTemporary {
+    TFileDescriptor Fd;
+    QByteArray Name;
+};
+
+enum class TPrepared { Ready, Failed, KeepsNothing };
+
+TPrepared Discard(TTemporary& temporary, TPrepared result)
+{
+    const int error = errno;
+    if (!temporary.Name.isEmpty())
+        ::unlink(temporary.Name.constData());
+    temporary.Fd.Close();
+    errno = error;
+    return result;
+}
+
+// The new content, complete and on the disk, with everything the old file had. KeepsNothing
+// when the folder takes no new file or the new one cannot be made like the old one.
+TPrepared PrepareTemporary(TTemporary& temporary, const QByteArray& directory, const QByteArray& baseName,
+                           const QByteArray& target, const QByteArray& data, const struct stat* original)
+{
+    temporary.Fd.Reset(CreateUnnamed(directory));
+    if (!temporary.Fd.IsOpen()) {
+        if (IsFull(errno))
+            return TPrepared::Failed;
+        temporary.Fd.Reset(CreateNamed(directory, baseName, temporary.Name));
+    }
+    if (!temporary.Fd.IsOpen())
+        return IsFull(errno) || original == nullptr ? TPrepared::Failed : TPrepared::KeepsNothing;
+    if (!WriteAllAt(temporary.Fd.Get(), data, TSaveStep::WriteTemporary))
+        return Discard(temporary, TPrepared::Failed);
+    if (original != nullptr && !TakeOverAttributes(temporary.Fd.Get(), target, *original))
+        return Discard(temporary, TPrepared::KeepsNothing);
+    if (!Flush(temporary.Fd.Get(), TSaveStep::FlushTemporary))
+        return Discard(temporary, TPrepared::Failed);
+    if (temporary.Name.isEmpty() && !LinkUnnamed(temporary.Fd.Get(), directory, baseName, temporary.Name)) {
+        temporary.Name.clear();
+        if (IsFull(errno))
+            return Discard(temporary, TPrepared::Failed);
+        // Without /proc the unnamed file cannot be named; a named one is made instead.
+        temporary.Fd.Close();
+        temporary.Fd.Reset(CreateNamed(directory, baseName, temporary.Name));
+        if (!temporary.Fd.IsOpen())
+            return TPrepared::Failed;
+        if (!WriteAllAt(temporary.Fd.Get(), data, TSaveStep::WriteTemporary) ||
+            (original != nullptr && !TakeOverAttributes(temporary.Fd.Get(), target, *original)) ||
+            !Flush(temporary.Fd.Get(), TSaveStep::FlushTemporary))
+            return Discard(temporary, TPrepared::Failed);
+    }
+    return TPrepared::Ready;
+}
+
+// A replacement would be another user's file, or would split the file from its other names.
+bool MustStayInPlace(const struct stat& original)
+{
+    return original.st_uid != ::geteuid() || original.st_nlink > 1;
+}
+
+QByteArray DirectoryOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash > 0 ? path.left(slash) : QByteArray("/");
 }
 
 } // namespace
@@ -225,6 +464,71 @@ void SetSaveStepHook(TSaveStepHook hook)
     SaveStepHook = hook;
 }
 
+void SetSaveFaultHook(TSaveFaultHook hook)
+{
+    SaveFaultHook = hook;
+}
+
+TReadResult ReadRegularFile(const QString& fileName, QByteArray& data)
+{
+    data.clear();
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat named {};
+    if (::stat(path.constData(), &named) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? TReadResult::Missing : TReadResult::Failed;
+    if (!S_ISREG(named.st_mode))
+        return TReadResult::NotAFile;
+    if (named.st_size > kMaxFileSize)
+        return TReadResult::TooLarge;
+    // Non-blocking, in case something else has taken the name since.
+    TFileDescriptor fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0)
+        return TReadResult::Failed;
+    if (!S_ISREG(opened.st_mode))
+        return TReadResult::NotAFile;
+    // The file may grow while it is read; no more than the limit and one byte is ever read.
+    data.resize(qsizetype(std::min<off_t>(opened.st_size, kMaxFileSize)) + 1);
+    qsizetype size = 0;
+    for (;;) {
+        if (size == data.size()) {
+            if (size > kMaxFileSize) {
+                data.clear();
+                return TReadResult::TooLarge;
+            }
+            data.resize(std::min<qsizetype>(size * 2, kMaxFileSize + 1));
+        }
+        const ssize_t got = ::read(fd.Get(), data.data() + size, size_t(data.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            data.clear();
+            return TReadResult::Failed;
+        }
+        if (got == 0)
+            break;
+        size += got;
+    }
+    data.truncate(size);
+    return TReadResult::Read;
+}
+
+bool CreateFileExclusively(const QString& fileName, const QByteArray& data)
+{
+    const QByteArray target = QFile::encodeName(QFileInfo(fileName).absoluteFilePath());
+    const QByteArray directory = DirectoryOf(target);
+    const QByteArray baseName = target.mid(target.lastIndexOf('/') + 1);
+    TTemporary temporary;
+    if (PrepareTemporary(temporary, directory, baseName, target, data, nullptr) != TPrepared::Ready)
+        return QFileInfo::exists(fileName);
+    // A link, unlike a rename, never takes the place of a file that another start made first.
+    const bool linked = ::link(temporary.Name.constData(), target.constData()) == 0;
+    Discard(temporary, TPrepared::Ready);
+    if (linked)
+        SyncDirectory(directory);
+    return linked || QFileInfo::exists(fileName);
+}
+
 bool WriteFileAtomically(const QString& fileName, const QByteArray& data)
 {
     QString path = QFileInfo(fileName).absoluteFilePath();
@@ -232,46 +536,38 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data)
     const bool exists = ::stat(QFile::encodeName(path).constData(), &original) == 0;
     if (exists) {
         // A read-only file stays unwritten, as a direct write to it would.
-        if (!S_ISREG(original.st_mode) || ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        if (!S_ISREG(original.st_mode) || original.st_size > kMaxFileSize ||
+            ::access(QFile::encodeName(path).constData(), W_OK) != 0)
             return false;
         // Through a symbolic link, the file it points to is replaced, not the link.
         path = QFileInfo(path).canonicalFilePath();
     }
 
     const QByteArray target = QFile::encodeName(path);
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray directory = slash > 0 ? target.left(slash) : QByteArray("/");
-    const QByteArray baseName = target.mid(slash + 1);
+    const QByteArray directory = DirectoryOf(target);
+    const QByteArray baseName = target.mid(target.lastIndexOf('/') + 1);
+    if (exists && MustStayInPlace(original))
+        return WriteInPlace(target, data);
     RemoveStaleTemporaries(directory, baseName);
 
-    QByteArray temporary;
-    const struct stat* keep = exists ? &original : nullptr;
-    TFileDescriptor fd(CreateUnnamed(directory));
-    if (fd.IsOpen()) {
-        if (!FillTemporary(fd.Get(), data, keep))
-            return false;
-        // Without /proc the unnamed file cannot be named; a named one is made instead.
-        if (!LinkUnnamed(fd.Get(), directory, baseName, temporary))
-            fd.Close();
-    }
-    if (!fd.IsOpen()) {
-        fd.Reset(CreateNamed(directory, baseName, temporary));
-        if (!fd.IsOpen())
-            return exists && WriteInPlace(target, data);
-        if (!FillTemporary(fd.Get(), data, keep)) {
-            ::unlink(temporary.constData());
-            return false;
-        }
+    TTemporary temporary;
+    switch (PrepareTemporary(temporary, directory, baseName, target, data, exists ? &original : nullptr)) {
+    case TPrepared::Failed: return false;
+    case TPrepared::KeepsNothing: return WriteInPlace(target, data);
+    case TPrepared::Ready: break;
     }
     if (!Continue(TSaveStep::TemporaryNamed))
         return false;
-    if (::rename(temporary.constData(), target.constData()) != 0) {
-        ::unlink(temporary.constData());
-        return false;
+    const int fault = InjectedFault(TSaveStep::Replace);
+    if (fault != 0 || ::rename(temporary.Name.constData(), target.constData()) != 0) {
+        const int error = fault != 0 ? fault : errno;
+        Discard(temporary, TPrepared::Failed);
+        // A sticky folder lets only the file's owner replace it; the file itself may be writable.
+        return exists && IsRefused(error) && WriteInPlace(target, data);
     }
     // The lock is released only now, after the temporary name is gone. The data was synced
     // before the rename, so a failing close here loses nothing.
-    fd.Close();
+    temporary.Fd.Close();
     SyncDirectory(directory);
     return true;
 }

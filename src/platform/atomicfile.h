@@ -3,29 +3,63 @@
 #include <QByteArray>
 #include <QString>
 
-// Replaces the file's contents so that a crash or a kill during the save leaves either the
-// old or the new file, never a mix: the data goes to an unnamed file beside it, reaches the
-// disk, is given a temporary name and then takes the old file's place (keeping its
-// permissions). A kill in the short moment between naming and replacing leaves a temporary
-// file that the next save beside it removes; a temporary file still held by another running
-// save is left alone.
+// The largest ranking file the game reads or writes. A real one is well under a kilobyte; a
+// bigger one is something else, which is refused rather than loaded whole into memory.
+constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
+
+enum class TReadResult {
+    Read,
+    Missing,  // nothing by that name, or a folder on the way that is not a folder
+    NotAFile, // a folder, FIFO, socket or device
+    TooLarge, // over kMaxFileSize
+    Failed,
+};
+
+// Reads a plain file whole. Whatever else has the name is never opened for reading, so a FIFO
+// or a device cannot block the caller.
+TReadResult ReadRegularFile(const QString& fileName, QByteArray& data);
+
+// Creates the file with the data in one step: it appears complete or not at all, and an
+// existing file is never replaced. True when the file exists afterwards.
+bool CreateFileExclusively(const QString& fileName, const QByteArray& data);
+
+// Replaces the file's contents so that a crash, a kill or a full disk during the save leaves
+// either the old or the new file, never a mix: the data goes to an unnamed file beside it,
+// reaches the disk, is given a temporary name and then takes the old file's place. A kill in
+// the short moment between naming and replacing leaves a temporary file that the next save
+// beside it removes; a temporary file still held by another running save is left alone.
 //
-// When no file can be created beside an existing, writable file (a shared ranking in a folder
-// the player cannot write), the file is rewritten in place: the new content goes over the
-// old in one write and the file is then cut to its new length, so a kill leaves at worst the
-// new content followed by a tail of the old, never an empty file.
+// The file keeps its owner, group, mode, ACL and extended attributes. Where a new file could
+// not have them all (the saver does not own it, or cannot give it its group or attributes), or
+// would break something (a second hard link, a sticky folder refusing the rename, a folder the
+// saver cannot write), the file is rewritten in place instead: the space the new content needs
+// is reserved first, the new content goes over the old in one write and the file is then cut
+// to its new length, so a kill leaves at worst the new content followed by a tail of the old,
+// and a full disk leaves the old content.
 //
-// A missing file is created when its folder exists. Returns false when the data could not be
-// written.
+// A missing file is created when its folder exists. A file that is no plain file or is over
+// kMaxFileSize is left alone. Returns false when the data could not be written.
 bool WriteFileAtomically(const QString& fileName, const QByteArray& data);
 
-// The moments inside a save at which a test may stop it.
+// The moments inside a save at which a test may stop it or make it fail.
 enum class TSaveStep {
+    CreateTemporary, // making the unnamed or named temporary file
+    WriteTemporary,
+    FlushTemporary,
     TemporaryNamed, // the new content is complete under its temporary name
+    Replace,        // the rename over the old file
+    Reserve,        // in place: making room for a longer content
+    WriteInPlace,
     WrittenInPlace, // the new content is over the old one, the file not yet cut
+    FlushInPlace,
 };
 
 // Test seam: called at each step; when it returns false the save stops there and returns
 // false, leaving the files as a kill at that moment would. Null (the default) never stops.
 using TSaveStepHook = bool (*)(TSaveStep step);
 void SetSaveStepHook(TSaveStepHook hook);
+
+// Test seam: called at each step that can fail; a non-zero result is the errno with which
+// that step fails (a write fails after writing half of its data, as a filling disk does).
+using TSaveFaultHook = int (*)(TSaveStep step);
+void SetSaveFaultHook(TSaveFaultHook hook);

@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <poll.h>
+
 RealClock::RealClock()
 {
     FTimer.start();
@@ -20,7 +22,20 @@ std::uint32_t RealClock::TickCount()
 
 void RealClock::Sleep(std::uint32_t milliseconds)
 {
-    QThread::msleep(milliseconds);
+    if (FWakeDescriptor < 0) {
+        QThread::msleep(milliseconds);
+        return;
+    }
+    if (FWoken)
+        return;
+    const std::uint32_t until = TickCount() + milliseconds;
+    for (std::uint32_t now = TickCount(); !TickReached(now, until); now = TickCount()) {
+        pollfd wake{FWakeDescriptor, POLLIN, 0};
+        if (::poll(&wake, 1, int(until - now)) > 0) {
+            FWoken = true;
+            return;
+        }
+    }
 }
 
 void RealClock::ProcessMessages()
@@ -34,8 +49,16 @@ void RealClock::ProcessMessagesUntil(std::uint32_t tick)
     // and no CPU is spent spinning.
     for (std::uint32_t now = TickCount(); !TickReached(now, tick); now = TickCount()) {
         QEventLoop loop;
-        QTimer::singleShot(int(tick - now), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        bool timedOut = false;
+        QTimer::singleShot(int(tick - now), Qt::PreciseTimer, &loop, [&loop, &timedOut] {
+            timedOut = true;
+            loop.quit();
+        });
         loop.exec();
+        // Only the application's exit ends the loop otherwise; every further loop would end
+        // at once, so waiting on would spin.
+        if (!timedOut)
+            return;
     }
 }
 

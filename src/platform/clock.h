@@ -34,9 +34,15 @@ public:
     void ProcessMessages() override;
     void ProcessMessagesUntil(std::uint32_t tick) override;
 
+    // Sleeps end early, and later ones are skipped, once fd has something to read: it is
+    // where a request to end the program arrives, and the program should not make it wait.
+    void SetWakeDescriptor(int fd) { FWakeDescriptor = fd; }
+
 private:
     QElapsedTimer FTimer;
     std::uint32_t FStart = 0;
+    int FWakeDescriptor = -1;
+    bool FWoken = false;
 };
 
 // Virtual time for tests: only Sleep, Advance and the waiting calls move it. Each

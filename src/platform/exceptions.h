@@ -27,3 +27,9 @@ class EWriteError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A file that cannot be read as what it should be; the message names it.
+class EReadError : public Exception {
+public:
+    using Exception::Exception;
+};

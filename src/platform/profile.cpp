@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr char kLineBreak[] = "\r\n";
@@ -294,6 +296,18 @@ void SetKey(TProfile& profile, const QString& section, const QString& key, const
     profile.Lines.insert(after + 1, KeyLine(key, value));
 }
 
+// The first part of the path that exists but is no folder, or an empty text.
+QString BlockingFolder(const QString& path)
+{
+    for (QString folder = QFileInfo(path).absolutePath();; folder = QFileInfo(folder).absolutePath()) {
+        struct stat named {};
+        if (::stat(QFile::encodeName(folder).constData(), &named) == 0)
+            return S_ISDIR(named.st_mode) ? QString() : folder;
+        if (folder == QFileInfo(folder).absolutePath())
+            return {};
+    }
+}
+
 EWriteError CannotWrite(const QString& path)
 {
     return EWriteError(QStringLiteral("%1 に書き込めません").arg(path));
@@ -304,10 +318,10 @@ EWriteError CannotWrite(const QString& path)
 QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
                           const QString& defaultValue)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Whatever cannot be read as a plain file reads as a missing one, and never blocks.
+    QByteArray data;
+    if (ReadRegularFile(fileName, data) != TReadResult::Read)
         return TrimTrailingSpaces(defaultValue);
-    const QByteArray data = file.readAll();
     const QString sectionName = StoredName(section);
     const QString keyName = StoredName(key);
 
@@ -331,6 +345,23 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     return TrimTrailingSpaces(defaultValue);
 }
 
+void CheckProfileFile(const QString& fileName)
+{
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    QByteArray data;
+    switch (ReadRegularFile(path, data)) {
+    case TReadResult::Read: return;
+    case TReadResult::Missing:
+        if (const QString folder = BlockingFolder(path); !folder.isEmpty())
+            throw EReadError(QStringLiteral("%1 はフォルダではありません").arg(folder));
+        return;
+    case TReadResult::NotAFile: throw EReadError(QStringLiteral("%1 は通常のファイルではありません").arg(path));
+    case TReadResult::TooLarge:
+        throw EReadError(QStringLiteral("%1 は大きすぎます (%2 MiB まで)").arg(path).arg(kMaxFileSize >> 20));
+    case TReadResult::Failed: throw EReadError(QStringLiteral("%1 を読み込めません").arg(path));
+    }
+}
+
 void WriteProfileString(const QString& fileName, const QString& section, const QString& key, const QString& value)
 {
     WriteProfileStrings(fileName, {{section, key, value}});
@@ -346,15 +377,9 @@ void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& wr
     }
 
     QByteArray data;
-    QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            throw CannotWrite(path);
-        data = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw CannotWrite(path);
-        file.close();
-    }
+    const TReadResult read = ReadRegularFile(path, data);
+    if (read != TReadResult::Read && read != TReadResult::Missing)
+        throw CannotWrite(path);
 
     TProfile profile = ParseProfile(data);
     for (const TProfileWrite& write : writes)

@@ -11,6 +11,11 @@
 QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
                           const QString& defaultValue);
 
+// Throws EReadError, naming the path, when the file cannot be read as a ranking: it is no
+// plain file (a folder, FIFO, socket or device), a folder on its way is no folder, it is over
+// kMaxFileSize or unreadable. A missing file passes. Nothing is opened that could block.
+void CheckProfileFile(const QString& fileName);
+
 // Writing edits the file in place: everything but the written line stays byte for byte.
 // Only the text before the first line break of the value is written, so a value cannot add
 // lines of its own. The new file replaces the old one atomically. Throws EWriteError when the

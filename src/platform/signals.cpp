@@ -21,6 +21,8 @@ constexpr int kClearingRounds = 100;
 // The handlers' only state: where they write. A plain int is all a handler may touch.
 volatile sig_atomic_t gSignalSocket = -1;
 std::array<struct sigaction, kEndingSignals.size()> gPreviousActions{};
+// Set once the program is on its way out; from then on the signals stay ignored.
+bool gHoldingUntilExit = false;
 
 extern "C" void WriteSignalNumber(int signalNumber)
 {
@@ -66,12 +68,26 @@ TTerminationSignals::~TTerminationSignals()
 {
     if (FReadSocket < 0)
         return;
-    for (size_t i = 0; i < kEndingSignals.size(); ++i)
-        ::sigaction(kEndingSignals[i], &gPreviousActions[i], nullptr);
+    if (!gHoldingUntilExit) {
+        for (size_t i = 0; i < kEndingSignals.size(); ++i)
+            ::sigaction(kEndingSignals[i], &gPreviousActions[i], nullptr);
+    }
     gSignalSocket = -1;
     delete FNotifier;
     ::close(FReadSocket);
     ::close(FWriteSocket);
+}
+
+void TTerminationSignals::HoldUntilExit()
+{
+    // Ignored, not blocked: blocking holds back only this thread, and the process's other
+    // threads would take the signal with whatever action comes back.
+    gHoldingUntilExit = true;
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    for (const int signalNumber : kEndingSignals)
+        ::sigaction(signalNumber, &ignore, nullptr);
 }
 
 void TTerminationSignals::ReadSignals()

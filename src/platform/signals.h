@@ -27,6 +27,14 @@ public:
     // The last signal received, 0 before any.
     int Received() const { return FReceived; }
 
+    // Readable from a signal's arrival until the event loop has taken it, for a wait that
+    // blocks the event loop and should end early.
+    int WakeDescriptor() const { return FReadSocket; }
+
+    // Ignores the signals from now until the process ends, which should be soon: once the
+    // program is ending, a late signal must not kill it with another exit status.
+    static void HoldUntilExit();
+
 signals:
     // The program should end now with this exit code; connect it to the event loop's exit.
     void Finished(int exitCode);

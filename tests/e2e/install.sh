@@ -58,3 +58,13 @@ grep -q "^SCORE1=4321" "$ranking" || fail "the player's ranking was overwritten"
 grep -q "^NAME5=" "$ranking" || fail "the player's ranking was not saved"
 cmp -s "$source_dir/resources/VELQUAN.ini" "$data/VELQUAN.ini" || fail "the starter ranking changed"
 echo "second start: the player's ranking kept and saved"
+
+# An install into a folder of the player's own (--prefix ~/.local): bin is writable, and
+# still the ranking goes to the player's data folder, never beside the executable.
+chmod u+w "$prefix/bin"
+as_player=()
+export XDG_DATA_HOME="$work/xdg-own"
+run_until_signal
+[ ! -e "$prefix/bin/VELQUAN.ini" ] || fail "the installed game wrote its ranking into bin"
+grep -q "^NAME5=" "$XDG_DATA_HOME/velquan/VELQUAN.ini" || fail "the installed game with a writable bin saved no player's copy"
+echo "writable bin: the ranking still lives in the player's data folder"

@@ -61,6 +61,14 @@ for signal in TERM INT HUP; do
   echo "SIG$signal: saved, exit 0"
 done
 
+# A storm of signals: the first one closes and saves, the rest must neither close again nor
+# kill the game on its way out.
+start_game
+for _ in $(seq 20); do kill -TERM "$game_pid" 2>/dev/null || true; sleep 0.001; done
+expect_game_exit 0
+check_saved "20 SIGTERMs"
+echo "20 SIGTERMs: saved once, exit 0"
+
 start_game
 open_menu
 kill -TERM "$game_pid"

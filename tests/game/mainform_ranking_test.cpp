@@ -1,14 +1,21 @@
 #include "controls/shadolbl.h"
+#include "platform/atomicfile.h"
 #include "platform/cp932.h"
 #include "platform/exceptions.h"
 #include "platform/stringgrid.h"
 #include "platform/timer.h"
+#include "support/files.h"
 #include "support/gamefixture.h"
 #include "support/printrow.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -242,4 +249,84 @@ TEST_F(RankingTest, JapaneseNameRoundTripsThroughTheFileInCp932)
     CreateForm();
     EXPECT_EQ(form->StringGrid1->Cells(1, 1), QStringLiteral("山田～太郎"));
     EXPECT_EQ(form->HighScore(), 1000);
+}
+
+namespace {
+
+struct BadFileCase {
+    const char* Name;
+    const char* Message; // after the offending path
+    bool UnderTheFolder; // the bad thing takes the folder's place, not the file's
+    std::function<void(const QString&)> Make;
+};
+
+void MakeFifo(const QString& path)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+}
+
+} // namespace
+
+class BadRankingFileTest : public GameFixture, public ::testing::WithParamInterface<BadFileCase> {};
+
+// Something that is no ranking file stops the start at once with a message naming it; a FIFO
+// would otherwise wait for a writer for ever, a huge file take seconds and gigabytes.
+TEST_P(BadRankingFileTest, StopsTheStartWithAClearMessage)
+{
+    const BadFileCase& row = GetParam();
+    const QString bad = row.UnderTheFolder ? folder.filePath("data") : RankingFile();
+    row.Make(bad);
+    TGameServices services = Services();
+    if (row.UnderTheFolder)
+        services.rankingFile = bad + "/velquan/VELQUAN.ini";
+    try {
+        TMainForm1 window(services);
+        FAIL() << "the window was created";
+    } catch (const EReadError& error) {
+        EXPECT_EQ(error.Message(), bad + QString::fromUtf8(row.Message));
+    }
+    EXPECT_TRUE(QFileInfo(bad).exists());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, BadRankingFileTest,
+    ::testing::Values(BadFileCase{"Fifo", " は通常のファイルではありません", false, MakeFifo},
+                      BadFileCase{"Device", " は通常のファイルではありません", false,
+                                  [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); }},
+                      BadFileCase{"Folder", " は通常のファイルではありません", false,
+                                  [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
+                      BadFileCase{"OverTheLimit", " は大きすぎます (64 MiB まで)", false,
+                                  [](const QString& path) {
+                                      WriteBytes(path, "[RANK]\r\nSCORE1=1\r\n");
+                                      ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), kMaxFileSize + 1), 0);
+                                  }},
+                      BadFileCase{"FifoForTheDataFolder", " はフォルダではありません", true, MakeFifo}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// The player's copy could not be made at start (a full disk): the game reads what it is made
+// from, and the save makes the copy and writes it, never the file it came from.
+TEST_F(RankingTest, FailedCopyAtStartIsMadeAtTheSave)
+{
+    const QString starter = folder.filePath("starter.ini");
+    WriteBytes(starter, RankingWithScores({5, 4, 3, 2, 1}) + "; kept\r\n");
+    const QString player = folder.filePath("data/velquan/VELQUAN.ini");
+    SetSaveFaultHook([](TSaveStep) { return ENOSPC; });
+    const std::unique_ptr<void, void (*)(void*)> roomAgain(this, [](void*) { SetSaveFaultHook(nullptr); });
+    TGameServices services = Services();
+    services.rankingFile = player;
+    services.rankingSeed = starter;
+    TMainForm1 window(services);
+    EXPECT_EQ(window.HighScore(), 5);
+
+    window.show();
+    EXPECT_FALSE(window.close());
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].text, player + QStringLiteral(" に書き込めません."));
+
+    SetSaveFaultHook(nullptr);
+    window.StringGrid1->SetCells(1, 1, QStringLiteral("Zed"));
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(ReadBytes(player).startsWith("[RANK]\r\nNAME1=Zed\r\n"));
+    EXPECT_TRUE(ReadBytes(player).endsWith("; kept\r\n"));
+    EXPECT_EQ(ReadBytes(starter), RankingWithScores({5, 4, 3, 2, 1}) + "; kept\r\n");
 }

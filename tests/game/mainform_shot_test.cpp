@@ -312,3 +312,38 @@ TEST_F(ShotTest, OutsideAGameNothingHappens)
     EXPECT_EQ(form->Score(), score);
     EXPECT_EQ(form->Shape1->x(), 51);
 }
+
+// Closing during the down-swing or the roll (menu, close box or signal all close the window)
+// saves, and the shot stops at once: no further wait, no result pause, no score.
+class CloseDuringShotTest : public ShotTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CloseDuringShotTest, StopsAtOnceAfterSaving)
+{
+    form->show();
+    const int closeAtWait = GetParam();
+    int waitsAfterClose = 0;
+    int waitsSeen = 0;
+    bool closed = false;
+    clock.SetOnProcessMessages([&] {
+        if (closed)
+            ++waitsAfterClose;
+        if (++waitsSeen == closeAtWait)
+            closed = form->close();
+    });
+    ASSERT_TRUE(QFile::remove(RankingFile()));
+    form->bChargeMouseDown();
+    Charge(12); // the putter up: a down-swing of several frames comes first
+    clock.Advance(4000);
+    form->bChargeMouseUp();
+
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(waitsAfterClose, 0);
+    EXPECT_TRUE(pauses.empty());
+    EXPECT_EQ(form->Score(), 0);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(RankingFileBytes(), RankingWithScores({1500, 1200, 900, 600, 300}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, CloseDuringShotTest, ::testing::Values(1, 3, 20), [](const auto& info) {
+    return info.param == 1 ? std::string("DownSwingStart") : info.param == 3 ? "DownSwing" : "Roll";
+});

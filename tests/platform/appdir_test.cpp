@@ -1,4 +1,5 @@
 #include "platform/appdir.h"
+#include "support/files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,115 +17,100 @@ TEST(ApplicationDirTest, IsTheExecutablesFolderWithSeparator)
 
 namespace {
 
-enum class Place { BesideExecutable, UserFolder, Starter };
+enum class Place { Beside, PlayerCopy };
+enum class Seed { None, FromBeside, FromStarter };
 
 struct LocationCase {
     const char* Name;
-    bool executableDirWritable;
-    const char* besideExecutable; // content of a stored file beside the executable, or nullptr
-    const char* userFile;         // content of a stored file in the user's folder, or nullptr
-    bool starterInstalled;
-    bool dataHomeUsable;
-    Place expectedPlace;
-    const char* expectedContent; // nullptr: no file there
+    bool installed;
+    bool besideExists;
+    bool folderWritable;
+    bool fileWritable;
+    bool dataHome;
+    Place place;
+    Seed seed;
 };
 
-constexpr char kStarter[] = "[RANK]\r\nNAME1=starter\r\nSCORE1=10\r\n";
+constexpr char kBin[] = "/opt/game/bin/";
+constexpr char kStarter[] = "/opt/game/share/velquan/VELQUAN.ini";
+constexpr char kDataHome[] = "/home/player/.local/share";
 
-class RankingLocationTest : public ::testing::TestWithParam<LocationCase> {
-protected:
-    QTemporaryDir root;
-    QString Path(const QString& relative) const { return root.filePath(relative); }
+class RankingLocationTest : public ::testing::TestWithParam<LocationCase> {};
 
-    static void Write(const QString& path, const QByteArray& bytes)
-    {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    static QByteArray Read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-};
-
-TEST_P(RankingLocationTest, ChoosesTheWritablePlaceAndSeedsItOnce)
+// Which file a run reads and writes, and what a missing one is copied from.
+TEST_P(RankingLocationTest, FollowsTheRule)
 {
     const LocationCase& row = GetParam();
-    const QString beside = Path("bin/VELQUAN.ini");
-    const QString user = Path("data/velquan/VELQUAN.ini");
-    const QString starter = Path("share/velquan/VELQUAN.ini");
-    ASSERT_TRUE(QDir().mkpath(Path("bin")));
-    if (row.besideExecutable)
-        Write(beside, row.besideExecutable);
-    if (row.userFile)
-        Write(user, row.userFile);
-    if (row.starterInstalled) {
-        Write(starter, kStarter);
-        // Installed files are read-only to the player.
-        ASSERT_TRUE(
-            QFile::setPermissions(starter, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    }
-    if (!row.dataHomeUsable)
-        Write(Path("data"), "a file where the folder should be");
-
     TRankingPlaces places;
-    places.executableDir = Path("bin") + u'/';
-    places.executableDirWritable = row.executableDirWritable;
-    places.dataHome = Path("data");
-    places.starterFile = starter;
-    const QString located = LocateRankingFile(places);
+    places.executableDir = kBin;
+    places.installed = row.installed;
+    places.besideExists = row.besideExists;
+    places.executableDirWritable = row.folderWritable;
+    places.besideWritable = row.fileWritable;
+    places.dataHome = row.dataHome ? kDataHome : "";
+    places.starterFile = kStarter;
 
-    const QString expected = row.expectedPlace == Place::BesideExecutable ? beside
-                             : row.expectedPlace == Place::UserFolder     ? user
-                                                                          : starter;
-    EXPECT_EQ(located, expected);
-    if (row.expectedContent) {
-        EXPECT_EQ(Read(located), QByteArray(row.expectedContent));
-        if (row.expectedPlace != Place::Starter) {
-            EXPECT_TRUE(QFile::permissions(located) & QFileDevice::WriteOwner);
-        }
-    } else {
-        EXPECT_FALSE(QFileInfo::exists(located));
-    }
-    // Choosing a place never writes anywhere else.
-    if (row.expectedPlace != Place::BesideExecutable && !row.besideExecutable) {
-        EXPECT_FALSE(QFileInfo::exists(beside));
-    }
-    if (row.expectedPlace != Place::UserFolder && !row.userFile && row.dataHomeUsable) {
-        EXPECT_FALSE(QFileInfo::exists(user));
-    }
-    EXPECT_EQ(Read(starter), row.starterInstalled ? QByteArray(kStarter) : QByteArray());
+    const QString beside = QString(kBin) + "VELQUAN.ini";
+    const QString player = QString(kDataHome) + "/velquan/VELQUAN.ini";
+    const TRankingFile file = LocateRankingFile(places);
+    EXPECT_EQ(file.path, row.place == Place::Beside ? beside : player);
+    EXPECT_EQ(file.seedFrom, row.seed == Seed::None ? QString() : row.seed == Seed::FromBeside ? beside : kStarter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RankingLocationTest,
-                         ::testing::Values(LocationCase{"StoredBesideExecutableKeepsWorking", true, "old", "user", true,
-                                                        true, Place::BesideExecutable, "old"},
-                                           LocationCase{"WritableFolderIsSeededBesideExecutable", true, nullptr,
-                                                        nullptr, true, true, Place::BesideExecutable, kStarter},
-                                           LocationCase{"BuildFolderWithoutStarterStaysMissing", true, nullptr, nullptr,
-                                                        false, true, Place::BesideExecutable, nullptr},
-                                           LocationCase{"InstalledGameSeedsTheUserFolder", false, nullptr, nullptr,
-                                                        true, true, Place::UserFolder, kStarter},
-                                           LocationCase{"UserRankingIsNeverOverwritten", false, nullptr, "mine", true,
-                                                        true, Place::UserFolder, "mine"},
-                                           LocationCase{"UserRankingWorksWithoutStarter", false, nullptr, "mine", false,
-                                                        true, Place::UserFolder, "mine"},
-                                           LocationCase{"UnusableUserFolderReadsTheStarter", false, nullptr, nullptr,
-                                                        true, false, Place::Starter, kStarter}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rule, RankingLocationTest,
+    ::testing::Values(
+        // A portable copy: the file beside the executable while it can be written at all.
+        LocationCase{"PortableWritableFolder", false, true, true, false, true, Place::Beside, Seed::None},
+        LocationCase{"PortableWritableFolderNoFileYet", false, false, true, false, true, Place::Beside, Seed::None},
+        LocationCase{"PortableReadOnlyFolderWritableFile", false, true, false, true, true, Place::Beside, Seed::None},
+        LocationCase{"PortableNothingWritable", false, true, false, false, true, Place::PlayerCopy, Seed::FromBeside},
+        LocationCase{"PortableReadOnlyFolderNoFile", false, false, false, false, true, Place::PlayerCopy,
+                     Seed::FromBeside},
+        LocationCase{"PortableWithoutDataHome", false, true, false, false, false, Place::Beside, Seed::None},
+        // An installed copy: the player's copy of the starter, even with a writable bin folder.
+        LocationCase{"InstalledReadOnlyBin", true, false, false, false, true, Place::PlayerCopy, Seed::FromStarter},
+        LocationCase{"InstalledWritableBin", true, false, true, false, true, Place::PlayerCopy, Seed::FromStarter},
+        LocationCase{"InstalledWithoutDataHome", true, false, true, false, false, Place::Beside, Seed::FromStarter},
+        // ... unless a ranking already lies beside the executable.
+        LocationCase{"InstalledKeepsAnExistingFileBeside", true, true, true, true, true, Place::Beside, Seed::None},
+        LocationCase{"InstalledExistingFileInPlace", true, true, false, true, true, Place::Beside, Seed::None},
+        LocationCase{"InstalledExistingReadOnlyFile", true, true, false, false, true, Place::PlayerCopy,
+                     Seed::FromBeside}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(RankingLocation, NoUserFolderAndNoStarterLeavesNothingToRead)
-{
+class SeedRankingTest : public ::testing::Test {
+protected:
     QTemporaryDir root;
-    TRankingPlaces places;
-    places.executableDir = root.path();
-    places.starterFile = root.filePath("missing/VELQUAN.ini");
-    EXPECT_EQ(LocateRankingFile(places), places.starterFile);
-    EXPECT_TRUE(QDir(root.path()).isEmpty());
+    QString starter = root.filePath("share/VELQUAN.ini");
+    QString player = root.filePath("data/velquan/VELQUAN.ini");
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(root.filePath("share")));
+        WriteBytes(starter, "[RANK]\r\nSCORE1=10\r\n");
+        ASSERT_TRUE(QFile::setPermissions(starter, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    }
+};
+
+TEST_F(SeedRankingTest, CopiesOnceIntoAWritableFileAndNeverOverwrites)
+{
+    EXPECT_TRUE(SeedRankingFile({player, starter}));
+    EXPECT_EQ(ReadBytes(player), "[RANK]\r\nSCORE1=10\r\n");
+    // The installed starter is read-only; the player's copy must take saves.
+    EXPECT_TRUE(QFile::permissions(player) & QFileDevice::WriteOwner);
+    WriteBytes(player, "mine");
+    EXPECT_TRUE(SeedRankingFile({player, starter}));
+    EXPECT_EQ(ReadBytes(player), "mine");
+    EXPECT_EQ(QDir(root.filePath("data/velquan")).entryList(QDir::Files | QDir::Hidden), QStringList{"VELQUAN.ini"});
+}
+
+TEST_F(SeedRankingTest, FailsWithoutStarterOrFolder)
+{
+    EXPECT_FALSE(SeedRankingFile({player, root.filePath("missing.ini")}));
+    EXPECT_FALSE(SeedRankingFile({player, QString()}));
+    WriteBytes(root.filePath("data"), "a file where the folder should be");
+    EXPECT_FALSE(SeedRankingFile({player, starter}));
 }
 
 } // namespace

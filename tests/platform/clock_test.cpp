@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 TEST(TickReachedTest, IsSafeAcrossTheWrap)
 {
     EXPECT_TRUE(TickReached(10, 10));
@@ -29,4 +32,25 @@ TEST(TestClockTest, MovesOnlyThroughSleepsAndWaits)
     clock.SetProcessStep(0);
     clock.ProcessMessagesUntil(0x2Cu + 100);
     EXPECT_EQ(clock.TickCount(), 0x2Cu + 100);
+}
+
+// A request to end the program cuts a blocking sleep short, and the sleeps after it too, so
+// a banner or a result pause does not hold the exit.
+TEST(RealClockTest, WakeDescriptorEndsSleepsEarly)
+{
+    int sockets[2] = {-1, -1};
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets), 0);
+    RealClock clock;
+    clock.SetWakeDescriptor(sockets[0]);
+    const std::uint32_t start = clock.TickCount();
+    clock.Sleep(20);
+    EXPECT_GE(clock.TickCount() - start, 20u);
+
+    ASSERT_EQ(::write(sockets[1], "x", 1), 1);
+    const std::uint32_t woken = clock.TickCount();
+    clock.Sleep(3000);
+    ::close(sockets[1]);
+    ::close(sockets[0]);
+    clock.Sleep(3000);
+    EXPECT_LT(clock.TickCount() - woken, 1000u);
 }

@@ -33,7 +33,8 @@ protected:
                              .inputBox = &inputBox,
                              .messageBox = &messageBox,
                              .random = &random,
-                             .rankingFile = RankingFile()};
+                             .rankingFile = RankingFile(),
+                             .rankingSeed = {}};
     }
 
     void WriteRankingFile(const QByteArray& bytes) const

@@ -71,3 +71,33 @@ close_game_from_menu() {
 ranking_text() {
   iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'
 }
+
+# Waits for the game to end within the given seconds after the caller's moment (set
+# ended_after to the seconds it took) and expects status 0.
+wait_for_quick_exit() {
+  local limit=$1 what=$2 start status=""
+  start=$(date +%s.%N)
+  while kill -0 "$game_pid" 2>/dev/null; do
+    if awk -v s="$start" -v n="$(date +%s.%N)" -v l="$limit" 'BEGIN { exit !(n - s > l + 2) }'; then
+      fail "the game did not end after $what"
+    fi
+    sleep 0.01
+  done
+  ended_after=$(awk -v s="$start" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
+  wait "$game_pid" && status=0 || status=$?
+  game_pid=""
+  [ "$status" -eq 0 ] || fail "the game exited with $status after $what"
+  awk -v t="$ended_after" -v l="$limit" 'BEGIN { exit !(t <= l) }' || fail "the game took ${ended_after}s to end after $what (limit ${limit}s)"
+}
+
+# Starts a game with F3 and, after the start banner, holds "SHOT!!" for the given seconds and
+# lets go: the ball then rolls for about as long.
+start_a_roll() {
+  xdotool key F3
+  sleep 3.6
+  xdotool mousemove $((client_x + $(layout kShotLeft) + $(layout kShotWidth) / 2)) \
+    $((client_y + $(layout kShotTop) + $(layout kShotHeight) / 2))
+  xdotool mousedown 1
+  sleep "$1"
+  xdotool mouseup 1
+}
