@@ -9,4 +9,4 @@
 QImage& DrawBmp();
 
 // Makes DrawBmp at least width x height, each dimension on its own; never smaller.
-void EnlargeDrawBmp(int width, int height);
+void EnlargeDrawBmp(int width, int height, qreal ratio = 1);

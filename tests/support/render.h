@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 // What a control paints, on an image of its size that first shows the colour beneath it.
 template <class Control>
 QImage Render(Control& control, QRgb beneath)
@@ -12,4 +15,21 @@ QImage Render(Control& control, QRgb beneath)
     QPainter painter(&image);
     control.Paint(painter);
     return image;
+}
+
+// Colour changes between neighbouring pixels, counted for the phase of the pixel they begin
+// at (x or y modulo period), fewest over all phases. A picture scaled up from one device
+// pixel per pixel by a ratio of period/n changes colour only at some phases: 0 here means
+// blown up, not drawn at the finer resolution.
+inline int FewestEdgesOverPhases(const QImage& image, int period)
+{
+    std::vector<int> edges(size_t(period), 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (x + 1 < image.width() && image.pixel(x, y) != image.pixel(x + 1, y))
+                ++edges[size_t(x % period)];
+            if (y + 1 < image.height() && image.pixel(x, y) != image.pixel(x, y + 1))
+                ++edges[size_t(y % period)];
+        }
+    return *std::min_element(edges.begin(), edges.end());
 }
