@@ -6,9 +6,11 @@ executable=$(realpath "$1")
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 work=$(mktemp -d)
 xvfb_pid=""
+compositor_pid=""
 game_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null && wait "$compositor_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -20,12 +22,17 @@ fail() {
   exit 1
 }
 
-# Starts the game from $work with the given ranking file and waits for its one window.
-start_game() {
+# Starts the game from $work with the given ranking file, on whatever display is set.
+launch_game() {
   cp "$executable" "$work/velquan"
   cp "$1" "$work/VELQUAN.ini"
   (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
   game_pid=$!
+}
+
+# Starts the game on the X display and waits for its one window.
+start_game() {
+  launch_game "$1"
   window=""
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null || true)
@@ -58,6 +65,11 @@ close_game_from_menu() {
   xdotool key --delay 100 alt+m
   sleep 0.5
   xdotool key x
+  expect_game_exit
+}
+
+# Waits for the game to end and expects status 0.
+expect_game_exit() {
   local status=""
   for _ in $(seq 100); do
     if ! kill -0 "$game_pid" 2>/dev/null; then
@@ -66,7 +78,7 @@ close_game_from_menu() {
     fi
     sleep 0.1
   done
-  [ -n "$status" ] || fail "the game did not exit after its exit command"
+  [ -n "$status" ] || fail "the game did not exit when asked to"
   game_pid=""
   [ "$status" -eq 0 ] || fail "the game exited with $status"
 }
