@@ -102,7 +102,8 @@ TEST_P(ScaledWindowTest, TextAndControlFacesAreDrawnAtDevicePixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, ScaledWindowTest,
-                         ::testing::Values(ScaleCase{"OneAndAHalf", 1.5, 3}, ScaleCase{"Two", 2.0, 2}),
+                         ::testing::Values(ScaleCase{"OneAndAHalf", 1.5, 3}, ScaleCase{"OneAndThreeQuarters", 1.75, 7},
+                                           ScaleCase{"Two", 2.0, 2}),
                          [](const ::testing::TestParamInfo<ScaleCase>& info) { return info.param.name; });
 
 } // namespace
