@@ -151,7 +151,7 @@ float stoneHeight(const Noise& n, float x, float y)
     return n.fbm(x / 14.0f, y / 14.0f, 4) + 0.35f * n.fbm(x / 3.5f, y / 3.5f, 2);
 }
 
-Rgb stoneColour(const Noise& n, float x, float y, const StoneStyle& s)
+Rgb stoneColour(const Noise& n, float x, float y, const StoneStyle& s, int scale = 1)
 {
     const float X = x + s.ox, Y = y + s.oy;
     const Rgb dark{38, 39, 21};
@@ -177,10 +177,29 @@ Rgb stoneColour(const Noise& n, float x, float y, const StoneStyle& s)
     // Small pits and grain.
     const float pit = n.fbm(X / 2.2f + 100, Y / 2.2f, 2);
     shade *= 1.0f - 0.30f * smoothstep(0.72f, 0.82f, pit) * s.contrast;
-    shade += (n.grain(static_cast<int>(X), static_cast<int>(Y)) - 0.5f) * 0.14f * s.contrast;
+    // Grain is per device pixel, so a finer picture gets finer grain, not bigger grains.
+    shade += (n.grain(static_cast<int>(X * scale), static_cast<int>(Y * scale)) - 0.5f) * 0.14f * s.contrast;
 
     return c * shade;
 }
+
+// One picture at `scale` device pixels per layout pixel. Each device pixel is shaded at the
+// layout position of its centre, so scale 1 gives exactly the layout pixels and scale 2 the
+// same picture drawn twice as fine; `x` and `y` are the layout pixel it falls in, for
+// features one layout pixel wide.
+struct Raster {
+    int scale = 1;
+    QImage image;
+    Raster(int w, int h, int s) : scale(s), image(w * s, h * s, QImage::Format_RGB32) {}
+    float At(int device) const { return (device + 0.5f) / scale - 0.5f; }
+    template <typename Shade>
+    void Fill(Shade shade)
+    {
+        for (int py = 0; py < image.height(); ++py)
+            for (int px = 0; px < image.width(); ++px)
+                image.setPixel(px, py, toQRgb(shade(px / scale, py / scale, At(px), At(py), px, py)));
+    }
+};
 
 // Brightens the top and left rims and darkens the bottom and right ones of a block.
 float bevel(float x, float y, float w, float h, float width, float strength)
@@ -192,199 +211,188 @@ float bevel(float x, float y, float w, float h, float width, float strength)
     return 1.0f + strength * (0.9f * top + 0.6f * left - 1.0f * bottom - 0.7f * right);
 }
 
-QImage makeTopBar(const Noise& n)
+QImage makeTopBar(const Noise& n, int scale)
 {
     constexpr int W = 449, H = 43;
-    QImage img(W, H, QImage::Format_RGB32);
+    Raster raster(W, H, scale);
     // An engraved channel behind the status and score texts keeps them readable.
     constexpr float chTop = 15, chBottom = 35, chLeft = 3, chRight = W - 4;
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-            const bool inChannel = y >= chTop && y <= chBottom && x >= chLeft && x <= chRight;
-            StoneStyle style{0, 0, inChannel ? 0.45f : 1.0f};
-            Rgb c = stoneColour(n, x, y, style);
-            c = c * bevel(x, y, W, H, 3.0f, 0.45f);
-            if (inChannel) {
-                // Recessed: darker, shadowed along its top edge, lit along its bottom edge.
-                float k = 0.62f;
-                k *= 1.0f - 0.45f * (1.0f - clamp01((y - chTop) / 3.0f));
-                k *= 1.0f - 0.25f * (1.0f - clamp01((x - chLeft) / 3.0f));
-                if (y == chBottom)
-                    k *= 1.35f;
-                if (x == chRight)
-                    k *= 1.25f;
-                c = c * k;
-            } else {
-                // Rims of the channel catch the light on the side facing up-left.
-                if (y == chBottom + 1 && x >= chLeft && x <= chRight + 1)
-                    c = c * 1.25f;
-                if (y == chTop - 1 && x >= chLeft && x <= chRight)
-                    c = c * 0.75f;
-            }
-            img.setPixel(x, y, toQRgb(c));
+    raster.Fill([&](int x, int y, float fx, float fy, int, int) {
+        const bool inChannel = y >= chTop && y <= chBottom && x >= chLeft && x <= chRight;
+        StoneStyle style{0, 0, inChannel ? 0.45f : 1.0f};
+        Rgb c = stoneColour(n, fx, fy, style, scale);
+        c = c * bevel(fx, fy, W, H, 3.0f, 0.45f);
+        if (inChannel) {
+            // Recessed: darker, shadowed along its top edge, lit along its bottom edge.
+            float k = 0.62f;
+            k *= 1.0f - 0.45f * (1.0f - clamp01((fy - chTop) / 3.0f));
+            k *= 1.0f - 0.25f * (1.0f - clamp01((fx - chLeft) / 3.0f));
+            if (y == chBottom)
+                k *= 1.35f;
+            if (x == chRight)
+                k *= 1.25f;
+            c = c * k;
+        } else {
+            // Rims of the channel catch the light on the side facing up-left.
+            if (y == chBottom + 1 && x >= chLeft && x <= chRight + 1)
+                c = c * 1.25f;
+            if (y == chTop - 1 && x >= chLeft && x <= chRight)
+                c = c * 0.75f;
         }
-    }
-    return img;
+        return c;
+    });
+    return raster.image;
 }
 
-QImage makeBottomBar(const Noise& n)
+QImage makeBottomBar(const Noise& n, int scale)
 {
     constexpr int W = 449, H = 20;
-    QImage img(W, H, QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-            Rgb c = stoneColour(n, x, y, StoneStyle{700, 300, 1.0f});
-            c = c * bevel(x, y, W, H, 3.0f, 0.45f);
-            // A shallow groove along the middle, like the joint of two courses of stone.
-            if (y == 9)
-                c = c * 0.7f;
-            if (y == 10)
-                c = c * 1.15f;
-            img.setPixel(x, y, toQRgb(c));
-        }
-    }
-    return img;
+    Raster raster(W, H, scale);
+    raster.Fill([&](int, int y, float fx, float fy, int, int) {
+        Rgb c = stoneColour(n, fx, fy, StoneStyle{700, 300, 1.0f}, scale);
+        c = c * bevel(fx, fy, W, H, 3.0f, 0.45f);
+        // A shallow groove along the middle, like the joint of two courses of stone.
+        if (y == 9)
+            c = c * 0.7f;
+        if (y == 10)
+            c = c * 1.15f;
+        return c;
+    });
+    return raster.image;
 }
 
-QImage makeColumn(const Noise& n)
+QImage makeColumn(const Noise& n, int scale)
 {
     constexpr int W = 30, H = 425;
     constexpr int capital = 43; // level with the top bar
     constexpr int base = 405;   // level with the bottom bar
-    QImage img(W, H, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-            const bool shaft = y >= capital && y < base;
-            const StoneStyle style{1500, 0, shaft ? 0.55f : 1.0f};
-            Rgb c = stoneColour(n, x, y, style);
-            if (y < capital) {
-                // Capital: a block with a moulding ring near its foot.
-                c = c * bevel(x, y, W, capital, 3.0f, 0.45f);
-                if (y == capital - 9 || y == capital - 5)
-                    c = c * 0.65f;
-                if (y == capital - 8 || y == capital - 4)
-                    c = c * 1.25f;
-            } else if (y >= base) {
-                c = c * bevel(x, y - base, W, H - base, 3.0f, 0.45f);
-                if (y == base + 5)
-                    c = c * 0.7f;
-                if (y == base + 6)
-                    c = c * 1.2f;
+    Raster raster(W, H, scale);
+    raster.Fill([&](int, int y, float fx, float fy, int, int) {
+        const bool shaft = y >= capital && y < base;
+        const StoneStyle style{1500, 0, shaft ? 0.55f : 1.0f};
+        Rgb c = stoneColour(n, fx, fy, style, scale);
+        if (y < capital) {
+            // Capital: a block with a moulding ring near its foot.
+            c = c * bevel(fx, fy, W, capital, 3.0f, 0.45f);
+            if (y == capital - 9 || y == capital - 5)
+                c = c * 0.65f;
+            if (y == capital - 8 || y == capital - 4)
+                c = c * 1.25f;
+        } else if (y >= base) {
+            c = c * bevel(fx, fy - base, W, H - base, 3.0f, 0.45f);
+            if (y == base + 5)
+                c = c * 0.7f;
+            if (y == base + 6)
+                c = c * 1.2f;
+        } else {
+            // Shaft: narrower than the blocks, round, fluted, lit from the left.
+            constexpr float inset = 3.0f;
+            const float u = (fx + 0.5f - inset) / (W - 2 * inset); // 0..1 across the shaft
+            if (u < 0.0f || u > 1.0f) {
+                // Shadowed recess behind the shaft.
+                const float nearCap = 1.0f - clamp01((fy - capital) / 8.0f);
+                c = c * (0.28f + 0.1f * nearCap);
             } else {
-                // Shaft: narrower than the blocks, round, fluted, lit from the left.
-                constexpr float inset = 3.0f;
-                const float u = (x + 0.5f - inset) / (W - 2 * inset); // 0..1 across the shaft
-                if (u < 0.0f || u > 1.0f) {
-                    // Shadowed recess behind the shaft.
-                    const float nearCap = 1.0f - clamp01((y - capital) / 8.0f);
-                    c = c * (0.28f + 0.1f * nearCap);
-                } else {
-                    const float nx = 2.0f * u - 1.0f; // -1..1
-                    const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx));
-                    const float lit = clamp01(0.15f + 0.9f * (-0.6f * nx + 0.8f * nz));
-                    float k = 0.25f + 1.15f * lit;
-                    // Four flutes, each a soft dark channel with a lit edge.
-                    const float f = u * 4.0f;
-                    const float fr = f - std::floor(f);
-                    k *= 1.0f - 0.32f * std::exp(-std::pow((fr - 0.5f) / 0.14f, 2.0f));
-                    // The flute's right wall faces the light.
-                    k *= 1.0f + 0.25f * std::exp(-std::pow((fr - 0.72f) / 0.08f, 2.0f));
-                    c = c * k;
-                    // The capital casts a short shadow onto the shaft.
-                    c = c * (1.0f - 0.45f * (1.0f - clamp01((y - capital) / 5.0f)));
-                }
+                const float nx = 2.0f * u - 1.0f; // -1..1
+                const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx));
+                const float lit = clamp01(0.15f + 0.9f * (-0.6f * nx + 0.8f * nz));
+                float k = 0.25f + 1.15f * lit;
+                // Four flutes, each a soft dark channel with a lit edge.
+                const float f = u * 4.0f;
+                const float fr = f - std::floor(f);
+                k *= 1.0f - 0.32f * std::exp(-std::pow((fr - 0.5f) / 0.14f, 2.0f));
+                // The flute's right wall faces the light.
+                k *= 1.0f + 0.25f * std::exp(-std::pow((fr - 0.72f) / 0.08f, 2.0f));
+                c = c * k;
+                // The capital casts a short shadow onto the shaft.
+                c = c * (1.0f - 0.45f * (1.0f - clamp01((fy - capital) / 5.0f)));
             }
-            img.setPixel(x, y, toQRgb(c));
         }
-    }
-    return img;
+        return c;
+    });
+    return raster.image;
 }
 
 // ---------------------------------------------------------------------------------------
 // Landscape
 
-QImage makeSky(const Noise& n)
+QImage makeSky(const Noise& n, int scale)
 {
     constexpr int W = 449, H = 220;
-    QImage img(W, H, QImage::Format_RGB32);
+    Raster raster(W, H, scale);
     const Rgb zenith{14, 6, 34};
     const Rgb high{46, 18, 78};
     const Rgb low{86, 28, 108};
     const Rgb horizon{176, 66, 128};
     const Rgb cloudDark{30, 12, 50};
     const Rgb cloudLit{214, 112, 160};
-    for (int y = 0; y < H; ++y) {
+    raster.Fill([&](int, int, float x, float y, int px, int py) {
         const float v = y / float(H - 1); // 0 top .. 1 horizon
         Rgb sky = v < 0.45f   ? mix(zenith, high, v / 0.45f)
                   : v < 0.85f ? mix(high, low, (v - 0.45f) / 0.4f)
                               : mix(low, horizon, (v - 0.85f) / 0.15f);
-        for (int x = 0; x < W; ++x) {
-            // Clouds are flattened here: the game stretches this picture upward.
-            const float wx = x / 90.0f, wy = y / 18.0f;
-            const float warp = n.fbm(wx * 0.7f + 5, wy * 0.7f, 3);
-            const float d = n.fbm(wx + 1.6f * warp, wy + 0.8f * warp, 5);
-            const float cover = lerp(0.50f, 0.44f, v); // more cloud low down
-            const float density = smoothstep(cover, cover + 0.22f, d);
-            // Lit from below by the glowing ground: the underside of each cloud is brighter.
-            const float under = n.fbm(wx + 1.6f * warp, (y - 3) / 18.0f + 0.8f * warp, 5);
-            const float rim = clamp01((d - under) * 8.0f + 0.5f);
-            Rgb cloud = mix(cloudDark, cloudLit, clamp01(0.15f + 0.75f * v * v + 0.3f * (1.0f - rim)));
-            cloud = cloud * (0.9f + 0.2f * n.fbm(x / 11.0f, y / 5.0f, 2));
-            Rgb c = mix(sky, cloud, density * lerp(0.75f, 0.9f, v));
-            // A few faint stars in the clear upper sky.
-            const float g = n.grain(x + 11, y + 7);
-            if (v < 0.55f && density < 0.05f && g > 0.994f)
-                c = c + Rgb{120, 110, 150} * (1.0f - v / 0.55f);
-            c = c + Rgb{1, 1, 1} * ((n.grain(x, y) - 0.5f) * 3.0f);
-            img.setPixel(x, y, toQRgb(c));
-        }
-    }
-    return img;
+        // Clouds are flattened here: the game stretches this picture upward.
+        const float wx = x / 90.0f, wy = y / 18.0f;
+        const float warp = n.fbm(wx * 0.7f + 5, wy * 0.7f, 3);
+        const float d = n.fbm(wx + 1.6f * warp, wy + 0.8f * warp, 5);
+        const float cover = lerp(0.50f, 0.44f, v); // more cloud low down
+        const float density = smoothstep(cover, cover + 0.22f, d);
+        // Lit from below by the glowing ground: the underside of each cloud is brighter.
+        const float under = n.fbm(wx + 1.6f * warp, (y - 3) / 18.0f + 0.8f * warp, 5);
+        const float rim = clamp01((d - under) * 8.0f + 0.5f);
+        Rgb cloud = mix(cloudDark, cloudLit, clamp01(0.15f + 0.75f * v * v + 0.3f * (1.0f - rim)));
+        cloud = cloud * (0.9f + 0.2f * n.fbm(x / 11.0f, y / 5.0f, 2));
+        Rgb c = mix(sky, cloud, density * lerp(0.75f, 0.9f, v));
+        // A few faint stars in the clear upper sky, each one device pixel.
+        const float g = n.grain(px + 11, py + 7);
+        if (v < 0.55f && density < 0.05f && g > 0.994f)
+            c = c + Rgb{120, 110, 150} * (1.0f - v / 0.55f);
+        c = c + Rgb{1, 1, 1} * ((n.grain(px, py) - 0.5f) * 3.0f);
+        return c;
+    });
+    return raster.image;
 }
 
-QImage makeGround(const Noise& n)
+QImage makeGround(const Noise& n, int scale)
 {
     constexpr int W = 449, H = 220;
     constexpr int S = 4;            // supersampling per axis: cracks thin out at the horizon
     constexpr float camera = 26.0f; // distance of the eye above the plain, in pixels of row offset
-    QImage img(W, H, QImage::Format_RGB32);
+    Raster raster(W, H, scale);
     const Rgb crust{46, 10, 6};
     const Rgb crustLight{92, 26, 10};
     const Rgb glow{255, 120, 24};
     const Rgb hot{255, 226, 120};
     const Rgb haze{250, 110, 40};
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-            Rgb sum;
-            for (int sy = 0; sy < S; ++sy) {
-                for (int sx = 0; sx < S; ++sx) {
-                    const float py = y + (sy + 0.5f) / S;
-                    const float px = x + (sx + 0.5f) / S;
-                    const float depth = camera / (py + 4.0f); // far at the top
-                    const float wx = (px - W / 2.0f) * depth * 0.045f;
-                    const float wz = depth * 6.0f;
-                    const float warp = n.fbm(wx * 0.8f, wz * 0.8f, 3) - 0.5f;
-                    auto [f1, f2] = n.worley(wx + 0.6f * warp, wz + 0.6f * warp);
-                    const float edge = f2 - f1;
-                    const float crack = 1.0f - smoothstep(0.0f, 0.16f, edge);
-                    const float halo = 1.0f - smoothstep(0.0f, 0.55f, edge);
-                    const float mott = n.fbm(wx * 3.0f + 20, wz * 3.0f, 3);
-                    Rgb c = mix(crust, crustLight, mott);
-                    c = c + glow * (0.35f * halo * halo);
-                    c = mix(c, mix(glow, hot, crack * crack), crack);
-                    sum = sum + c;
-                }
+    raster.Fill([&](int, int, float, float fy, int x, int y) {
+        Rgb sum;
+        for (int sy = 0; sy < S; ++sy) {
+            for (int sx = 0; sx < S; ++sx) {
+                const float py = (y + (sy + 0.5f) / S) / scale;
+                const float px = (x + (sx + 0.5f) / S) / scale;
+                const float depth = camera / (py + 4.0f); // far at the top
+                const float wx = (px - W / 2.0f) * depth * 0.045f;
+                const float wz = depth * 6.0f;
+                const float warp = n.fbm(wx * 0.8f, wz * 0.8f, 3) - 0.5f;
+                auto [f1, f2] = n.worley(wx + 0.6f * warp, wz + 0.6f * warp);
+                const float edge = f2 - f1;
+                const float crack = 1.0f - smoothstep(0.0f, 0.16f, edge);
+                const float halo = 1.0f - smoothstep(0.0f, 0.55f, edge);
+                const float mott = n.fbm(wx * 3.0f + 20, wz * 3.0f, 3);
+                Rgb c = mix(crust, crustLight, mott);
+                c = c + glow * (0.35f * halo * halo);
+                c = mix(c, mix(glow, hot, crack * crack), crack);
+                sum = sum + c;
             }
-            Rgb c = sum * (1.0f / (S * S));
-            // Heat haze thickens towards the horizon.
-            const float far = std::exp(-y / 26.0f);
-            c = mix(c, haze, 0.85f * far);
-            c = c + Rgb{1, 1, 1} * ((n.grain(x, y) - 0.5f) * 4.0f);
-            img.setPixel(x, y, toQRgb(c));
         }
-    }
-    return img;
+        Rgb c = sum * (1.0f / (S * S));
+        // Heat haze thickens towards the horizon.
+        const float far = std::exp(-fy / 26.0f);
+        c = mix(c, haze, 0.85f * far);
+        c = c + Rgb{1, 1, 1} * ((n.grain(x, y) - 0.5f) * 4.0f);
+        return c;
+    });
+    return raster.image;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -407,7 +415,7 @@ constexpr std::array<SwingPose, 5> kSwing{{
     {12.0, 21.0, 71.0},
 }};
 
-QImage makePutter(int frame)
+QImage makePutter(int frame, int scale)
 {
     constexpr int W = 80, H = 70;
     // Drawn four times larger and reduced with care, for clean edges at 1:1.
@@ -478,12 +486,12 @@ QImage makePutter(int frame)
     }
     p.end();
 
-    QImage small =
-        big.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+    QImage small = big.scaled(W * scale, H * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_ARGB32);
     // Faint fringe pixels only blur the outline on black; drop them, keep the firm edge.
-    for (int y = 0; y < H; ++y) {
+    for (int y = 0; y < small.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(small.scanLine(y));
-        for (int x = 0; x < W; ++x)
+        for (int x = 0; x < small.width(); ++x)
             if (qAlpha(row[x]) < 40)
                 row[x] = qRgba(0, 0, 0, 0);
     }
@@ -613,22 +621,27 @@ int main(int argc, char* argv[])
     }
 
     const Noise noise(kSeed);
-    const QImage topBar = makeTopBar(noise);
-    const QImage column = makeColumn(noise);
-    const QImage bottomBar = makeBottomBar(noise);
-    const QImage sky = makeSky(noise);
-    const QImage ground = makeGround(noise);
+    const QImage topBar = makeTopBar(noise, 1);
+    const QImage column = makeColumn(noise, 1);
+    const QImage bottomBar = makeBottomBar(noise, 1);
+    const QImage sky = makeSky(noise, 1);
+    const QImage ground = makeGround(noise, 1);
 
     // The opaque pictures are uncompressed bitmaps: the game reads them all at start-up, and
     // a bitmap reads several times faster than a PNG. The putters and the icon keep their
-    // transparency in PNG.
+    // transparency in PNG. Each comes again twice as fine as name@2x for scaled screens.
     bool ok = save(topBar, outDir, "topbar.bmp") && save(column, outDir, "column.bmp") &&
               save(bottomBar, outDir, "bottombar.bmp") && save(sky, outDir, "sky.bmp") &&
               save(ground, outDir, "ground.bmp");
+    ok = ok && save(makeTopBar(noise, 2), outDir, "topbar@2x.bmp") &&
+         save(makeColumn(noise, 2), outDir, "column@2x.bmp") &&
+         save(makeBottomBar(noise, 2), outDir, "bottombar@2x.bmp") && save(makeSky(noise, 2), outDir, "sky@2x.bmp") &&
+         save(makeGround(noise, 2), outDir, "ground@2x.bmp");
     std::vector<QImage> putters;
     for (int i = 0; i < static_cast<int>(kSwing.size()) && ok; ++i) {
-        putters.push_back(makePutter(i));
-        ok = save(putters.back(), outDir, QStringLiteral("putter%1.png").arg(i));
+        putters.push_back(makePutter(i, 1));
+        ok = save(putters.back(), outDir, QStringLiteral("putter%1.png").arg(i)) &&
+             save(makePutter(i, 2), outDir, QStringLiteral("putter%1@2x.png").arg(i));
     }
     ok = ok && save(makeIcon(128), outDir, "icon.png");
     if (ok && !preview.isEmpty()) {

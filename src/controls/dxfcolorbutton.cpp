@@ -2,6 +2,7 @@
 
 #include "controls/buttonpressed.h"
 #include "platform/colorkeycopy.h"
+#include "platform/devicepixels.h"
 #include "platform/ellipse.h"
 #include "platform/textdraw.h"
 
@@ -133,9 +134,10 @@ void TdxfColorButton::SetLayout(TdxfButtonLayout layout)
 
 void TdxfColorButton::CreateBitmaps()
 {
-    FUpBmp = QImage(size(), QImage::Format_RGB32);
+    // The sphere is shaded over the device pixels, so a finer screen gets a finer sphere.
+    FUpBmp = OffscreenImage(size(), FBmpRatio);
     PaintToBmp(FUpBmp, false);
-    FDownBmp = QImage(size(), QImage::Format_RGB32);
+    FDownBmp = OffscreenImage(size(), FBmpRatio);
     PaintToBmp(FDownBmp, true);
 }
 
@@ -198,8 +200,11 @@ void TdxfColorButton::paintEvent(QPaintEvent*)
 
 void TdxfColorButton::Paint(QPainter& canvas)
 {
-    if (FUpBmp.size() != size())
+    const qreal ratio = PaintRatio(canvas);
+    if (ratio != FBmpRatio || FUpBmp.size() != DeviceSize(size(), ratio)) {
+        FBmpRatio = ratio;
         CreateBitmaps();
+    }
     const QImage& face = FDrawDown ? FDownBmp : FUpBmp;
     if (!face.isNull())
         canvas.drawImage(0, 0, face);

@@ -127,6 +127,7 @@ private:
     QStringList FCaption;
     QImage FUpBmp;
     QImage FDownBmp;
+    qreal FBmpRatio = 1; // device pixels per pixel of the two bitmaps
     QImage FGlyph;
     QImage FTransparentGlyph;
     TdxfButtonLayout FLayout = TdxfButtonLayout::dxfGlyphLeft;

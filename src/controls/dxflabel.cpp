@@ -2,6 +2,7 @@
 
 #include "controls/dxfres.h"
 #include "platform/colorkeycopy.h"
+#include "platform/devicepixels.h"
 #include "platform/fontkind.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
@@ -317,7 +318,8 @@ void TdxfLabel::Paint(QPainter& canvas)
     const int h = height();
     if (w < 1 || h < 1)
         return;
-    EnlargeDrawBmp(w, h);
+    const qreal ratio = PaintRatio(canvas);
+    EnlargeDrawBmp(w, h, ratio);
     QImage& bitmap = DrawBmp();
     const TColor background = Color();
 
@@ -330,7 +332,7 @@ void TdxfLabel::Paint(QPainter& canvas)
         QPainter surface(&bitmap);
         surface.setRenderHint(QPainter::Antialiasing, false);
         surface.setRenderHint(QPainter::TextAntialiasing, false);
-        surface.fillRect(bitmap.rect(), ToQColor(background));
+        surface.fillRect(QRectF(QPointF(0, 0), bitmap.deviceIndependentSize()), ToQColor(background));
         surface.setBrush(Qt::NoBrush);
         TTurnedCaption text(surface, caption, face, Escapement() / 10.0);
         const bool outlineFont = IsOutlineFont(face);
@@ -340,7 +342,8 @@ void TdxfLabel::Paint(QPainter& canvas)
             FillWithGlyph(surface, text, origin);
     }
 
-    const QRect client(0, 0, w, h);
+    // In the bitmap's own device pixels.
+    const QRect client(QPoint(0, 0), DeviceSize(QSize(w, h), ratio));
     if (Transparent())
         DrawImageExceptColor(canvas, QPoint(0, 0), bitmap, client, background);
     else

@@ -1,6 +1,7 @@
 #include "controls/dxfprogressbar.h"
 
 #include "platform/colorkeycopy.h"
+#include "platform/devicepixels.h"
 #include "platform/drawedge.h"
 #include "platform/fontkind.h"
 
@@ -328,7 +329,8 @@ void TdxfProgressBar::Paint(QPainter& canvas)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    QImage bitmap(width(), height(), QImage::Format_RGB32);
+    // Composed at the screen's own resolution, so the text and edges stay sharp when scaled.
+    QImage bitmap = OffscreenImage(size(), PaintRatio(canvas));
     {
         QPainter surface(&bitmap);
         TRect bar{0, 0, width(), height()};

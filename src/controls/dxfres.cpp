@@ -1,5 +1,7 @@
 #include "controls/dxfres.h"
 
+#include "platform/devicepixels.h"
+
 #include <algorithm>
 
 namespace {
@@ -13,12 +15,15 @@ QImage& DrawBmp()
     return gDrawBmp;
 }
 
-void EnlargeDrawBmp(int width, int height)
+void EnlargeDrawBmp(int width, int height, qreal ratio)
 {
-    const int newWidth = std::max(width, gDrawBmp.width());
-    const int newHeight = std::max(height, gDrawBmp.height());
-    if (newWidth == gDrawBmp.width() && newHeight == gDrawBmp.height())
-        return;
-    // The old picture is not kept: every paint fills the whole bitmap first.
-    gDrawBmp = QImage(newWidth, newHeight, QImage::Format_RGB32);
+    // Sizes are in device pixels; the ratio is the painting control's, set at every call.
+    const QSize needed = DeviceSize(QSize(width, height), ratio);
+    const int newWidth = std::max(needed.width(), gDrawBmp.width());
+    const int newHeight = std::max(needed.height(), gDrawBmp.height());
+    if (newWidth != gDrawBmp.width() || newHeight != gDrawBmp.height()) {
+        // The old picture is not kept: every paint fills the whole bitmap first.
+        gDrawBmp = QImage(newWidth, newHeight, QImage::Format_RGB32);
+    }
+    gDrawBmp.setDevicePixelRatio(ratio);
 }

@@ -8,5 +8,6 @@
 // scratch: nothing may rely on a picture left there by an earlier paint.
 QImage& DrawBmp();
 
-// Makes DrawBmp at least width x height, each dimension on its own; never smaller.
-void EnlargeDrawBmp(int width, int height);
+// Makes DrawBmp at least width x height layout pixels at `ratio` device pixels each, each
+// dimension on its own; never smaller. Its device pixel ratio becomes `ratio`.
+void EnlargeDrawBmp(int width, int height, qreal ratio = 1);

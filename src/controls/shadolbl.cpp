@@ -1,6 +1,7 @@
 #include "controls/shadolbl.h"
 
 #include "platform/cp932.h"
+#include "platform/devicepixels.h"
 #include "platform/textdraw.h"
 
 #include <QPainter>
@@ -249,7 +250,7 @@ void TShadowLabel::Paint(QPainter& canvas)
 {
     // Only an opaque label can be composed off-screen and copied in one step.
     if (FFlickerless && !Transparent()) {
-        QImage bitmap = BackgroundBitmap();
+        QImage bitmap = BackgroundBitmap(PaintRatio(canvas));
         {
             QPainter surface(&bitmap);
             DrawCaption(surface);
@@ -262,9 +263,10 @@ void TShadowLabel::Paint(QPainter& canvas)
     DrawCaption(canvas);
 }
 
-QImage TShadowLabel::BackgroundBitmap() const
+QImage TShadowLabel::BackgroundBitmap(qreal ratio) const
 {
-    QImage bitmap(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+    // The gradient runs over every device pixel, so it is as smooth as the screen allows.
+    QImage bitmap = OffscreenImage(QSize(qMax(1, width()), qMax(1, height())), ratio);
     if (FGradation)
         GradBitmap(bitmap, FGradationColor, Color(), FGradateVert);
     else

@@ -103,7 +103,7 @@ protected:
 private:
     void ShadowChanged(TShadow* sender);
     // The steps of Paint: background, shadow and highlight copies, then the face.
-    QImage BackgroundBitmap() const;
+    QImage BackgroundBitmap(qreal ratio) const;
     void DrawBackground(QPainter& canvas) const;
     void DrawCaption(QPainter& surface);
     TRect CaptionRect(QPainter& surface, const QString& caption, unsigned flags) const;

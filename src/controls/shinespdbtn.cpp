@@ -1,6 +1,7 @@
 #include "controls/shinespdbtn.h"
 
 #include "platform/colorkeycopy.h"
+#include "platform/devicepixels.h"
 #include "platform/fonts.h"
 #include "platform/textdraw.h"
 #include "platform/timer.h"
@@ -810,7 +811,7 @@ void TShineSpeedButton::Paint(QPainter& canvas)
     }
     if (width() <= 0 || height() <= 0)
         return;
-    QImage bitmap(size(), QImage::Format_RGB32);
+    QImage bitmap = OffscreenImage(size(), PaintRatio(canvas));
     {
         QPainter surface(&bitmap);
         BackDraw(surface);

@@ -64,13 +64,15 @@ void TBossForm1::resizeEvent(QResizeEvent* event)
 
 void TBossForm1::CoverScreen()
 {
-    // A window manager maximises the window; without one the geometry must cover the screen.
+    // Full screen rather than maximised, so panels and task bars are covered too. Without a
+    // window manager nobody answers the request, so the geometry is set to the screen's as
+    // well; a compositor that places windows itself ignores that and sizes it for us.
     const Qt::WindowStates state = windowState();
-    if (!(state & Qt::WindowMaximized))
+    if (!(state & Qt::WindowFullScreen))
         return;
     if (const QScreen* shown = screen())
         setGeometry(shown->geometry());
-    setWindowState(state); // a new geometry ends the maximised state
+    setWindowState(state); // a new geometry ends the full-screen state
 }
 
 void TBossForm1::ShowModal()

@@ -42,7 +42,7 @@ void TMainForm1::N5Click()
 {
     if (!BossForm1)
         return;
-    BossForm1->setWindowState(Qt::WindowMaximized);
+    BossForm1->setWindowState(Qt::WindowFullScreen);
     BossForm1->ShowModal();
 }
 

@@ -13,7 +13,7 @@ TSurfaceDrawing::TSurfaceDrawing(QWidget* surface) : QWidget(surface)
 void TSurfaceDrawing::DrawPicture(QPoint at, const QPixmap& picture)
 {
     FPictures.push_back({at, picture});
-    repaint(QRect(at, picture.size()));
+    repaint(QRect(at, picture.deviceIndependentSize().toSize()));
 }
 
 void TSurfaceDrawing::Clear()

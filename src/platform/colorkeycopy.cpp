@@ -9,6 +9,7 @@ QImage ColorKeyed(const QImage& image, QRgb key)
     const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
     const QRgb keyRgb = key | 0xFF000000u;
     QImage keyed(opaque.size(), QImage::Format_ARGB32_Premultiplied);
+    keyed.setDevicePixelRatio(image.devicePixelRatio());
     for (int row = 0; row < opaque.height(); ++row) {
         const QRgb* from = reinterpret_cast<const QRgb*>(opaque.constScanLine(row));
         QRgb* to = reinterpret_cast<QRgb*>(keyed.scanLine(row));
@@ -39,7 +40,7 @@ void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& imag
     const QImage keyed = ColorKeyed(image.copy(area), qRgb(key.red(), key.green(), key.blue()));
     const QPainter::CompositionMode mode = target.compositionMode();
     target.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    target.drawImage(at + (area.topLeft() - source.topLeft()), keyed);
+    target.drawImage(QPointF(at) + QPointF(area.topLeft() - source.topLeft()) / image.devicePixelRatio(), keyed);
     target.setCompositionMode(mode);
 }
 

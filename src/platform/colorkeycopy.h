@@ -16,7 +16,8 @@ QImage ColorKeyed(const QImage& image, QRgb key);
 QImage GlyphWithoutBackground(const QImage& glyph);
 
 // Copies the source rectangle of an image to target, leaving out every pixel whose colour
-// is exactly transparentColor: the target keeps what it had there.
+// is exactly transparentColor: the target keeps what it had there. The source rectangle is
+// in the image's own pixels; an image finer than the target draws at its layout size.
 void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& image, const QRect& source,
                           TColor transparentColor);
 

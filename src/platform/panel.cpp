@@ -1,12 +1,32 @@
 #include "platform/panel.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 
-QPixmap LoadPicture(const QString& fileName)
+QString DoubleResolutionName(const QString& fileName)
 {
-    QImageReader reader(fileName, QFileInfo(fileName).suffix().toLatin1());
+    const QFileInfo file(fileName);
+    const qsizetype nameStart = fileName.size() - file.fileName().size();
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot <= nameStart)
+        return fileName + QStringLiteral("@2x");
+    return fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
+}
+
+QPixmap LoadPicture(const QString& fileName, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 0)
+        devicePixelRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QString chosen = fileName;
+    if (devicePixelRatio > 1) {
+        const QString fine = DoubleResolutionName(fileName);
+        if (QFileInfo::exists(fine))
+            chosen = fine;
+    }
+    // The reader sets the ratio 2 itself from the "@2x" in the name.
+    QImageReader reader(chosen, QFileInfo(chosen).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }

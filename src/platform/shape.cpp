@@ -1,6 +1,9 @@
 #include "platform/shape.h"
 
+#include "platform/devicepixels.h"
+
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
@@ -47,6 +50,21 @@ void TShape::paintEvent(QPaintEvent*)
     Paint(canvas);
 }
 
+void TShape::FillInside(QPainter& canvas, const QPainterPath& inside, const QBrush& brush, bool scaled) const
+{
+    if (!scaled || brush.style() != Qt::HorPattern) {
+        canvas.fillPath(inside, brush);
+        return;
+    }
+    // A pattern brush is laid out in device pixels; the hatch must keep the spacing of the
+    // layout: one row in eight, the fourth, counted from the control's top.
+    canvas.save();
+    canvas.setClipPath(inside, Qt::IntersectClip);
+    for (int row = 3; row < height(); row += 8)
+        canvas.fillRect(0, row, width(), 1, brush.color());
+    canvas.restore();
+}
+
 void TShape::Paint(QPainter& canvas)
 {
     // A one-pixel pen inside the control's bounds; a circle is the largest one that fits, centred.
@@ -61,16 +79,44 @@ void TShape::Paint(QPainter& canvas)
         return;
 
     canvas.setRenderHint(QPainter::Antialiasing, false);
-    canvas.setPen(QPen(ToQColor(FPenColor), 0));
+    QBrush brush(Qt::NoBrush);
     switch (FBrushStyle) {
-    case TBrushStyle::bsSolid: canvas.setBrush(ToQColor(FBrushColor)); break;
-    case TBrushStyle::bsClear: canvas.setBrush(Qt::NoBrush); break;
-    case TBrushStyle::bsHorizontal: canvas.setBrush(QBrush(ToQColor(FBrushColor), Qt::HorPattern)); break;
+    case TBrushStyle::bsSolid: brush = QBrush(ToQColor(FBrushColor)); break;
+    case TBrushStyle::bsClear: break;
+    case TBrushStyle::bsHorizontal: brush = QBrush(ToQColor(FBrushColor), Qt::HorPattern); break;
     }
     canvas.setBackgroundMode(Qt::TransparentMode);
-    const QRect bounds(x, y, w - 1, h - 1);
-    if (FShape == TShapeType::stRectangle)
-        canvas.drawRect(bounds);
-    else
-        canvas.drawEllipse(bounds);
+    const QColor pen = ToQColor(FPenColor);
+    const bool scaled = PaintRatio(canvas) != 1.0;
+    if (FShape == TShapeType::stRectangle) {
+        if (w > 2 && h > 2) {
+            QPainterPath inside;
+            inside.addRect(x + 1, y + 1, w - 2, h - 2);
+            FillInside(canvas, inside, brush, scaled);
+        }
+        // Four one-pixel bands rather than a pen: a pen one device pixel wide can fall
+        // between the rows of a scaled screen and vanish.
+        canvas.fillRect(QRect(x, y, w, 1), pen);
+        canvas.fillRect(QRect(x, y + h - 1, w, 1), pen);
+        canvas.fillRect(QRect(x, y, 1, h), pen);
+        canvas.fillRect(QRect(x + w - 1, y, 1, h), pen);
+        return;
+    }
+    if (!scaled) {
+        canvas.setPen(QPen(pen, 0));
+        canvas.setBrush(brush);
+        canvas.drawEllipse(QRect(x, y, w - 1, h - 1));
+        return;
+    }
+    // On a scaled screen the outline is a ring one layout pixel wide, filled, so that it
+    // stays whole at any ratio.
+    const QRectF outer(x, y, w, h);
+    const QRectF inner = outer.adjusted(1, 1, -1, -1);
+    QPainterPath inside;
+    inside.addEllipse(inner);
+    FillInside(canvas, inside, brush, scaled);
+    QPainterPath ring;
+    ring.addEllipse(outer);
+    ring.addEllipse(inner);
+    canvas.fillPath(ring, pen);
 }

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPainterPath;
+
 enum class TShapeType { stRectangle, stEllipse, stCircle };
 enum class TBrushStyle { bsSolid, bsClear, bsHorizontal };
 
@@ -30,6 +32,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void FillInside(QPainter& canvas, const QPainterPath& inside, const QBrush& brush, bool scaled) const;
+
     TShapeType FShape = TShapeType::stRectangle;
     TColor FPenColor = clBlack;
     TColor FBrushColor = clWhite;

@@ -69,7 +69,7 @@ TEST_F(BossFormTest, WaitsHiddenWithTheInterpreterScreen)
     EXPECT_EQ(boss->Memo1->frameShape(), QFrame::NoFrame);
 }
 
-// F4 covers the whole screen with a modal, maximised window whose memo takes the keys; a
+// F4 covers the whole screen with a modal, full-screen window whose memo takes the keys; a
 // double click on the text closes it and gives the game back.
 TEST_F(BossFormTest, ShowsModalOverTheScreenUntilDoubleClicked)
 {
@@ -98,7 +98,7 @@ TEST_F(BossFormTest, ShowsModalOverTheScreenUntilDoubleClicked)
     EXPECT_TRUE(returned);
     EXPECT_TRUE(shown);
     EXPECT_EQ(modality, Qt::ApplicationModal);
-    EXPECT_TRUE(state & Qt::WindowMaximized);
+    EXPECT_TRUE(state & Qt::WindowFullScreen);
     EXPECT_EQ(geometry, boss->screen()->geometry());
     EXPECT_TRUE(memoHasFocus);
     EXPECT_TRUE(stillShownAfterTyping);

@@ -1,7 +1,9 @@
 // The delivered pictures, ranking file and sounds fit the places the game puts them.
 
 #include "platform/cp932.h"
+#include "platform/panel.h"
 #include "support/printrow.h"
+#include "support/render.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -70,6 +72,33 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PictureSizeTest,
                              // ":/pictures/putter0.png" reads as "putter0".
                              return QFileInfo(QString::fromLatin1(info.param.path)).baseName().toStdString();
                          });
+
+// Each picture has a twice-as-fine companion that scaled screens get in its place: twice the
+// size, drawn at the layout size, and really finer, not the 1x picture with doubled pixels.
+// (The icon has none: the desktop picks its own size of it.)
+TEST_P(PictureSizeTest, ComesTwiceAsFineForScaledScreens)
+{
+    const PictureCase& c = GetParam();
+    const QString path = QString::fromLatin1(c.path);
+    if (!QFileInfo::exists(DoubleResolutionName(path))) {
+        EXPECT_EQ(path, QStringLiteral(":/pictures/icon.png"));
+        return;
+    }
+    EXPECT_EQ(LoadPicture(path, 1).devicePixelRatio(), 1.0) << c.path;
+    const QPixmap fine = LoadPicture(path, 1.5);
+    ASSERT_FALSE(fine.isNull()) << c.path;
+    EXPECT_EQ(fine.devicePixelRatio(), 2.0) << c.path;
+    EXPECT_EQ(fine.size(), QSize(2 * c.width, 2 * c.height)) << c.path;
+    EXPECT_EQ(fine.deviceIndependentSize(), QSizeF(c.width, c.height)) << c.path;
+    EXPECT_GT(FewestEdgesOverPhases(fine.toImage(), 2), 0) << c.path << " has doubled pixels";
+}
+
+TEST(PictureNameTest, TwiceAsFineCompanion)
+{
+    EXPECT_EQ(DoubleResolutionName(QStringLiteral(":/pictures/sky.bmp")), QStringLiteral(":/pictures/sky@2x.bmp"));
+    EXPECT_EQ(DoubleResolutionName(QStringLiteral("a.b/sky")), QStringLiteral("a.b/sky@2x"));
+    EXPECT_EQ(DoubleResolutionName(QStringLiteral("dir/.hidden")), QStringLiteral("dir/.hidden@2x"));
+}
 
 QImage Putter(int frame)
 {

@@ -6,11 +6,14 @@ source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 work=$(mktemp -d)
 cleanup_pids=()
 xvfb_pid=""
+compositor_pid=""
 game_pid=""
 cleanup() {
   local pid
   # Anything may have ended already; a clean-up that fails must not fail the test.
   [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
+  # The compositor is waited for: its sockets live in $work.
+  [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null && wait "$compositor_pid" 2>/dev/null || true
   for pid in "${cleanup_pids[@]}" "$xvfb_pid"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done

@@ -1,10 +1,11 @@
 # A virtual X display of the test's own. Needs $work (a scratch folder) and fail(); sets
 # DISPLAY and xvfb_pid, which the caller's clean-up ends.
 
-# A display of its own, whichever number is free; arguments go to Xvfb.
+# A display of its own, whichever number is free, $display_size large (1024x768 unless set);
+# arguments go to Xvfb.
 start_display() {
   exec 3<> "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${display_size:-1024x768}x24" -nolisten tcp "$@" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break

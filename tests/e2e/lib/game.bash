@@ -22,12 +22,17 @@ find_game_window() {
   client_y=$((Y + HEIGHT - $(layout kClientHeight)))
 }
 
-# Starts the game from $work with the given ranking file and waits for its one window.
-start_game() {
+# Starts the game from $work with the given ranking file, on whatever display is set.
+launch_game() {
   cp "$executable" "$work/velquan"
   cp "$1" "$work/VELQUAN.ini"
   (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
   game_pid=$!
+}
+
+# Starts the game on the X display and waits for its one window.
+start_game() {
+  launch_game "$1"
   find_game_window
   xdotool windowfocus --sync "$window"
 }

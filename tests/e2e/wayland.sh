@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The real game on a headless Wayland desktop with a panel and no X display: it starts
+# natively, F3 starts a game, a held press plays a shot, F4 covers the whole output panel
+# included, a double click brings the game back, and closing the window saves the ranking.
+# Set VELQUAN_E2E_SHOTS to a folder to keep the screenshots.
+set -euo pipefail
+source "$(dirname "$0")/lib/game.bash" "$1"
+source "$(dirname "$0")/lib/wayland.bash"
+require_wayland_tools
+
+readonly screen_w=1024 screen_h=768
+# The interpreter's text lies within this top-left box; everything else must be black.
+readonly text_w=560 text_h=200
+
+keep() {  # name
+  if [ -n "${VELQUAN_E2E_SHOTS:-}" ]; then
+    mkdir -p "$VELQUAN_E2E_SHOTS"
+    cp "$work/$1.png" "$VELQUAN_E2E_SHOTS/wayland-$1.png"
+  fi
+}
+shot() {  # name
+  sleep 0.5 # let the window finish painting
+  wl_screenshot "$work/$1.png"
+  keep "$1"
+}
+client_pixel() {  # x y in the client area, as "r,g,b"
+  convert "$work/$3.png" -crop "1x1+$((client_x + $1))+$((client_y + $2))" \
+    -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+}
+
+start_wayland $screen_w $screen_h
+launch_game "$source_dir/resources/VELQUAN.ini"
+geometry=$(wl_wait_for_window VELQUAN shown) || fail "no window titled VELQUAN appeared"
+read -r X Y WIDTH HEIGHT <<< "$geometry"
+echo "game window at $X,$Y size ${WIDTH}x$HEIGHT"
+shell=$(swaymsg -t get_tree | jq -r '.. | objects | select(.name? == "VELQUAN") | .shell' | head -n1)
+[ "$shell" = xdg_shell ] || fail "the game is not a native Wayland client (shell: $shell)"
+[ "$WIDTH" -eq 509 ] || fail "window is $WIDTH pixels wide, expected 509"
+client_x=$X
+client_y=$((Y + HEIGHT - 425))
+
+shot idle
+[ "$(client_pixel 300 190 idle)" = "128,0,128" ] || fail "the idle screen does not show the ranking grid"
+
+wl_key -k F3
+sleep 4
+shot playing
+[ "$(client_pixel 300 190 playing)" = "0,0,0" ] || fail "F3 did not start a game"
+
+# A press held on the play strip swings the putter; the ball leaves its place.
+wl_pointer_to $((client_x + 156)) $((client_y + 200))
+wl_press
+sleep 0.7
+wl_release
+sleep 1.5
+shot after-shot
+strip="449x102+$((client_x + 30))+$((client_y + 173))"
+moved=$(compare -metric AE -crop "$strip" "$work/playing.png" "$work/after-shot.png" null: 2>&1 || true)
+echo "the shot changed ${moved%% *} pixels of the play strip"
+[ "${moved%% *}" -gt 20 ] || fail "the shot changed nothing on the play strip"
+
+# Non-black pixels outside the text box and white pixels inside it.
+count_pixels() {  # name
+  convert "$work/$1.png" -depth 8 "rgb:$work/$1.rgb"
+  od -An -v -tu1 -w3 "$work/$1.rgb" | awk -v w=$screen_w -v tw=$text_w -v th=$text_h '
+    { i = NR - 1; x = i % w; y = int(i / w)
+      if (x < tw && y < th) { if ($1 == 255 && $2 == 255 && $3 == 255) white++ }
+      else if ($1 + $2 + $3 != 0) outside++ }
+    END { printf "%d %d\n", outside, white }'
+}
+
+# The rest of the game goes on behind the disguise; the ranking is saved at exit anyway.
+rm "$work/VELQUAN.ini"
+wl_key -k F4
+geometry=$(wl_wait_for_window BossForm1 shown) || fail "F4 showed no disguise window"
+[ "$geometry" = "0 0 $screen_w $screen_h" ] || fail "disguise window at $geometry, not over the whole output"
+# The pointer is drawn into the output: it waits inside the text box.
+wl_pointer_to 300 150
+shot disguise
+read -r outside white < <(count_pixels disguise)
+echo "disguise: $outside non-black pixels outside the text box, $white white inside it"
+[ "$outside" -eq 0 ] || fail "the output is not all black outside the text ($outside pixels)"
+[ "$white" -gt 800 ] || fail "too little white text ($white pixels)"
+
+wl_double_click 500 600
+wl_wait_for_window BossForm1 gone || fail "a double click did not close the disguise window"
+wl_wait_for_window VELQUAN shown >/dev/null || fail "the game window is gone"
+shot back
+[ "$(client_pixel 300 190 back)" = "0,0,0" ] || fail "the game is not back after the double click"
+
+# The desktop's close request, as from a title bar's close button.
+swaymsg -q '[title="^VELQUAN$"] kill'
+expect_game_exit
+[ -f "$work/VELQUAN.ini" ] || fail "no ranking file was written"
+[ "$(ranking_text "$work/VELQUAN.ini")" = "$(ranking_text "$source_dir/resources/VELQUAN.ini")" ] ||
+  fail "saved ranking differs"
+echo "played on Wayland: disguise covered the output, ranking saved"
