@@ -35,6 +35,8 @@ app_id=org.velquan.velquan
 entry="$root/usr/share/applications/$app_id.desktop"
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
+# The tree as installed: the metainfo's launchable entry and its icon are there too.
+appstreamcli validate-tree --no-net --pedantic "$root" || fail "appstreamcli validate-tree"
 desktop-file-validate "$entry" || fail "desktop-file-validate"
 echo "metainfo and desktop entry validate"
 
