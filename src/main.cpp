@@ -13,6 +13,7 @@
 #include "platform/signals.h"
 #include "platform/sound.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <memory>
 
@@ -20,6 +21,8 @@ int main(int argc, char* argv[])
 {
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("VELQUAN"));
+    // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELQUAN_APP_ID));
     application.setWindowIcon(QIcon(LoadPicture(QStringLiteral(":/pictures/icon.png"))));
     InstallFontSubstitutions();
 

@@ -1,8 +1,9 @@
 // Draws the game's pictures procedurally, so they can be regenerated at will.
 //
-//   make_artwork [OUTPUT_DIR] [--preview FILE]
+//   make_artwork [OUTPUT_DIR] [--icons THEME_DIR] [--preview FILE]
 //
-// OUTPUT_DIR defaults to resources/pictures. With --preview, a 509 x 425 mock-up of the
+// OUTPUT_DIR defaults to resources/pictures. With --icons, the desktop icons are written into
+// THEME_DIR laid out as the hicolor theme is. With --preview, a 509 x 425 mock-up of the
 // main window built from the fresh pictures is written as well, for a quick look.
 // Every random choice comes from one fixed seed: the same build writes the same bytes.
 
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <array>
@@ -498,18 +500,24 @@ QImage makePutter(int frame, int scale)
     return small;
 }
 
-// ---------------------------------------------------------------------------------------
-// Application icon: a ball rolling up to the cup on a purple green.
-
-QImage makeIcon(int size)
+bool save(const QImage& img, const QString& dir, const QString& name)
 {
-    constexpr int Z = 4;
-    QImage big(size * Z, size * Z, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size * Z / 128.0, size * Z / 128.0);
+    const QString path = dir + '/' + name;
+    if (!img.save(path)) {
+        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
+    return true;
+}
 
+// ---------------------------------------------------------------------------------------
+// Application icon: a ball rolling up to the cup on a purple green. One drawing, in a 128 x 128
+// box, makes every bitmap size and the scalable SVG alike; it draws without clipping, which
+// the SVG writer does not carry over.
+
+void drawIcon(QPainter& p)
+{
     // Green: a tilted ellipse, lit from the top.
     QRadialGradient green(QPointF(54, 58), 70);
     green.setColorAt(0.0, QColor(176, 84, 200));
@@ -519,16 +527,15 @@ QImage makeIcon(int size)
     p.setBrush(green);
     p.drawEllipse(QRectF(6, 30, 116, 76));
 
-    // Mowing stripes.
-    p.save();
-    QPainterPath clip;
-    clip.addEllipse(QRectF(8, 32, 112, 72));
-    p.setClipPath(clip);
+    // Mowing stripes, cut to the inside of the rim.
+    QPainterPath inside;
+    inside.addEllipse(QRectF(8, 32, 112, 72));
+    QPainterPath stripes;
+    for (int i = 0; i < 8; i += 2)
+        stripes.addRect(QRectF(0, 32 + i * 9, 128, 9));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 18));
-    for (int i = 0; i < 8; i += 2)
-        p.drawRect(QRectF(0, 32 + i * 9, 128, 9));
-    p.restore();
+    p.drawPath(stripes.intersected(inside));
 
     // Cup with its flag.
     p.setPen(QPen(QColor(230, 40, 40), 2.0));
@@ -555,9 +562,52 @@ QImage makeIcon(int size)
     p.setBrush(ball);
     p.setPen(QPen(QColor(110, 110, 120), 1.2));
     p.drawEllipse(QRectF(30, 58, 22, 22));
+}
+
+QImage makeIcon(int size)
+{
+    constexpr int Z = 4;
+    QImage big(size * Z, size * Z, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size * Z / 128.0, size * Z / 128.0);
+    drawIcon(p);
     p.end();
     return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
+}
+
+bool saveIconSvg(const QString& path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(128, 128));
+    svg.setViewBox(QRect(0, 0, 128, 128));
+    svg.setTitle(QStringLiteral("VELQUAN"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    drawIcon(p);
+    p.end();
+    std::printf("%s (scalable)\n", qPrintable(path));
+    return true;
+}
+
+// The sizes desktops ask the hicolor theme for, named by the game's desktop id.
+bool saveThemeIcons(const QString& themeDir)
+{
+    const QString name = QStringLiteral(VELQUAN_APP_ID);
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(themeDir).arg(size);
+        if (!QDir().mkpath(dir) || !save(makeIcon(size), dir, name + QLatin1String(".png")))
+            return false;
+    }
+    const QString scalable = themeDir + QLatin1String("/scalable/apps");
+    return QDir().mkpath(scalable) && saveIconSvg(scalable + '/' + name + QLatin1String(".svg"));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -590,17 +640,6 @@ QImage makePreview(const QImage& topBar, const QImage& column, const QImage& bot
     return win;
 }
 
-bool save(const QImage& img, const QString& dir, const QString& name)
-{
-    const QString path = dir + '/' + name;
-    if (!img.save(path)) {
-        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -608,10 +647,13 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QString outDir = QStringLiteral("resources/pictures");
     QString preview;
+    QString themeDir;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--preview") && i + 1 < args.size())
             preview = args[++i];
+        else if (args[i] == QLatin1String("--icons") && i + 1 < args.size())
+            themeDir = args[++i];
         else
             outDir = args[i];
     }
@@ -644,6 +686,8 @@ int main(int argc, char* argv[])
              save(makePutter(i, 2), outDir, QStringLiteral("putter%1@2x.png").arg(i));
     }
     ok = ok && save(makeIcon(128), outDir, "icon.png");
+    if (ok && !themeDir.isEmpty())
+        ok = saveThemeIcons(themeDir);
     if (ok && !preview.isEmpty()) {
         const QImage win = makePreview(topBar, column, bottomBar, sky, ground, putters.front());
         ok = win.save(preview, "PNG");

@@ -16,15 +16,21 @@ for sound in "$source_dir"/resources/sounds/*.wav; do
   cmp -s "$sound" "$data/$(basename "$sound")" || fail "sound $(basename "$sound") not installed"
 done
 cmp -s "$source_dir/resources/VELQUAN.ini" "$data/VELQUAN.ini" || fail "starter ranking not installed"
-[ -f "$prefix/share/icons/hicolor/128x128/apps/velquan.png" ] || fail "no icon in the hicolor theme"
-entry="$prefix/share/applications/velquan.desktop"
+app_id=org.velquan.velquan
+for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256; do
+  [ -f "$prefix/share/icons/hicolor/$size/apps/$app_id.png" ] || fail "no $size icon in the hicolor theme"
+done
+[ -f "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon in the hicolor theme"
+[ -f "$prefix/share/metainfo/$app_id.metainfo.xml" ] || fail "no metainfo"
+[ -f "$prefix/share/man/man6/velquan.6.gz" ] || fail "no manual page"
+entry="$prefix/share/applications/$app_id.desktop"
 [ -f "$entry" ] || fail "no desktop entry"
 grep -qx "Exec=\"$prefix/bin/velquan\"" "$entry" || fail "desktop entry does not start the installed executable"
 # The sounds are looked up in the working folder.
 grep -qx "Path=$data" "$entry" || fail "desktop entry does not start in the data folder"
-grep -qx "Icon=velquan" "$entry" || fail "desktop entry names another icon"
+grep -qx "Icon=$app_id" "$entry" || fail "desktop entry names another icon"
 [ ! -e "$prefix/bin/VELQUAN.ini" ] || fail "the install put a ranking beside the executable"
-echo "installed: executable, sounds, starter ranking, icon, desktop entry"
+echo "installed: executable, sounds, starter ranking, icons, desktop entry, metainfo, manual page"
 
 # -noreset: the games start one after another, and a server resetting after the last
 # client has gone would turn the next one away.

@@ -10,14 +10,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -98,6 +102,59 @@ TEST(PictureNameTest, TwiceAsFineCompanion)
     EXPECT_EQ(DoubleResolutionName(QStringLiteral(":/pictures/sky.bmp")), QStringLiteral(":/pictures/sky@2x.bmp"));
     EXPECT_EQ(DoubleResolutionName(QStringLiteral("a.b/sky")), QStringLiteral("a.b/sky@2x"));
     EXPECT_EQ(DoubleResolutionName(QStringLiteral("dir/.hidden")), QStringLiteral("dir/.hidden@2x"));
+}
+
+QString ThemeIcon(const QString& sizeFolder, const char* extension)
+{
+    return SourceResources() +
+           QStringLiteral("/icons/hicolor/%1/apps/%2.%3").arg(sizeFolder, QStringLiteral(VELQUAN_APP_ID), extension);
+}
+
+class ThemeIconSizeTest : public ::testing::TestWithParam<int> {};
+
+// Desktops choose an icon by its folder's size: one of another size is shown blurred, or the
+// theme falls back to a generic picture. The drawing is round, so the corners stay clear.
+TEST_P(ThemeIconSizeTest, IsSquareAtItsFolderSizeWithClearCorners)
+{
+    const int size = GetParam();
+    const QString path = ThemeIcon(QStringLiteral("%1x%1").arg(size), "png");
+    const QImage image(path);
+    ASSERT_FALSE(image.isNull()) << path.toStdString();
+    EXPECT_EQ(image.size(), QSize(size, size));
+    ASSERT_TRUE(image.hasAlphaChannel());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
+    EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255) << "the green is missing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Hicolor, ThemeIconSizeTest, ::testing::Values(16, 24, 32, 48, 64, 128, 256),
+                         [](const ::testing::TestParamInfo<int>& info) { return "px" + std::to_string(info.param); });
+
+// The window's own icon and the desktop's are one drawing, rendered once.
+TEST(ThemeIconTest, WindowIconIsTheThemesIconAt128)
+{
+    const QImage window = QImage(QStringLiteral(":/pictures/icon.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage theme = QImage(ThemeIcon(QStringLiteral("128x128"), "png")).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(window, theme);
+}
+
+// The scalable icon is a whole SVG document on the same 128 x 128 canvas as the bitmaps.
+TEST(ThemeIconTest, ScalableIconIsAWholeSvgDocument)
+{
+    QFile file(ThemeIcon(QStringLiteral("scalable"), "svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    QXmlStreamReader xml(&file);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+    EXPECT_EQ(xml.attributes().value(QStringLiteral("viewBox")), QStringLiteral("0 0 128 128"));
+    int shapes = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            QStringList{"ellipse", "circle", "path", "polyline"}.contains(xml.name().toString()))
+            ++shapes;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(shapes, 7) << "green, stripes, cup, pole, flag, shadow and ball";
 }
 
 QImage Putter(int frame)

@@ -15,3 +15,15 @@ start_display() {
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
   unset QT_QPA_PLATFORM
 }
+
+# Waits up to ten seconds for one visible window whose title matches the regular expression
+# $1 and leaves its id in $window; fails when none appears.
+wait_for_window() {
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window titled $1 appeared"
+}
