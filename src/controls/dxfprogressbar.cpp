@@ -1,5 +1,6 @@
 #include "controls/dxfprogressbar.h"
 
+#include "platform/accessibility.h"
 #include "platform/colorkeycopy.h"
 #include "platform/drawedge.h"
 #include "platform/fontkind.h"
@@ -178,6 +179,7 @@ void TdxfProgressBar::SetPosition(int value)
         InvalidateText();
         update(oldText);
     }
+    NotifyAccessibleValue(this, FPosition);
 }
 
 void TdxfProgressBar::SetShowText(bool show)
