@@ -374,6 +374,10 @@ void TdxfColorButton::changeEvent(QEvent* event)
         CreateBitmaps();
         update();
     } else if (event->type() == QEvent::EnabledChange) {
+        // A disabled button hears no release, so no mouse button holds it any more; else
+        // a release lost that way would keep refusing the key.
+        if (!isEnabled())
+            FMouseHeld = {};
         update();
     }
     QWidget::changeEvent(event);

@@ -588,4 +588,13 @@ TEST_F(TdxfColorButtonInputTest, DisabledButtonRefusesTheKey)
 
     button->setEnabled(true);
     EXPECT_TRUE(button->KeyDown());
+    ASSERT_TRUE(button->KeyUp());
+
+    // A mouse press whose release never arrives, as on a button disabled meanwhile, does
+    // not keep refusing the key.
+    Press(Centre(button));
+    button->setEnabled(false);
+    Release(Centre(button));
+    button->setEnabled(true);
+    EXPECT_TRUE(button->KeyDown());
 }
