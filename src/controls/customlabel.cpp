@@ -1,5 +1,6 @@
 #include "controls/customlabel.h"
 
+#include "platform/accessibility.h"
 #include "platform/textdraw.h"
 
 #include <QEvent>
@@ -16,6 +17,7 @@ void TCustomLabel::SetCaption(const QString& caption)
     FCaption = caption;
     AdjustBounds();
     update();
+    NotifyAccessibleName(this);
 }
 
 void TCustomLabel::SetColor(TColor color)

@@ -1,6 +1,7 @@
 #include "controls/dxfcolorbutton.h"
 
 #include "controls/buttonpressed.h"
+#include "platform/accessibility.h"
 #include "platform/colorkeycopy.h"
 #include "platform/devicepixels.h"
 #include "platform/ellipse.h"
@@ -77,6 +78,7 @@ void TdxfColorButton::SetCaption(const QStringList& caption)
         return;
     FCaption = caption;
     update();
+    NotifyAccessibleName(this);
 }
 
 void TdxfColorButton::SetColor(TColor color)
@@ -95,9 +97,8 @@ void TdxfColorButton::SetDown(bool down)
         down = false;
     if (down == FDrawDown)
         return;
-    FDrawDown = down;
     FDown = down;
-    update();
+    SetDrawDown(down);
     if (down)
         UpdateExclusive();
 }
@@ -319,9 +320,8 @@ void TdxfColorButton::CMButtonPressed(int groupIndex, QObject* button)
     if (!FDrawDown)
         return;
     FDown = false;
-    FDrawDown = false;
     FMouseDown = false;
-    update();
+    SetDrawDown(false);
 }
 
 void TdxfColorButton::SetDrawDown(bool drawDown)
@@ -330,18 +330,27 @@ void TdxfColorButton::SetDrawDown(bool drawDown)
         return;
     FDrawDown = drawDown;
     update();
+    NotifyPressedChanged();
 }
 
+void TdxfColorButton::NotifyPressedChanged()
+{
+    QAccessible::State pressed;
+    pressed.pressed = true;
+    NotifyAccessibleState(this, pressed);
+}
+
+// A key holds the button wherever the pointer is.
 void TdxfColorButton::CMMouseEnter()
 {
     FMouseOver = true;
-    SetDrawDown(FDown || FMouseDown);
+    SetDrawDown(FDown || FMouseDown || FKeyDown);
 }
 
 void TdxfColorButton::CMMouseLeave()
 {
     FMouseOver = false;
-    SetDrawDown(FGroupIndex != 0 && FDown);
+    SetDrawDown((FGroupIndex != 0 && FDown) || FKeyDown);
 }
 
 bool TdxfColorButton::IsOverShape(const QPoint& position) const
@@ -370,6 +379,10 @@ void TdxfColorButton::changeEvent(QEvent* event)
         CreateBitmaps();
         update();
     } else if (event->type() == QEvent::EnabledChange) {
+        // A disabled button hears no release, so no mouse button holds it any more; else
+        // a release lost that way would keep refusing the key.
+        if (!isEnabled())
+            FMouseHeld = {};
         update();
     }
     QWidget::changeEvent(event);
@@ -412,6 +425,11 @@ void TdxfColorButton::Press(const QMouseEvent& event, bool doubleClick)
     const std::optional<TMouseAction> action = MouseActionOf(event);
     if (!action)
         return;
+    if (FKeyDown) {
+        FMouseRefused |= event.button();
+        return;
+    }
+    FMouseHeld |= event.button();
     const bool left = action->button == TMouseButton::mbLeft;
     if (left) {
         TrackPointer({action->x, action->y});
@@ -439,6 +457,12 @@ void TdxfColorButton::mouseReleaseEvent(QMouseEvent* event)
     const std::optional<TMouseAction> action = MouseActionOf(*event);
     if (!action)
         return;
+    if (FMouseRefused.testFlag(event->button())) {
+        FMouseRefused.setFlag(event->button(), false);
+        return;
+    }
+    // Released before the owner hears of it, so a press during its handler is a new one.
+    FMouseHeld.setFlag(event->button(), false);
     const QPoint position(action->x, action->y);
     const bool left = action->button == TMouseButton::mbLeft;
     if (left) {
@@ -452,19 +476,51 @@ void TdxfColorButton::mouseReleaseEvent(QMouseEvent* event)
     if (OnMouseUp)
         OnMouseUp(this, action->button, action->shift, action->x, action->y);
     if (left)
-        LeftReleased();
+        LeftReleased(FMouseOver, FMouseDown);
+}
+
+bool TdxfColorButton::KeyDown()
+{
+    if (!isEnabled() || FMouseHeld)
+        return false;
+    FKeyDown = true;
+    if (OnMouseDown)
+        OnMouseDown(this, TMouseButton::mbLeft, TShiftFlag::ssLeft, width() / 2, height() / 2);
+    if (isEnabled() && !FDown)
+        SetDrawDown(true);
+    return true;
+}
+
+bool TdxfColorButton::KeyUp()
+{
+    if (!FKeyDown)
+        return false;
+    FKeyDown = false;
+    // A disabled button hears no release, as with the mouse, but the press is over.
+    if (!isEnabled()) {
+        SetDrawDown(FGroupIndex != 0 && FDown);
+        return false;
+    }
+    Click();
+    if (OnMouseUp)
+        OnMouseUp(this, TMouseButton::mbLeft, {}, width() / 2, height() / 2);
+    LeftReleased(true, true);
+    return true;
 }
 
 void TdxfColorButton::LeftPressed()
 {
     if (!isEnabled() || FDown)
         return;
+    const bool wasDrawDown = FDrawDown;
     FDrawDown = true;
     FMouseDown = true;
     update();
+    if (!wasDrawDown)
+        NotifyPressedChanged();
 }
 
-void TdxfColorButton::LeftReleased()
+void TdxfColorButton::LeftReleased(bool over, bool pressed)
 {
     // Judged against the face shown when the owner's handler returned.
     const bool wasDrawDown = FDrawDown;
@@ -472,11 +528,11 @@ void TdxfColorButton::LeftReleased()
     if (FGroupIndex == 0) {
         FDown = false;
         FDrawDown = false;
-    } else if (FMouseOver && isEnabled() && FMouseDown && !FDown) {
+    } else if (over && isEnabled() && pressed && !FDown) {
         FDown = true;
         FDrawDown = true;
         latched = true;
-    } else if (FMouseOver && isEnabled() && FDown && FAllowAllUp) {
+    } else if (over && isEnabled() && FDown && FAllowAllUp) {
         FDown = false;
         FDrawDown = false;
     } else {
@@ -485,8 +541,10 @@ void TdxfColorButton::LeftReleased()
     }
     // The press is over whatever the outcome.
     FMouseDown = false;
-    if (FDrawDown != wasDrawDown)
+    if (FDrawDown != wasDrawDown) {
         update();
+        NotifyPressedChanged();
+    }
     if (latched)
         UpdateExclusive();
 }

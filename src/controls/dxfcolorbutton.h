@@ -84,6 +84,17 @@ public:
     // Raises OnClick, but only while the button is enabled.
     void Click();
 
+    // A key that holds the button as the left mouse button does, for owners that give a key
+    // that role: KeyDown raises OnMouseDown and shows the pressed face, KeyUp raises OnClick
+    // and OnMouseUp and lets the face up again. One press at a time: a key press while a
+    // mouse button holds the button is refused, and mouse presses while the key holds it are
+    // not passed on. A disabled button refuses both, as it takes no mouse input. Callers
+    // leave out the key's auto-repeats; a second KeyDown without KeyUp is a new press, as
+    // a mouse press is after a release that never arrived. Each returns whether it counted.
+    bool KeyDown();
+    bool KeyUp();
+    bool KeyHeld() const { return FKeyDown; }
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -114,8 +125,9 @@ private:
     // A press or the second press of a double click, by any mouse button.
     void Press(const QMouseEvent& event, bool doubleClick);
     void LeftPressed();
-    void LeftReleased();
+    void LeftReleased(bool over, bool pressed);
     void SetDrawDown(bool drawDown);
+    void NotifyPressedChanged();
     void DrawCaptionLine(QPainter& canvas, const QString& line, const QPoint& baseline) const;
 
     TColor FColor = clWhite;
@@ -124,6 +136,11 @@ private:
     bool FMouseDown = false;
     bool FMouseOver = false;
     bool FClickPending = false;
+    bool FKeyDown = false;
+    // Mouse buttons whose press was passed on and not yet released; and those whose press
+    // came while the key held the button, so their release is not passed on either.
+    Qt::MouseButtons FMouseHeld;
+    Qt::MouseButtons FMouseRefused;
     QStringList FCaption;
     QImage FUpBmp;
     QImage FDownBmp;

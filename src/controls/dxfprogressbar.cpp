@@ -1,5 +1,6 @@
 #include "controls/dxfprogressbar.h"
 
+#include "platform/accessibility.h"
 #include "platform/colorkeycopy.h"
 #include "platform/devicepixels.h"
 #include "platform/drawedge.h"
@@ -179,6 +180,7 @@ void TdxfProgressBar::SetPosition(int value)
         InvalidateText();
         update(oldText);
     }
+    NotifyAccessibleValue(this, FPosition);
 }
 
 void TdxfProgressBar::SetShowText(bool show)

@@ -1,10 +1,13 @@
 #include "game/mainform.h"
+#include "game/accessibility.h"
 #include "game/surface.h"
 
+#include "controls/dxfcolorbutton.h"
 #include "platform/timer.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 
@@ -18,9 +21,11 @@ TMainForm1::TMainForm1(const TGameServices& services, QWidget* parent)
     if (!FServices.messageBox)
         FServices.messageBox = &MessageBoxes();
     setWindowTitle(QStringLiteral("VELQUAN"));
+    InstallAccessibility();
     CreateControls();
     CreateMenu();
     CreateTimers();
+    DescribeForAssistiveTools();
     LoadSwingPictures();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -57,6 +62,29 @@ void TMainForm1::closeEvent(QCloseEvent* event)
             FClosed = true;
         }
     });
+}
+
+void TMainForm1::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // A held key repeats; only its first press is the player's. Outside a game the button
+    // lies beneath the ranking and a press would have nothing to charge.
+    if (!event->isAutoRepeat() && FTimeLeft > 0)
+        bCharge->KeyDown();
+}
+
+void TMainForm1::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QMainWindow::keyReleaseEvent(event);
+        return;
+    }
+    // Modifiers pressed meanwhile do not keep the key from letting go.
+    if (!event->isAutoRepeat())
+        bCharge->KeyUp();
 }
 
 void TMainForm1::DrawSwingPicture(int x, int y, int index)

@@ -120,6 +120,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Space holds "SHOT!!" as the mouse button does, during a game.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     // A handler wrapped for a connection: what it throws shows in the standard error box
@@ -135,6 +138,7 @@ private:
     void CreateBanner();
     void CreateMenu();
     void CreateTimers();
+    void DescribeForAssistiveTools();
     void LoadSwingPictures();
     void WriteRankingHeadings();
     void LoadRanking();

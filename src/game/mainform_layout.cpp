@@ -186,6 +186,16 @@ void TMainForm1::CreateTimers()
     connect(Timer5, &QTimer::timeout, this, Guard([this] { Timer5Timer(); }));
 }
 
+// Names for what shows no text of its own, and what a bare number is about; the labels'
+// and the button's texts speak for themselves.
+void TMainForm1::DescribeForAssistiveTools()
+{
+    Label3->setAccessibleDescription(Label2->Caption());
+    Label5->setAccessibleDescription(Label4->Caption());
+    ProgressBar1->setAccessibleName(QStringLiteral("POWER"));
+    StringGrid1->setAccessibleName(QStringLiteral("RANKING"));
+}
+
 void TMainForm1::LoadSwingPictures()
 {
     for (int index = 0; index < 5; ++index)

@@ -1,5 +1,7 @@
 #include "platform/stringgrid.h"
 
+#include "platform/accessibility.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -33,6 +35,8 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
         return;
     cell = text;
     update(CellRect(col, row));
+    // Assistive tools know the cells row by row.
+    NotifyAccessibleName(this, row * FColCount + col);
 }
 
 int TStringGrid::ColWidths(int col) const

@@ -39,13 +39,14 @@ public:
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor color);
 
+    bool Contains(int col, int row) const { return col >= 0 && col < FColCount && row >= 0 && row < FRowCount; }
+    // Where a cell lies in the grid's own coordinates.
+    QRect CellRect(int col, int row) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool Contains(int col, int row) const { return col >= 0 && col < FColCount && row >= 0 && row < FRowCount; }
-    QRect CellRect(int col, int row) const;
-
     int FColCount = 0;
     int FRowCount = 0;
     std::vector<QString> FCells;

@@ -513,3 +513,78 @@ TEST_F(TdxfColorButtonInputTest, GroupOfThree)
     EXPECT_EQ(downs(), Downs({false, true, false}));
     EXPECT_TRUE(group[1]->DrawDown());
 }
+
+// The key holds the button as the left mouse button does: the owner hears the press before
+// the face goes down, then the click and the release; its point is the button's centre.
+TEST_F(TdxfColorButtonInputTest, KeyHoldsLikeTheLeftButton)
+{
+    EXPECT_TRUE(button->KeyDown());
+    EXPECT_EQ(events, Events({"down left"}));
+    EXPECT_FALSE(drawDownInHandler);
+    EXPECT_EQ(lastPoint, QPoint(38, 16));
+    EXPECT_TRUE(button->DrawDown());
+    EXPECT_EQ(Render(*button, kBeneath).pixel(58, 25), Grey(215));
+    // The pointer's way in and out does not let the held face up.
+    QTest::mouseMove(host.windowHandle(), At(100, 50));
+    EXPECT_TRUE(button->DrawDown());
+
+    EXPECT_TRUE(button->KeyUp());
+    EXPECT_EQ(events, Events({"down left", "click", "up left"}));
+    EXPECT_TRUE(drawDownInHandler);
+    EXPECT_FALSE(button->DrawDown() || button->KeyHeld());
+    EXPECT_FALSE(button->KeyUp()); // nothing left to release
+}
+
+// One press at a time: the key is refused while a mouse button holds the button, and mouse
+// presses and their releases go unheard while the key holds it.
+TEST_F(TdxfColorButtonInputTest, KeyAndMouseNeverCountTwice)
+{
+    for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
+        events.clear();
+        QTest::mouseMove(host.windowHandle(), Centre(button));
+        QTest::mousePress(host.windowHandle(), mouse, {}, Centre(button));
+        EXPECT_FALSE(button->KeyDown());
+        EXPECT_FALSE(button->KeyUp());
+        QTest::mouseRelease(host.windowHandle(), mouse, {}, Centre(button));
+        EXPECT_EQ(events.size(), mouse == Qt::LeftButton ? 3u : 2u) << int(mouse);
+    }
+
+    events.clear();
+    ASSERT_TRUE(button->KeyDown());
+    Press(Centre(button));
+    Release(Centre(button));
+    EXPECT_EQ(events, Events({"down left"}));
+    ASSERT_TRUE(button->KeyUp());
+    Press(Centre(button)); // a press after the key's release counts again
+    EXPECT_FALSE(button->KeyDown());
+    Release(Centre(button));
+    EXPECT_EQ(events, Events({"down left", "click", "up left", "down left", "click", "up left"}));
+}
+
+// A disabled button refuses the key; disabled while held, it hears no release, as with the
+// mouse, but shows its face up and takes the next press.
+TEST_F(TdxfColorButtonInputTest, DisabledButtonRefusesTheKey)
+{
+    button->setEnabled(false);
+    EXPECT_FALSE(button->KeyDown());
+    EXPECT_TRUE(events.empty());
+
+    button->setEnabled(true);
+    ASSERT_TRUE(button->KeyDown());
+    button->setEnabled(false);
+    EXPECT_FALSE(button->KeyUp());
+    EXPECT_FALSE(button->DrawDown() || button->KeyHeld());
+    EXPECT_EQ(events, Events({"down left"}));
+
+    button->setEnabled(true);
+    EXPECT_TRUE(button->KeyDown());
+    ASSERT_TRUE(button->KeyUp());
+
+    // A mouse press whose release never arrives, as on a button disabled meanwhile, does
+    // not keep refusing the key.
+    Press(Centre(button));
+    button->setEnabled(false);
+    Release(Centre(button));
+    button->setEnabled(true);
+    EXPECT_TRUE(button->KeyDown());
+}

@@ -7,6 +7,7 @@ work=$(mktemp -d)
 cleanup_pids=()
 xvfb_pid=""
 compositor_pid=""
+bus_pid=""
 game_pid=""
 cleanup() {
   local pid
@@ -14,7 +15,7 @@ cleanup() {
   [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
   # The compositor is waited for: its sockets live in $work.
   [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null && wait "$compositor_pid" 2>/dev/null || true
-  for pid in "${cleanup_pids[@]}" "$xvfb_pid"; do
+  for pid in "${cleanup_pids[@]}" "$bus_pid" "$xvfb_pid"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done
   chmod -R u+w "$work" 2>/dev/null || true

@@ -1,0 +1,34 @@
+#include "game/accessibility.h"
+
+#include "controls/accessible.h"
+#include "controls/customlabel.h"
+#include "controls/dxfcolorbutton.h"
+#include "controls/dxfprogressbar.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridaccessible.h"
+
+#include <QAccessible>
+
+namespace {
+
+// Qt asks with each class name from the object's own up to QObject.
+QAccessibleInterface* GameAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TCustomLabel"))
+        return new TAccessibleLabel(static_cast<TCustomLabel*>(object));
+    if (className == QLatin1String("TdxfColorButton"))
+        return new TAccessibleColorButton(static_cast<TdxfColorButton*>(object));
+    if (className == QLatin1String("TdxfProgressBar"))
+        return new TAccessibleProgressBar(static_cast<TdxfProgressBar*>(object));
+    if (className == QLatin1String("TStringGrid"))
+        return new TAccessibleStringGrid(static_cast<TStringGrid*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility()
+{
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(GameAccessibleFactory);
+}

@@ -1,0 +1,116 @@
+#!/usr/bin/python3
+"""Reads the running game through the accessibility bus, as a screen reader would.
+
+    atspi_probe.py [TIMEOUT]
+Prints shell assignments (quoted) for the game's status line, score, high score, the
+"SHOT!!" button and the ranking table:
+    status=... score=... high_score=... shot=... shot_enabled=0|1 shot_pressed=0|1
+    ranking_showing=0|1 ranking_cells=N result=...
+Exits with 1 when no application shows a frame titled VELQUAN within the timeout.
+
+    atspi_probe.py --listen SECONDS
+Prints "listening", then one line for each change event of the game's score, power bar
+and "SHOT!!" button that arrives within the given time:
+    score-name <new score> | power-value <value> | shot-enabled <0|1>
+(Qt's bridge passes no change of the pressed state on; that state is read instead.)
+"""
+import shlex
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+
+def walk(node, depth=0):
+    if node is None or depth > 30:
+        return
+    yield node
+    for index in range(node.get_child_count()):
+        yield from walk(node.get_child_at_index(index), depth + 1)
+
+
+def game_frame():
+    desktop = Atspi.get_desktop(0)
+    for index in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(index)
+        if app is None:
+            continue
+        for child in range(app.get_child_count()):
+            frame = app.get_child_at_index(child)
+            if frame is not None and frame.get_name() == "VELQUAN":
+                return frame
+    return None
+
+
+def read(frame):
+    found = {}
+    for node in walk(frame):
+        role = node.get_role()
+        name = node.get_name() or ""
+        states = node.get_state_set()
+        if role == Atspi.Role.LABEL:
+            description = node.get_description() or ""
+            if description == "SCORE":
+                found["score"] = name
+            elif description == "HIGH-SCORE":
+                found["high_score"] = name
+            elif name.startswith(("F3", "ジュンビ", "ノコリ", "時間")):
+                found["status"] = name
+            elif "point" in name and states.contains(Atspi.StateType.VISIBLE):
+                found["result"] = name
+        elif role == Atspi.Role.PUSH_BUTTON and name == "SHOT!!":
+            found["shot"] = name
+            found["shot_enabled"] = int(states.contains(Atspi.StateType.ENABLED))
+            found["shot_pressed"] = int(states.contains(Atspi.StateType.PRESSED))
+        elif role == Atspi.Role.TABLE and name == "RANKING":
+            found["ranking_showing"] = int(states.contains(Atspi.StateType.SHOWING))
+            found["ranking_cells"] = node.get_child_count()
+    return found
+
+
+def listen(seconds):
+    def heard(event):
+        source = event.source
+        if source is None:
+            return
+        if event.type.startswith("object:state-changed:enabled") and source.get_name() == "SHOT!!":
+            print(f"shot-enabled {event.detail1}", flush=True)
+        elif event.type.startswith("object:property-change:accessible-name"):
+            if source.get_description() == "SCORE":
+                print(f"score-name {source.get_name()}", flush=True)
+        elif event.type.startswith("object:property-change:accessible-value"):
+            if source.get_role() == Atspi.Role.PROGRESS_BAR:
+                print(f"power-value {source.get_current_value()}", flush=True)
+
+    listener = Atspi.EventListener.new(heard)
+    for kind in ("object:state-changed:enabled", "object:property-change:accessible-name",
+                 "object:property-change:accessible-value"):
+        listener.register(kind)
+    GLib.timeout_add(int(seconds * 1000), Atspi.event_quit)
+    print("listening", flush=True)
+    Atspi.event_main()
+    return 0
+
+
+def main():
+    if len(sys.argv) > 2 and sys.argv[1] == "--listen":
+        return listen(float(sys.argv[2]))
+    timeout = float(sys.argv[1]) if len(sys.argv) > 1 else 10.0
+    deadline = time.monotonic() + timeout
+    frame = game_frame()
+    while frame is None and time.monotonic() < deadline:
+        time.sleep(0.2)
+        frame = game_frame()
+    if frame is None:
+        print("no VELQUAN frame on the accessibility bus", file=sys.stderr)
+        return 1
+    for key, value in sorted(read(frame).items()):
+        print(f"{key}={shlex.quote(str(value))}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
