@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qsizetype kFileSize = 1024 * 1024;
+constexpr qsizetype kFileSize = qsizetype(1024) * 1024;
 
 QByteArray Ranking()
 {

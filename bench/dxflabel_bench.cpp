@@ -97,6 +97,7 @@ void BM_TurnedDrawText(benchmark::State& state)
 } // namespace
 
 // Whole animations only, so every frame weighs the same in the mean.
-BENCHMARK(BM_BannerFrame)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainDrawText)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TurnedDrawText)->Iterations(kFramesPerAnimation * 20)->Unit(benchmark::kMillisecond);
+constexpr benchmark::IterationCount kWholeAnimations = benchmark::IterationCount(kFramesPerAnimation) * 20;
+BENCHMARK(BM_BannerFrame)->Iterations(kWholeAnimations)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainDrawText)->Iterations(kWholeAnimations)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnedDrawText)->Iterations(kWholeAnimations)->Unit(benchmark::kMillisecond);

@@ -159,17 +159,120 @@ std::chrono::microseconds SaveTime(const QString& path)
            kTimingSaves;
 }
 
+const char* ModeName(TMode mode)
+{
+    return mode == TMode::InPlace  ? "in-place (read-only folder)"
+           : mode == TMode::Shared ? "in-place (another user's file)"
+                                   : "normal folder";
+}
+
+// In the saving child: gives up what would let the save take another path than the mode's.
+void BecomeSaver(TMode mode, const QString& folder, const QString& path)
+{
+    if (mode == TMode::Shared) {
+        const QByteArray file = QFile::encodeName(path);
+        if (::chmod(QFile::encodeName(folder).constData(), 0777) != 0 ||
+            ::chown(file.constData(), kFileOwner, kFileOwner) != 0 || ::chmod(file.constData(), 0666) != 0 ||
+            ::setgroups(0, nullptr) != 0 || ::setresgid(kSaver, kSaver, kSaver) != 0 ||
+            ::setresuid(kSaver, kSaver, kSaver) != 0) {
+            std::fprintf(stderr, "%s: cannot save as another user (needs root)\n", ModeName(mode));
+            ::_exit(1);
+        }
+    }
+    if (mode == TMode::InPlace) {
+        ::chmod(QFile::encodeName(folder).constData(), 0555);
+        NoPermissionOverride::DropForGood();
+        const int probe = ::open(QFile::encodeName(folder + "/probe").constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (probe >= 0) {
+            std::fprintf(stderr, "%s: the folder is still writable; cannot test the in-place mode\n", ModeName(mode));
+            ::_exit(1);
+        }
+    }
+}
+
+// Starts a process saving ranking after ranking and kills it at a random moment within
+// maxDelay microseconds; true when it was the kill that ended it.
+bool KillASave(const QString& path, int next, long long maxDelay, long long* savesDone)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        ::_exit(1);
+    const pid_t saver = ::fork();
+    if (saver == 0) {
+        ::close(pipeFds[0]);
+        SaveForever(path, next, pipeFds[1], savesDone);
+    }
+    ::close(pipeFds[1]);
+    char signal = 0;
+    const bool started = ::read(pipeFds[0], &signal, 1) == 1;
+    ::close(pipeFds[0]);
+    ::usleep(useconds_t(QRandomGenerator::global()->bounded(maxDelay + 1)));
+    ::kill(saver, SIGKILL);
+    int status = 0;
+    ::waitpid(saver, &status, 0);
+    return started && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// After a kill: the file must be a whole ranking, and the next save must succeed, give
+// exactly its ranking and leave nothing beside it. An old tail is content like any other to
+// the writer, so it stays after the new keys. Returns the ranking the file now holds.
+int CheckAfterKill(TMode mode, const QString& folder, const QString& path, int next, int kill, TTally& tally)
+{
+    const QByteArray bytes = ReadBytes(path);
+    const TOutcome outcome = Classify(path, bytes, mode, tally);
+    if (outcome == TOutcome::Broken) {
+        std::fprintf(stderr, "kill %d: the file is no complete ranking (%lld bytes):\n%s\n", kill,
+                     static_cast<long long>(bytes.size()), bytes.toHex(' ').constData());
+        ++tally.Failures;
+    }
+    tally.TemporariesLeft += int(Leftovers(folder).size());
+
+    next = (next + 1) % kRankings;
+    try {
+        WriteProfileStrings(path, Writes(next));
+    } catch (...) {
+        std::fprintf(stderr, "kill %d: the next save failed\n", kill);
+        ++tally.Failures;
+    }
+    const QByteArray saved = ReadBytes(path);
+    const bool exact = saved == Expected(next);
+    const bool keptTail =
+        outcome == TOutcome::CompleteWithOldTail && saved.startsWith(Expected(next)) && ReadsAs(path, next);
+    if ((!exact && !keptTail) || !Leftovers(folder).isEmpty()) {
+        std::fprintf(stderr, "kill %d: after the next save: %s, beside it: %s\n", kill,
+                     exact ? "right file" : "wrong file", qPrintable(Leftovers(folder).join(' ')));
+        ++tally.Failures;
+    }
+    // Each kill starts from a plain ranking, so that every outcome can be told apart.
+    if (!exact) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(Expected(next)) < 0)
+            ++tally.Failures;
+    }
+    return next;
+}
+
+void Report(TMode mode, const TTally& tally, long long saveMicroseconds, long long maxDelay)
+{
+    QStringList seen;
+    for (int ranking = 0; ranking < kRankings; ++ranking)
+        seen << QString::number(tally.Seen[ranking]);
+    std::printf("%s: %d kills over %lld completed saves (one save %lld us, kill within %lld us): "
+                "%d complete rankings, %d complete with an old tail, %d failures; "
+                "temporary files found after kills: %d (all removed by the next save); rankings seen: %s\n",
+                ModeName(mode), tally.Kills, tally.SavesDone, saveMicroseconds, maxDelay, tally.Complete,
+                tally.CompleteWithOldTail, tally.Failures, tally.TemporariesLeft, qPrintable(seen.join('/')));
+    std::fflush(stdout);
+}
+
 bool Run(TMode mode, int kills)
 {
-    const char* modeName = mode == TMode::InPlace  ? "in-place (read-only folder)"
-                           : mode == TMode::Shared ? "in-place (another user's file)"
-                                                   : "normal folder";
     QTemporaryDir dir;
     const QString folder = dir.path();
     const QString path = dir.filePath(QStringLiteral("VELQUAN.ini"));
     WriteProfileStrings(path, Writes(0));
     if (ReadBytes(path) != Expected(0)) {
-        std::fprintf(stderr, "%s: the first save does not give the expected file\n", modeName);
+        std::fprintf(stderr, "%s: the first save does not give the expected file\n", ModeName(mode));
         return false;
     }
 
@@ -182,25 +285,7 @@ bool Run(TMode mode, int kills)
         ::chmod(QFile::encodeName(folder).constData(), 0755);
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
-    if (mode == TMode::Shared) {
-        const QByteArray file = QFile::encodeName(path);
-        if (::chmod(QFile::encodeName(folder).constData(), 0777) != 0 ||
-            ::chown(file.constData(), kFileOwner, kFileOwner) != 0 || ::chmod(file.constData(), 0666) != 0 ||
-            ::setgroups(0, nullptr) != 0 || ::setresgid(kSaver, kSaver, kSaver) != 0 ||
-            ::setresuid(kSaver, kSaver, kSaver) != 0) {
-            std::fprintf(stderr, "%s: cannot save as another user (needs root)\n", modeName);
-            ::_exit(1);
-        }
-    }
-    if (mode == TMode::InPlace) {
-        ::chmod(QFile::encodeName(folder).constData(), 0555);
-        NoPermissionOverride::DropForGood();
-        const int probe = ::open(QFile::encodeName(folder + "/probe").constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-        if (probe >= 0) {
-            std::fprintf(stderr, "%s: the folder is still writable; cannot test the in-place mode\n", modeName);
-            ::_exit(1);
-        }
-    }
+    BecomeSaver(mode, folder, path);
 
     const auto saveTime = SaveTime(path);
     const long long maxDelay = 4 * saveTime.count() + 200;
@@ -209,81 +294,22 @@ bool Run(TMode mode, int kills)
     TTally tally;
     int next = 1;
     for (int kill = 0; kill < kills; ++kill) {
-        int pipeFds[2];
-        if (::pipe(pipeFds) != 0)
-            ::_exit(1);
-        const pid_t saver = ::fork();
-        if (saver == 0) {
-            ::close(pipeFds[0]);
-            SaveForever(path, next, pipeFds[1], savesDone);
-        }
-        ::close(pipeFds[1]);
-        char signal = 0;
-        const bool started = ::read(pipeFds[0], &signal, 1) == 1;
-        ::close(pipeFds[0]);
-        ::usleep(useconds_t(QRandomGenerator::global()->bounded(maxDelay + 1)));
-        ::kill(saver, SIGKILL);
-        int status = 0;
-        ::waitpid(saver, &status, 0);
         ++tally.Kills;
-        if (!started || !WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL) {
-            std::fprintf(stderr, "kill %d: the saving process failed by itself (status %d)\n", kill, status);
+        if (!KillASave(path, next, maxDelay, savesDone)) {
+            std::fprintf(stderr, "kill %d: the saving process failed by itself\n", kill);
             ++tally.Failures;
         }
-
-        const QByteArray bytes = ReadBytes(path);
-        const TOutcome outcome = Classify(path, bytes, mode, tally);
-        if (outcome == TOutcome::Broken) {
-            std::fprintf(stderr, "kill %d: the file is no complete ranking (%lld bytes):\n%s\n", kill,
-                         static_cast<long long>(bytes.size()), bytes.toHex(' ').constData());
-            ++tally.Failures;
-        }
-        tally.TemporariesLeft += int(Leftovers(folder).size());
-
-        // The next save must succeed, give exactly its ranking and leave nothing beside it. An
-        // old tail is content like any other to the writer, so it stays after the new keys.
-        next = (next + 1) % kRankings;
-        try {
-            WriteProfileStrings(path, Writes(next));
-        } catch (...) {
-            std::fprintf(stderr, "kill %d: the next save failed\n", kill);
-            ++tally.Failures;
-        }
-        const QByteArray saved = ReadBytes(path);
-        const bool exact = saved == Expected(next);
-        const bool keptTail =
-            outcome == TOutcome::CompleteWithOldTail && saved.startsWith(Expected(next)) && ReadsAs(path, next);
-        if ((!exact && !keptTail) || !Leftovers(folder).isEmpty()) {
-            std::fprintf(stderr, "kill %d: after the next save: %s, beside it: %s\n", kill,
-                         exact ? "right file" : "wrong file", qPrintable(Leftovers(folder).join(' ')));
-            ++tally.Failures;
-        }
-        // Each kill starts from a plain ranking, so that every outcome can be told apart.
-        if (!exact) {
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(Expected(next)) < 0)
-                ++tally.Failures;
-        }
+        next = CheckAfterKill(mode, folder, path, next, kill, tally);
         next = (next + 1) % kRankings;
     }
     tally.SavesDone = *savesDone;
     struct stat kept {};
     if (mode == TMode::Shared &&
         (::stat(QFile::encodeName(path).constData(), &kept) != 0 || kept.st_uid != kFileOwner)) {
-        std::fprintf(stderr, "%s: the file no longer belongs to its owner\n", modeName);
+        std::fprintf(stderr, "%s: the file no longer belongs to its owner\n", ModeName(mode));
         ++tally.Failures;
     }
-
-    QStringList seen;
-    for (int ranking = 0; ranking < kRankings; ++ranking)
-        seen << QString::number(tally.Seen[ranking]);
-    std::printf("%s: %d kills over %lld completed saves (one save %lld us, kill within %lld us): "
-                "%d complete rankings, %d complete with an old tail, %d failures; "
-                "temporary files found after kills: %d (all removed by the next save); rankings seen: %s\n",
-                modeName, tally.Kills, tally.SavesDone, static_cast<long long>(saveTime.count()), maxDelay,
-                tally.Complete, tally.CompleteWithOldTail, tally.Failures, tally.TemporariesLeft,
-                qPrintable(seen.join('/')));
-    std::fflush(stdout);
+    Report(mode, tally, static_cast<long long>(saveTime.count()), maxDelay);
     ::_exit(tally.Failures == 0 ? 0 : 1);
 }
 

@@ -417,23 +417,10 @@ constexpr std::array<SwingPose, 5> kSwing{{
     {12.0, 21.0, 71.0},
 }};
 
-QImage makePutter(int frame, int scale)
+// Shaft and grip, from the hosel up to the hands.
+void drawShaftAndGrip(QPainter& p, QPointF hosel, QPointF unit)
 {
-    constexpr int W = 80, H = 70;
-    // Drawn four times larger and reduced with care, for clean edges at 1:1.
-    constexpr int Z = 4;
-    QImage big(W * Z, H * Z, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(Z, Z);
-
-    const SwingPose& swing = kSwing[static_cast<size_t>(frame)];
-    const double tilt = swing.tilt * M_PI / 180.0;
-    const QPointF hosel(swing.hoselX, swing.hoselY);
-    const QPointF unit(std::sin(tilt), -std::cos(tilt)); // along the shaft, head to hands
     const QPointF hands = hosel + unit * kShaftLength;
-
     // Shaft: steel, a bright line along its lit side.
     p.setPen(QPen(QColor(120, 124, 134), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(hosel, hands);
@@ -462,32 +449,51 @@ QImage makePutter(int frame, int scale)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(230, 230, 240));
     p.drawEllipse(hands + unit * 0.2, 2.3, 2.3);
+}
 
-    // Head: a blade whose sole stays level at rest and tilts with the shaft.
-    {
-        p.save();
-        p.translate(hosel);
-        p.rotate(swing.tilt - kSwing[0].tilt);
-        QPainterPath head;
-        // Origin at the hosel; the face is on the right, towards the ball.
-        head.addRoundedRect(QRectF(-8.5, 0.8, 11.5, 6.2), 1.4, 1.4);
-        QLinearGradient metal(QPointF(0, 0.8), QPointF(0, 7.0));
-        metal.setColorAt(0.0, QColor(250, 250, 255));
-        metal.setColorAt(0.45, QColor(176, 182, 196));
-        metal.setColorAt(1.0, QColor(86, 90, 104));
-        p.setPen(QPen(QColor(60, 62, 74), 0.6));
-        p.setBrush(metal);
-        p.drawPath(head);
-        // Hosel neck joining shaft and head.
-        p.setPen(QPen(QColor(150, 154, 166), 1.6, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(0.5, -1.5), QPointF(0.5, 1.6));
-        // A gold sight line on top.
-        p.setPen(QPen(QColor(232, 190, 60), 0.8));
-        p.drawLine(QPointF(-6.0, 1.8), QPointF(-1.0, 1.8));
-        p.restore();
-    }
+// Head: a blade whose sole stays level at rest and tilts with the shaft.
+void drawHead(QPainter& p, QPointF hosel, double tilt)
+{
+    p.save();
+    p.translate(hosel);
+    p.rotate(tilt - kSwing[0].tilt);
+    QPainterPath head;
+    // Origin at the hosel; the face is on the right, towards the ball.
+    head.addRoundedRect(QRectF(-8.5, 0.8, 11.5, 6.2), 1.4, 1.4);
+    QLinearGradient metal(QPointF(0, 0.8), QPointF(0, 7.0));
+    metal.setColorAt(0.0, QColor(250, 250, 255));
+    metal.setColorAt(0.45, QColor(176, 182, 196));
+    metal.setColorAt(1.0, QColor(86, 90, 104));
+    p.setPen(QPen(QColor(60, 62, 74), 0.6));
+    p.setBrush(metal);
+    p.drawPath(head);
+    // Hosel neck joining shaft and head.
+    p.setPen(QPen(QColor(150, 154, 166), 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(0.5, -1.5), QPointF(0.5, 1.6));
+    // A gold sight line on top.
+    p.setPen(QPen(QColor(232, 190, 60), 0.8));
+    p.drawLine(QPointF(-6.0, 1.8), QPointF(-1.0, 1.8));
+    p.restore();
+}
+
+QImage makePutter(int frame, int scale)
+{
+    constexpr int W = 80, H = 70;
+    // Drawn four times larger and reduced with care, for clean edges at 1:1.
+    constexpr int Z = 4;
+    QImage big(W * Z, H * Z, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(Z, Z);
+
+    const SwingPose& swing = kSwing[static_cast<size_t>(frame)];
+    const double tilt = swing.tilt * M_PI / 180.0;
+    const QPointF hosel(swing.hoselX, swing.hoselY);
+    const QPointF unit(std::sin(tilt), -std::cos(tilt)); // along the shaft, head to hands
+    drawShaftAndGrip(p, hosel, unit);
+    drawHead(p, hosel, swing.tilt);
     p.end();
-
     QImage small = big.scaled(W * scale, H * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                        .convertToFormat(QImage::Format_ARGB32);
     // Faint fringe pixels only blur the outline on black; drop them, keep the firm edge.

@@ -525,16 +525,13 @@ void TdxfColorButton::LeftReleased(bool over, bool pressed)
     // Judged against the face shown when the owner's handler returned.
     const bool wasDrawDown = FDrawDown;
     bool latched = false;
-    if (FGroupIndex == 0) {
+    if (FGroupIndex == 0 || (over && isEnabled() && FDown && FAllowAllUp)) {
         FDown = false;
         FDrawDown = false;
     } else if (over && isEnabled() && pressed && !FDown) {
         FDown = true;
         FDrawDown = true;
         latched = true;
-    } else if (over && isEnabled() && FDown && FAllowAllUp) {
-        FDown = false;
-        FDrawDown = false;
     } else {
         // A press that did not complete leaves the latch as it was.
         FDrawDown = FDown;

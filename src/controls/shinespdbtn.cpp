@@ -187,6 +187,132 @@ bool MouseCaptured()
     return QWidget::mouseGrabber() != nullptr || QGuiApplication::mouseButtons() != Qt::NoButton;
 }
 
+// The hot look: the glyph's opaque pixels lit by the shine colour.
+void ApplyActiveLook(QImage& copy, const GlyphReader& glyph, QRgb key, TActiveImageType look, QRgb shine)
+{
+    const int s[3] = {qRed(shine), qGreen(shine), qBlue(shine)};
+    switch (look) {
+    case TActiveImageType::aiNormal: break;
+    case TActiveImageType::aiXorLight:
+        EachOpaquePixel(copy, key, [shine](QRgb c) { return (c ^ shine) & RGB_MASK; });
+        break;
+    case TActiveImageType::aiHalfLight:
+        EachOpaquePixel(copy, key, [&s](QRgb c) {
+            return qRgb((s[0] + qRed(c)) / 2, (s[1] + qGreen(c)) / 2, (s[2] + qBlue(c)) / 2) & RGB_MASK;
+        });
+        break;
+    case TActiveImageType::aiQuaterLight:
+        EachOpaquePixel(copy, key, [&s](QRgb c) {
+            return qRgb((3 * s[0] + qRed(c)) / 4, (3 * s[1] + qGreen(c)) / 4, (3 * s[2] + qBlue(c)) / 4) & RGB_MASK;
+        });
+        break;
+    case TActiveImageType::aiAddLight:
+        EachOpaquePixel(copy, key, [&s](QRgb c) {
+            return qRgb(std::min(qRed(c) + s[0], 255), std::min(qGreen(c) + s[1], 255),
+                        std::min(qBlue(c) + s[2], 255)) &
+                   RGB_MASK;
+        });
+        break;
+    case TActiveImageType::aiFrameLight:
+    case TActiveImageType::aiFrameLight2:
+        FrameLight(copy, glyph, key, shine, look == TActiveImageType::aiFrameLight2);
+        break;
+    case TActiveImageType::aiMaskLight: Screen(copy, key, shine); break;
+    }
+}
+
+// The disabled look: the glyph's opaque pixels faded towards the face colour.
+void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb face)
+{
+    const int f[3] = {qRed(face), qGreen(face), qBlue(face)};
+    switch (look) {
+    case TDisabledImageType::diDefault: break; // drawn from the glyph's edges instead
+    case TDisabledImageType::diGrayscale:
+        EachOpaquePixel(copy, key, [](QRgb c) {
+            const int grey = (qRed(c) + qGreen(c) + qBlue(c)) / 3;
+            return qRgb(grey, grey, grey) & RGB_MASK;
+        });
+        break;
+    case TDisabledImageType::diAlphaHalfTrans:
+        EachOpaquePixel(copy, key, [&f](QRgb c) {
+            return qRgb((f[0] + qRed(c)) / 2, (f[1] + qGreen(c)) / 2, (f[2] + qBlue(c)) / 2) & RGB_MASK;
+        });
+        break;
+    case TDisabledImageType::diAlphaQuaterTrans:
+        EachOpaquePixel(copy, key, [&f](QRgb c) {
+            return qRgb((3 * f[0] + qRed(c)) / 4, (3 * f[1] + qGreen(c)) / 4, (3 * f[2] + qBlue(c)) / 4) & RGB_MASK;
+        });
+        break;
+    case TDisabledImageType::diMaskTrans: Screen(copy, key, key); break;
+    }
+}
+
+// Glyph and caption stacked in the layout's order: the size of the block they make and where
+// each starts in it, before either is centred across the block.
+struct TStacking {
+    int width = 0;
+    int height = 0;
+    int glyphX = 0;
+    int glyphY = 0;
+    int textX = 0;
+    int textY = 0;
+};
+
+TStacking StackGlyphAndCaption(TButtonLayout layout, int spacing, QSize glyph, QSize text, bool withGlyph,
+                               bool withCaption)
+{
+    TStacking at;
+    int& wc = at.width;
+    int& hc = at.height;
+    int& gx = at.glyphX;
+    int& gy = at.glyphY;
+    int& tx = at.textX;
+    int& ty = at.textY;
+    const int gw = glyph.width(), gh = glyph.height(), tw = text.width(), th = text.height();
+    switch (layout) {
+    case TButtonLayout::blGlyphLeft:
+        gx = wc;
+        wc += gw, hc = std::max(hc, gh);
+        if (withGlyph && withCaption)
+            wc += spacing;
+        tx = wc;
+        if (withCaption)
+            wc += tw, hc = std::max(hc, th);
+        break;
+    case TButtonLayout::blGlyphRight:
+        tx = wc;
+        if (withCaption)
+            wc += tw, hc = std::max(hc, th);
+        if (withGlyph && withCaption)
+            wc += spacing;
+        gx = wc;
+        if (withGlyph)
+            wc += gw, hc = std::max(hc, gh);
+        break;
+    case TButtonLayout::blGlyphTop:
+        gy = hc;
+        if (withGlyph)
+            hc += gh, wc = std::max(wc, gw);
+        // The gap comes with a caption, glyph or not.
+        if (withCaption)
+            hc += spacing;
+        ty = hc;
+        if (withCaption)
+            hc += th, wc = std::max(wc, tw);
+        break;
+    case TButtonLayout::blGlyphBottom:
+        ty = hc;
+        if (withCaption)
+            hc += th, wc = std::max(wc, tw);
+        if (withGlyph && withCaption)
+            hc += spacing;
+        gy = hc;
+        hc += gh, wc = std::max(wc, gw);
+        break;
+    }
+    return at;
+}
+
 } // namespace
 
 std::uint32_t ColorToPixel(TColor color)
@@ -967,59 +1093,11 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
     QImage copy = FGlyph;
 
     if (FState == 0 || FState == 2) {
-        const QRgb shine = ColorToPixel(FShineColor);
-        const int s[3] = {qRed(shine), qGreen(shine), qBlue(shine)};
-        switch (FActiveImage) {
-        case TActiveImageType::aiNormal: break;
-        case TActiveImageType::aiXorLight:
-            EachOpaquePixel(copy, key, [shine](QRgb c) { return (c ^ shine) & RGB_MASK; });
-            break;
-        case TActiveImageType::aiHalfLight:
-            EachOpaquePixel(copy, key, [&s](QRgb c) {
-                return qRgb((s[0] + qRed(c)) / 2, (s[1] + qGreen(c)) / 2, (s[2] + qBlue(c)) / 2) & RGB_MASK;
-            });
-            break;
-        case TActiveImageType::aiQuaterLight:
-            EachOpaquePixel(copy, key, [&s](QRgb c) {
-                return qRgb((3 * s[0] + qRed(c)) / 4, (3 * s[1] + qGreen(c)) / 4, (3 * s[2] + qBlue(c)) / 4) & RGB_MASK;
-            });
-            break;
-        case TActiveImageType::aiAddLight:
-            EachOpaquePixel(copy, key, [&s](QRgb c) {
-                return qRgb(std::min(qRed(c) + s[0], 255), std::min(qGreen(c) + s[1], 255),
-                            std::min(qBlue(c) + s[2], 255)) &
-                       RGB_MASK;
-            });
-            break;
-        case TActiveImageType::aiFrameLight:
-        case TActiveImageType::aiFrameLight2:
-            FrameLight(copy, glyph, key, shine, FActiveImage == TActiveImageType::aiFrameLight2);
-            break;
-        case TActiveImageType::aiMaskLight: Screen(copy, key, shine); break;
-        }
+        ApplyActiveLook(copy, glyph, key, FActiveImage, ColorToPixel(FShineColor));
     } else if (FState == 4) {
-        const QRgb face = ColorToPixel(FColors->Color());
-        const int f[3] = {qRed(face), qGreen(face), qBlue(face)};
-        switch (FDisabledImage) {
-        case TDisabledImageType::diDefault: return {EdgeMask(glyph), clBlack};
-        case TDisabledImageType::diGrayscale:
-            EachOpaquePixel(copy, key, [](QRgb c) {
-                const int grey = (qRed(c) + qGreen(c) + qBlue(c)) / 3;
-                return qRgb(grey, grey, grey) & RGB_MASK;
-            });
-            break;
-        case TDisabledImageType::diAlphaHalfTrans:
-            EachOpaquePixel(copy, key, [&f](QRgb c) {
-                return qRgb((f[0] + qRed(c)) / 2, (f[1] + qGreen(c)) / 2, (f[2] + qBlue(c)) / 2) & RGB_MASK;
-            });
-            break;
-        case TDisabledImageType::diAlphaQuaterTrans:
-            EachOpaquePixel(copy, key, [&f](QRgb c) {
-                return qRgb((3 * f[0] + qRed(c)) / 4, (3 * f[1] + qGreen(c)) / 4, (3 * f[2] + qBlue(c)) / 4) & RGB_MASK;
-            });
-            break;
-        case TDisabledImageType::diMaskTrans: Screen(copy, key, key); break;
-        }
+        if (FDisabledImage == TDisabledImageType::diDefault)
+            return {EdgeMask(glyph), clBlack};
+        ApplyDisabledLook(copy, key, FDisabledImage, ColorToPixel(FColors->Color()));
     }
     const QRgb transparent = copy.pixel(0, copy.height() - 1);
     return {copy, PixelToColor(transparent)};
@@ -1039,49 +1117,9 @@ void TShineSpeedButton::CalcDrawPosition(const QFont& font, QPoint& glyphPos, TR
     const int tw = extent.Width();
     const int th = extent.Height();
 
-    int wc = 0, hc = 0, gx = 0, gy = 0, tx = 0, ty = 0;
-    switch (FLayout) {
-    case TButtonLayout::blGlyphLeft:
-        gx = wc;
-        wc += gw, hc = std::max(hc, gh);
-        if (withGlyph && withCaption)
-            wc += FSpacing;
-        tx = wc;
-        if (withCaption)
-            wc += tw, hc = std::max(hc, th);
-        break;
-    case TButtonLayout::blGlyphRight:
-        tx = wc;
-        if (withCaption)
-            wc += tw, hc = std::max(hc, th);
-        if (withGlyph && withCaption)
-            wc += FSpacing;
-        gx = wc;
-        if (withGlyph)
-            wc += gw, hc = std::max(hc, gh);
-        break;
-    case TButtonLayout::blGlyphTop:
-        gy = hc;
-        if (withGlyph)
-            hc += gh, wc = std::max(wc, gw);
-        // The gap comes with a caption, glyph or not.
-        if (withCaption)
-            hc += FSpacing;
-        ty = hc;
-        if (withCaption)
-            hc += th, wc = std::max(wc, tw);
-        break;
-    case TButtonLayout::blGlyphBottom:
-        ty = hc;
-        if (withCaption)
-            hc += th, wc = std::max(wc, tw);
-        if (withGlyph && withCaption)
-            hc += FSpacing;
-        gy = hc;
-        hc += gh, wc = std::max(wc, gw);
-        break;
-    }
-
+    const auto [wc, hc, gx0, gy0, tx0, ty0] =
+        StackGlyphAndCaption(FLayout, FSpacing, {gw, gh}, {tw, th}, withGlyph, withCaption);
+    int gx = gx0, gy = gy0, tx = tx0, ty = ty0;
     const bool across = FLayout == TButtonLayout::blGlyphLeft || FLayout == TButtonLayout::blGlyphRight;
     if (across) {
         if (withGlyph)

@@ -48,9 +48,7 @@ void TMainForm1::Timer2Timer()
         return;
     const int left = Shape2->x() + (level - kSlidingStartsAbove) * SlideDirection;
     // A step that would cross either bound turns the green round without moving it.
-    if (left < ClientWidth() / 3)
-        SlideDirection = -SlideDirection;
-    else if (left + Shape2->width() < ClientWidth() - 30)
+    if (left >= ClientWidth() / 3 && left + Shape2->width() < ClientWidth() - 30)
         PlaceGreen(left);
     else
         SlideDirection = -SlideDirection;

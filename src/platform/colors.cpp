@@ -19,7 +19,7 @@ QColor PaletteColor(unsigned index)
     case 7: return palette.color(QPalette::WindowText);      // menu text
     case 8: return palette.color(QPalette::Text);            // window text
     case 9: return palette.color(QPalette::HighlightedText); // caption text
-    case 10: return palette.color(QPalette::Button);         // active border
+    case 10:                                                 // active border
     case 11: return palette.color(QPalette::Button);         // inactive border
     case 12: return palette.color(QPalette::Dark);           // application workspace
     case 13: return palette.color(QPalette::Highlight);

@@ -29,7 +29,7 @@ class TConverter {
 public:
     TConverter(const char* to, const char* from) : FHandle(iconv_open(to, from))
     {
-        if (FHandle == reinterpret_cast<iconv_t>(-1))
+        if (FHandle == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr): iconv's error value
             throw std::runtime_error("iconv cannot convert between CP932 and Unicode");
     }
     ~TConverter() { iconv_close(FHandle); }
@@ -96,7 +96,7 @@ public:
             const char one[] = {char(byte)};
             FSingle[byte] = Lookup(converter, one, sizeof one);
         }
-        FPairs.assign(0x80 * 0x100, kNone);
+        FPairs.assign(size_t(0x80) * 0x100, kNone);
         for (int lead = 0x80; lead <= 0xFF; ++lead) {
             if (FSingle[lead] != kNone)
                 continue;

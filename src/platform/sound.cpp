@@ -104,7 +104,8 @@ private:
         // end of the program can crash the sound library's own clean-up at exit.
         QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
             if (state == QAudio::IdleState && FBuffer->atEnd())
-                FRelease->start(int(FSink->format().durationForBytes(FSink->bufferSize()) / 1000) + kDrainMargin);
+                FRelease->start(int(FSink->format().durationForBytes(qint32(FSink->bufferSize())) / 1000) +
+                                kDrainMargin);
         });
         return true;
     }

@@ -164,6 +164,7 @@ PRINT_ROW_BY_NAME(RampCase, name)
 std::vector<std::pair<int, QRgb>> GreySteps()
 {
     std::vector<std::pair<int, QRgb>> steps;
+    steps.reserve(256);
     for (int i = 0; i < 256; ++i)
         steps.push_back({i, qRgb(i, i, i)});
     return steps;

@@ -62,7 +62,7 @@ protected:
 
     QString Folder(const QString& path) const
     {
-        const QString folder = QFileInfo(path).absolutePath();
+        QString folder = QFileInfo(path).absolutePath();
         if (folder == QFileInfo(current.path()).absoluteFilePath())
             return QStringLiteral("current");
         if (folder == QFileInfo(own.path()).absoluteFilePath())

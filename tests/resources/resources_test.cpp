@@ -237,8 +237,8 @@ TEST(DefaultRankingTest, IsCp932WithCrLfLinesInTheGamesKeyOrder)
     EXPECT_EQ(lines[0], QStringLiteral("[RANK]"));
     int previousScore = 0;
     for (int rank = 1; rank <= 5; ++rank) {
-        const QString& nameLine = lines[2 * rank - 1];
-        const QString& scoreLine = lines[2 * rank];
+        const QString& nameLine = lines[qsizetype(2) * rank - 1];
+        const QString& scoreLine = lines[qsizetype(2) * rank];
         EXPECT_TRUE(nameLine.startsWith(QStringLiteral("NAME%1=").arg(rank))) << nameLine.toStdString();
         const QString prefix = QStringLiteral("SCORE%1=").arg(rank);
         ASSERT_TRUE(scoreLine.startsWith(prefix)) << scoreLine.toStdString();
@@ -275,11 +275,11 @@ TEST_P(SoundFileTest, IsShortCleanPcm)
     EXPECT_LT(samples, int(rate)) << "longer than a second";
     int peak = 0;
     for (int i = 0; i < samples; ++i)
-        peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(d + 44 + 2 * i))));
+        peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(d + 44 + qsizetype(2) * i))));
     EXPECT_GT(peak, 8000) << "nearly silent";
     EXPECT_LT(peak, 32767) << "clipped";
     EXPECT_LT(std::abs(int(qFromLittleEndian<qint16>(d + 44))), 200);
-    EXPECT_LT(std::abs(int(qFromLittleEndian<qint16>(d + 44 + 2 * (samples - 1)))), 200);
+    EXPECT_LT(std::abs(int(qFromLittleEndian<qint16>(d + 44 + qsizetype(2) * (samples - 1)))), 200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, SoundFileTest,

@@ -20,7 +20,7 @@ inline QByteArray Convert(const char* to, const char* from, const QByteArray& in
                           size_t skip)
 {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    if (cd == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr): iconv's error value
         throw std::runtime_error("iconv cannot convert between CP932 and Unicode");
     QByteArray output;
     std::vector<char> buffer(size_t(input.size()) * 4 + 16);
