@@ -74,14 +74,20 @@ private:
 
     void Close()
     {
-        // The server answers the closing of a stream after a moment; should the program end
-        // before, the sound library's clean-up at exit can crash on that answer.
-        if (FSink && FSink->state() != QAudio::StoppedState) {
-            FSink->stop();
-            QThread::msleep(kCloseSettle);
+        // Qt's PulseAudio output runs this thread's event loop while it is destroyed: a release
+        // or state change handled then would reach an output already half gone. So the timer
+        // goes first, and the output tells us nothing more.
+        FRelease.reset();
+        if (FSink) {
+            QObject::disconnect(FStateHandler);
+            // The server answers the closing of a stream after a moment; should the program
+            // end before, the sound library's clean-up at exit can crash on that answer.
+            if (FSink->state() != QAudio::StoppedState) {
+                FSink->stop();
+                QThread::msleep(kCloseSettle);
+            }
         }
         FSink.reset();
-        FRelease.reset();
         FBuffer.reset();
     }
 
@@ -102,11 +108,12 @@ private:
         // Once the last bytes are handed over, the server still holds up to a buffer of them:
         // the stream is given back only when those have played. An open stream left to the
         // end of the program can crash the sound library's own clean-up at exit.
-        QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
-            if (state == QAudio::IdleState && FBuffer->atEnd())
-                FRelease->start(int(FSink->format().durationForBytes(qint32(FSink->bufferSize())) / 1000) +
-                                kDrainMargin);
-        });
+        FStateHandler =
+            QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
+                if (state == QAudio::IdleState && FBuffer->atEnd())
+                    FRelease->start(int(FSink->format().durationForBytes(qint32(FSink->bufferSize())) / 1000) +
+                                    kDrainMargin);
+            });
         return true;
     }
 
@@ -115,6 +122,7 @@ private:
     std::unique_ptr<QBuffer> FBuffer;
     std::unique_ptr<QTimer> FRelease;
     std::unique_ptr<QAudioSink> FSink;
+    QMetaObject::Connection FStateHandler;
 };
 
 } // namespace

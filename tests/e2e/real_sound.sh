@@ -3,9 +3,9 @@
 # whose only sink writes what it would send to a sound card, in real time, into a pipe; the
 # pipe is recorded while the game's sound service plays each WAV (found in the current
 # directory, and in the game's own folder when started elsewhere). Every effect must come
-# out whole and loud, nothing played must stay silent, and a second effect must cut off the
-# first; the real game's F3 must be heard too. With no server at all the service must return
-# at once and stay silent.
+# out whole and loud, nothing played must stay silent, a second effect must cut off the
+# first, and ending just as an effect's output is given back must not crash; the real game's
+# F3 must be heard too. With no server at all the service must return at once and stay silent.
 # Exits 77 when no sound server can be started here.
 set -euo pipefail
 
@@ -117,6 +117,15 @@ read -r _ _ first last _ < <(record 2200 snd_over.wav 250:snd_shot.wav)
 cut_span=$((last - first))
 echo "snd_over.wav alone sounds for $alone_span ms; cut off after 250 ms by snd_shot.wav: $cut_span ms"
 [ "$cut_span" -lt $((alone_span - 200)) ] || fail "the second effect did not cut off the first"
+
+# Ending the program while a short effect's output is being given back to the server must
+# not crash it: the ends sweep the moments around that release, 10 ms apart.
+crashed=()
+for end in $(seq 250 10 700); do
+  "$probe" "$end" snd_shot.wav > "$work/probe.log" 2>&1 || crashed+=("$end")
+done
+echo "ended 250 to 700 ms after a short effect began: ${#crashed[@]} crashes"
+[ "${#crashed[@]}" -eq 0 ] || fail "the probe crashed when ending at ${crashed[*]} ms"
 
 # The game itself: F3 starts the GAME START banner with its effect.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
