@@ -39,8 +39,8 @@ sleep 3
 
 # The first cup lies 304 to 354 pixels ahead of the ball: 38 to 44 steps of 8 pixels, one
 # for each 20 ms from the press to the end of the down-swing (about 100 ms after release).
-xdotool mousemove $((client_x + $(layout kShotLeft) + $(layout kShotWidth) / 2)) \
-  $((client_y + $(layout kShotTop) + $(layout kShotHeight) / 2))
+read -r shot_x shot_y <<<"$(shot_button_middle)"
+xdotool mousemove $((client_x + shot_x)) $((client_y + shot_y))
 xdotool mousedown 1
 sleep 0.7
 xdotool mouseup 1

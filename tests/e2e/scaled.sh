@@ -11,9 +11,9 @@ start_display
 export QT_SCALE_FACTOR=2
 start_game "$source_dir/resources/VELQUAN.ini"
 echo "window ${WIDTH}x$HEIGHT"
-[ "$WIDTH" -eq 1018 ] || fail "window is $WIDTH pixels wide, expected 2 x 509"
-# The client area is the bottom 2 x 425 device pixels of the window.
-client_y=$((Y + HEIGHT - 850))
+[ "$WIDTH" -eq $((2 * $(layout kClientWidth))) ] || fail "window is $WIDTH pixels wide, expected twice the layout's"
+# The client area is the bottom twice-its-height device pixels of the window.
+client_y=$((Y + HEIGHT - 2 * $(layout kClientHeight)))
 
 shot() {  # name
   sleep 0.5

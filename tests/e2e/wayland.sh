@@ -29,26 +29,33 @@ client_pixel() {  # x y in the client area, as "r,g,b"
 }
 
 start_wayland $screen_w $screen_h
+# Under the sanitizer: the Wayland client library and Qt's Wayland plugin leave allocations at
+# exit, and the plugin is unloaded before the report, so no suppression can name it. The
+# game's own leaks are checked by every X11 run.
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
 launch_game "$source_dir/resources/VELQUAN.ini"
 geometry=$(wl_wait_for_window VELQUAN shown) || fail "no window titled VELQUAN appeared"
 read -r X Y WIDTH HEIGHT <<< "$geometry"
 echo "game window at $X,$Y size ${WIDTH}x$HEIGHT"
 shell=$(swaymsg -t get_tree | jq -r '.. | objects | select(.name? == "VELQUAN") | .shell' | head -n1)
 [ "$shell" = xdg_shell ] || fail "the game is not a native Wayland client (shell: $shell)"
-[ "$WIDTH" -eq 509 ] || fail "window is $WIDTH pixels wide, expected 509"
+[ "$WIDTH" -eq "$(layout kClientWidth)" ] || fail "window is $WIDTH pixels wide, expected $(layout kClientWidth)"
 client_x=$X
-client_y=$((Y + HEIGHT - 425))
+client_y=$((Y + HEIGHT - $(layout kClientHeight)))
+# A point of the ranking grid's heading row, clear of its texts.
+heading_y=$(($(layout kGridTop) + 5))
 
 shot idle
-[ "$(client_pixel 300 190 idle)" = "128,0,128" ] || fail "the idle screen does not show the ranking grid"
+[ "$(client_pixel 300 "$heading_y" idle)" = "128,0,128" ] || fail "the idle screen does not show the ranking grid"
 
 wl_key -k F3
 sleep 4
 shot playing
-[ "$(client_pixel 300 190 playing)" = "0,0,0" ] || fail "F3 did not start a game"
+[ "$(client_pixel 300 "$heading_y" playing)" = "0,0,0" ] || fail "F3 did not start a game"
 
 # A press held on the play strip swings the putter; the ball leaves its place.
-wl_pointer_to $((client_x + 156)) $((client_y + 200))
+read -r shot_x shot_y <<<"$(shot_button_middle)"
+wl_pointer_to $((client_x + shot_x)) $((client_y + shot_y))
 wl_press
 sleep 0.7
 wl_release
@@ -86,7 +93,7 @@ wl_double_click 500 600
 wl_wait_for_window BossForm1 gone || fail "a double click did not close the disguise window"
 wl_wait_for_window VELQUAN shown >/dev/null || fail "the game window is gone"
 shot back
-[ "$(client_pixel 300 190 back)" = "0,0,0" ] || fail "the game is not back after the double click"
+[ "$(client_pixel 300 "$heading_y" back)" = "0,0,0" ] || fail "the game is not back after the double click"
 
 # The desktop's close request, as from a title bar's close button.
 swaymsg -q '[title="^VELQUAN$"] kill'

@@ -60,7 +60,7 @@ play_as_ordinary_user() {
   chmod 755 "$work"
   if [[ "${LSAN_OPTIONS:-}" == *suppressions=* ]]; then
     local file
-    file=$(sed -n 's/.*suppressions=\([^:]*\).*/\1/p' <<<"$LSAN_OPTIONS")
+    file=$(tr ':' '\n' <<<"$LSAN_OPTIONS" | sed -n 's/^suppressions=//p')
     cp "$file" "$work/lsan.supp"
     chmod 644 "$work/lsan.supp"
     export LSAN_OPTIONS="${LSAN_OPTIONS//$file/$work/lsan.supp}"

@@ -52,6 +52,11 @@ expect_game_exit() {
   [ "$status" -eq "${1:-0}" ] || fail "the game exited with $status, expected ${1:-0}"
 }
 
+# The middle of "SHOT!!" in the client area, as "x y".
+shot_button_middle() {
+  echo "$(($(layout kShotLeft) + $(layout kShotWidth) / 2)) $(($(layout kShotTop) + $(layout kShotHeight) / 2))"
+}
+
 # The colour of one pixel of the client area, as "r,g,b".
 client_pixel() {
   xwd -root -silent | convert xwd:- -crop "1x1+$((client_x + $1))+$((client_y + $2))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
@@ -100,8 +105,8 @@ wait_for_quick_exit() {
 start_a_roll() {
   xdotool key F3
   sleep 3.6
-  xdotool mousemove $((client_x + $(layout kShotLeft) + $(layout kShotWidth) / 2)) \
-    $((client_y + $(layout kShotTop) + $(layout kShotHeight) / 2))
+  read -r shot_x shot_y <<<"$(shot_button_middle)"
+  xdotool mousemove $((client_x + shot_x)) $((client_y + shot_y))
   xdotool mousedown 1
   sleep "$1"
   xdotool mouseup 1
