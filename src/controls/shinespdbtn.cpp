@@ -187,6 +187,15 @@ bool MouseCaptured()
     return QWidget::mouseGrabber() != nullptr || QGuiApplication::mouseButtons() != Qt::NoButton;
 }
 
+// Each opaque pixel moved (parts - 1) / parts of the way towards colour: half or three quarters.
+void BlendTowards(QImage& copy, QRgb key, QRgb colour, int parts)
+{
+    const int r = (parts - 1) * qRed(colour), g = (parts - 1) * qGreen(colour), b = (parts - 1) * qBlue(colour);
+    EachOpaquePixel(copy, key, [=](QRgb c) {
+        return qRgb((r + qRed(c)) / parts, (g + qGreen(c)) / parts, (b + qBlue(c)) / parts) & RGB_MASK;
+    });
+}
+
 // The hot look: the glyph's opaque pixels lit by the shine colour.
 void ApplyActiveLook(QImage& copy, const GlyphReader& glyph, QRgb key, TActiveImageType look, QRgb shine)
 {
@@ -196,16 +205,8 @@ void ApplyActiveLook(QImage& copy, const GlyphReader& glyph, QRgb key, TActiveIm
     case TActiveImageType::aiXorLight:
         EachOpaquePixel(copy, key, [shine](QRgb c) { return (c ^ shine) & RGB_MASK; });
         break;
-    case TActiveImageType::aiHalfLight:
-        EachOpaquePixel(copy, key, [&s](QRgb c) {
-            return qRgb((s[0] + qRed(c)) / 2, (s[1] + qGreen(c)) / 2, (s[2] + qBlue(c)) / 2) & RGB_MASK;
-        });
-        break;
-    case TActiveImageType::aiQuaterLight:
-        EachOpaquePixel(copy, key, [&s](QRgb c) {
-            return qRgb((3 * s[0] + qRed(c)) / 4, (3 * s[1] + qGreen(c)) / 4, (3 * s[2] + qBlue(c)) / 4) & RGB_MASK;
-        });
-        break;
+    case TActiveImageType::aiHalfLight: BlendTowards(copy, key, shine, 2); break;
+    case TActiveImageType::aiQuaterLight: BlendTowards(copy, key, shine, 4); break;
     case TActiveImageType::aiAddLight:
         EachOpaquePixel(copy, key, [&s](QRgb c) {
             return qRgb(std::min(qRed(c) + s[0], 255), std::min(qGreen(c) + s[1], 255),
@@ -224,7 +225,6 @@ void ApplyActiveLook(QImage& copy, const GlyphReader& glyph, QRgb key, TActiveIm
 // The disabled look: the glyph's opaque pixels faded towards the face colour.
 void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb face)
 {
-    const int f[3] = {qRed(face), qGreen(face), qBlue(face)};
     switch (look) {
     case TDisabledImageType::diDefault: break; // drawn from the glyph's edges instead
     case TDisabledImageType::diGrayscale:
@@ -233,16 +233,8 @@ void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb fac
             return qRgb(grey, grey, grey) & RGB_MASK;
         });
         break;
-    case TDisabledImageType::diAlphaHalfTrans:
-        EachOpaquePixel(copy, key, [&f](QRgb c) {
-            return qRgb((f[0] + qRed(c)) / 2, (f[1] + qGreen(c)) / 2, (f[2] + qBlue(c)) / 2) & RGB_MASK;
-        });
-        break;
-    case TDisabledImageType::diAlphaQuaterTrans:
-        EachOpaquePixel(copy, key, [&f](QRgb c) {
-            return qRgb((3 * f[0] + qRed(c)) / 4, (3 * f[1] + qGreen(c)) / 4, (3 * f[2] + qBlue(c)) / 4) & RGB_MASK;
-        });
-        break;
+    case TDisabledImageType::diAlphaHalfTrans: BlendTowards(copy, key, face, 2); break;
+    case TDisabledImageType::diAlphaQuaterTrans: BlendTowards(copy, key, face, 4); break;
     case TDisabledImageType::diMaskTrans: Screen(copy, key, key); break;
     }
 }

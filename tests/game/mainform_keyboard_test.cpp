@@ -129,15 +129,6 @@ protected:
         return outcome;
     }
 
-    int DrawnPicture() const
-    {
-        const qint64 drawn = form->Surface()->Drawing()->LastPicture().cacheKey();
-        for (size_t index = 0; index < form->ImageList1.size(); ++index)
-            if (form->ImageList1[index].cacheKey() == drawn)
-                return int(index);
-        return -1;
-    }
-
     std::optional<VirtualTimers> timers;
 };
 

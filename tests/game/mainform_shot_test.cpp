@@ -47,15 +47,6 @@ protected:
                 form->Timer2->Enabled()};
     }
 
-    int DrawnPicture() const
-    {
-        const qint64 drawn = form->Surface()->Drawing()->LastPicture().cacheKey();
-        for (size_t index = 0; index < form->ImageList1.size(); ++index)
-            if (form->ImageList1[index].cacheKey() == drawn)
-                return int(index);
-        return -1;
-    }
-
     // A press held for whole 20 ms ball steps without a charge tick, so no down-swing.
     void Shoot(std::uint32_t steps)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/mainform.h"
+#include "game/surface.h"
 #include "platform/random.h"
 #include "support/fakes.h"
 
@@ -62,4 +63,14 @@ protected:
     }
 
     void CreateForm() { form = std::make_unique<TMainForm1>(Services()); }
+
+    // The putter picture last drawn on the window's surface, by its index; -1 for none.
+    int DrawnPicture() const
+    {
+        const qint64 drawn = form->Surface()->Drawing()->LastPicture().cacheKey();
+        for (size_t index = 0; index < form->ImageList1.size(); ++index)
+            if (form->ImageList1[index].cacheKey() == drawn)
+                return int(index);
+        return -1;
+    }
 };

@@ -8,13 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
 # Waits for the one window titled VELQUAN and takes its place ($window, $X, $Y, $WIDTH,
 # $HEIGHT and the client area's origin $client_x, $client_y).
 find_game_window() {
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window titled VELQUAN appeared"
+  wait_for_window '^VELQUAN$'
   [ "$(echo "$window" | wc -l)" -eq 1 ] || fail "more than one VELQUAN window: $window"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # The client area is the bottom of the window, below the menu bar.
