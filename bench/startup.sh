@@ -24,7 +24,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The game as it is played: from its own folder, beside its ranking and sounds.
-cp "$bin/velquan" "$work/"
+cp "$bin/velquan" "$bin/velquan-sound.so" "$work/"
 cp resources/VELQUAN.ini resources/sounds/*.wav "$work/"
 
 exec 3<> "$work/display"

@@ -17,6 +17,11 @@ constexpr char kDataFromBin[] = VELQUAN_DATA_FROM_BIN;
 #else
 constexpr char kDataFromBin[] = "../share/velquan";
 #endif
+#ifdef VELQUAN_LIBRARY_FROM_BIN
+constexpr char kLibraryFromBin[] = VELQUAN_LIBRARY_FROM_BIN;
+#else
+constexpr char kLibraryFromBin[] = "../lib/velquan";
+#endif
 const QString kRankingName = QStringLiteral("VELQUAN.ini");
 const QString kUserFolder = QStringLiteral("velquan");
 
@@ -40,6 +45,11 @@ QString ApplicationDir()
 QString InstalledDataDir()
 {
     return WithSeparator(QDir::cleanPath(ApplicationDir() + QLatin1String(kDataFromBin)));
+}
+
+QString InstalledLibraryDir()
+{
+    return WithSeparator(QDir::cleanPath(ApplicationDir() + QLatin1String(kLibraryFromBin)));
 }
 
 TRankingFile LocateRankingFile(const TRankingPlaces& places)

@@ -9,6 +9,9 @@ QString ApplicationDir();
 // separator, found from the executable's folder; it exists only in an installed game.
 QString InstalledDataDir();
 
+// The folder of the installed game's own library (the sound module), found the same way.
+QString InstalledLibraryDir();
+
 // What the running system offers for the ranking file.
 struct TRankingPlaces {
     QString executableDir;     // with or without its trailing separator

@@ -1,135 +1,109 @@
 #include "platform/sound.h"
 
 #include "platform/appdir.h"
-#include "platform/wave.h"
+#include "platform/soundmodule.h"
 
-#include <QAudioSink>
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QThread>
-#include <QTimer>
 
 namespace {
 
-constexpr int kDrainMargin = 250; // milliseconds
-constexpr int kCloseSettle = 100; // milliseconds
-
-// Plays a WAV file from memory through an audio output of its own. QSoundEffect would need
-// less code, but on a PulseAudio server it loses about the first 100 ms of every effect, and
-// so the whole of a short one. The output lives in the service's audio thread: the game
-// blocks its own thread while a banner turns, and its effect must sound meanwhile.
-class WavePlayer final : public SoundPlayer {
+// Loads the sound module at its first use, in the thread of that use.
+class SoundModule {
 public:
-    WavePlayer(const QString& filePath, QObject* audioThreadContext) : FContext(audioThreadContext)
+    std::unique_ptr<SoundPlayer> MakeOutput(const QString& filePath)
     {
-        QFile file(filePath);
-        if (file.open(QIODevice::ReadOnly))
-            FWave = ParseWave(file.readAll());
+        if (!FTried) {
+            FTried = true;
+            FMake = Load();
+        }
+        return FMake ? std::unique_ptr<SoundPlayer>(FMake(filePath)) : nullptr;
     }
 
-    ~WavePlayer() override
+private:
+    static TMakeEffectOutput Load()
     {
-        if (FWave)
+        for (const QString& folder : {ApplicationDir(), InstalledLibraryDir()}) {
+            QLibrary module(folder + QLatin1String(kSoundModuleName));
+            // The outputs' code must outlive them, and Qt Multimedia does not expect to be
+            // unloaded: the module stays until the program ends.
+            module.setLoadHints(QLibrary::PreventUnloadHint);
+            if (!module.load())
+                continue;
+            if (const auto make = reinterpret_cast<TMakeEffectOutput>(module.resolve(kMakeEffectOutputSymbol)))
+                return make;
+        }
+        return nullptr;
+    }
+
+    bool FTried = false;
+    TMakeEffectOutput FMake = nullptr;
+};
+
+// A file's player as the game's thread sees it. Its output is made when the file first plays,
+// and made, played and destroyed in the audio thread only, so nothing of it is loaded or
+// waited for in the game's thread.
+class AudioThreadPlayer final : public SoundPlayer {
+public:
+    AudioThreadPlayer(QString filePath, QObject* audioThreadContext, SoundPlayerFactory makeOutput)
+        : FPath(std::move(filePath)), FContext(audioThreadContext), FMakeOutput(std::move(makeOutput))
+    {
+    }
+
+    ~AudioThreadPlayer() override
+    {
+        if (FPlayed)
             QMetaObject::invokeMethod(
-                FContext, [this] { Close(); }, Qt::BlockingQueuedConnection);
+                FContext, [this] { FOutput.reset(); }, Qt::BlockingQueuedConnection);
     }
 
     void Play() override
     {
-        if (FWave)
-            QMetaObject::invokeMethod(
-                FContext, [this] { Start(); }, Qt::QueuedConnection);
+        FPlayed = true;
+        QMetaObject::invokeMethod(
+            FContext,
+            [this] {
+                if (!FOutput && !FMade) {
+                    FMade = true;
+                    FOutput = FMakeOutput(FPath);
+                }
+                if (FOutput)
+                    FOutput->Play();
+            },
+            Qt::QueuedConnection);
     }
 
     void Stop() override
     {
-        if (FWave)
+        if (FPlayed)
             QMetaObject::invokeMethod(
-                FContext, [this] { Halt(); }, Qt::QueuedConnection);
+                FContext,
+                [this] {
+                    if (FOutput)
+                        FOutput->Stop();
+                },
+                Qt::QueuedConnection);
     }
 
 private:
-    // What follows runs in the audio thread only.
-
-    void Start()
-    {
-        if (!OpenOutput())
-            return;
-        Halt();
-        FBuffer->close();
-        FBuffer->open(QIODevice::ReadOnly);
-        FSink->start(FBuffer.get());
-    }
-
-    void Halt()
-    {
-        if (!FSink)
-            return;
-        FRelease->stop();
-        FSink->stop();
-    }
-
-    void Close()
-    {
-        // Qt's PulseAudio output runs this thread's event loop while it is destroyed: a release
-        // or state change handled then would reach an output already half gone. So the timer
-        // goes first, and the output tells us nothing more.
-        FRelease.reset();
-        if (FSink) {
-            QObject::disconnect(FStateHandler);
-            // The server answers the closing of a stream after a moment; should the program
-            // end before, the sound library's clean-up at exit can crash on that answer.
-            if (FSink->state() != QAudio::StoppedState) {
-                FSink->stop();
-                QThread::msleep(kCloseSettle);
-            }
-        }
-        FSink.reset();
-        FBuffer.reset();
-    }
-
-    // The output is opened at the first playing; without a sound server there is none.
-    bool OpenOutput()
-    {
-        if (FSink)
-            return true;
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull())
-            return false;
-        FBuffer = std::make_unique<QBuffer>();
-        FBuffer->setData(FWave->samples);
-        FRelease = std::make_unique<QTimer>();
-        FRelease->setSingleShot(true);
-        QObject::connect(FRelease.get(), &QTimer::timeout, FRelease.get(), [this] { FSink->stop(); });
-        FSink = std::make_unique<QAudioSink>(device, FWave->format);
-        // Once the last bytes are handed over, the server still holds up to a buffer of them:
-        // the stream is given back only when those have played. An open stream left to the
-        // end of the program can crash the sound library's own clean-up at exit.
-        FStateHandler =
-            QObject::connect(FSink.get(), &QAudioSink::stateChanged, FSink.get(), [this](QAudio::State state) {
-                if (state == QAudio::IdleState && FBuffer->atEnd())
-                    FRelease->start(int(FSink->format().durationForBytes(qint32(FSink->bufferSize())) / 1000) +
-                                    kDrainMargin);
-            });
-        return true;
-    }
-
-    QObject* FContext = nullptr;
-    std::optional<TWaveData> FWave;
-    std::unique_ptr<QBuffer> FBuffer;
-    std::unique_ptr<QTimer> FRelease;
-    std::unique_ptr<QAudioSink> FSink;
-    QMetaObject::Connection FStateHandler;
+    const QString FPath;
+    QObject* const FContext;
+    const SoundPlayerFactory FMakeOutput;
+    bool FPlayed = false; // the game's thread only
+    // The audio thread only.
+    bool FMade = false;
+    std::unique_ptr<SoundPlayer> FOutput;
 };
 
 } // namespace
 
-std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath, QObject* audioThreadContext)
+TAudioThreadOutputs SoundModuleOutputs()
 {
-    return std::make_unique<WavePlayer>(filePath, audioThreadContext);
+    return {[module = std::make_shared<SoundModule>()](const QString& filePath) {
+        return module->MakeOutput(filePath);
+    }};
 }
 
 QtSoundService::QtSoundService(QStringList ownFolders, SoundPlayerFactory makePlayer)
@@ -137,15 +111,19 @@ QtSoundService::QtSoundService(QStringList ownFolders, SoundPlayerFactory makePl
 {
 }
 
-QtSoundService::QtSoundService(QStringList ownFolders)
+QtSoundService::QtSoundService(QStringList ownFolders, TAudioThreadOutputs outputs)
     : FOwnFolders(std::move(ownFolders)), FAudioThread(std::make_unique<QThread>()),
       FAudioContext(std::make_unique<QObject>())
 {
     FAudioThread->setObjectName(QStringLiteral("audio"));
     FAudioContext->moveToThread(FAudioThread.get());
     FAudioThread->start();
-    FMakePlayer = [context = FAudioContext.get()](const QString& path) { return MakeEffectPlayer(path, context); };
+    FMakePlayer = [context = FAudioContext.get(), makeOutput = std::move(outputs.makeOutput)](const QString& path) {
+        return std::make_unique<AudioThreadPlayer>(path, context, makeOutput);
+    };
 }
+
+QtSoundService::QtSoundService(QStringList ownFolders) : QtSoundService(std::move(ownFolders), SoundModuleOutputs()) {}
 
 QtSoundService::QtSoundService() : QtSoundService(QStringList{ApplicationDir(), InstalledDataDir()}) {}
 

@@ -30,19 +30,27 @@ public:
 
 using SoundPlayerFactory = std::function<std::unique_ptr<SoundPlayer>(const QString& filePath)>;
 
-// A player of a PCM WAV file whose output lives in the thread of the given context object;
-// an unreadable file, or no sound server, gives silence.
-std::unique_ptr<SoundPlayer> MakeEffectPlayer(const QString& filePath, QObject* audioThreadContext);
+// Makes the output of one file, in the audio thread, when the file first plays; the output is
+// played, stopped and destroyed there too. May give null for silence.
+struct TAudioThreadOutputs {
+    SoundPlayerFactory makeOutput;
+};
+
+// The outputs of the sound module, which the first call loads: beside the executable, else in
+// the installed game's library folder. Without the module every output is silence.
+TAudioThreadOutputs SoundModuleOutputs();
 
 // Looks a name up in the current directory, then in the game's own folders, so a game
 // started from elsewhere is not silent. One player per file, kept for the life of the
 // service; a new effect cuts off the one still playing.
 class QtSoundService final : public SoundService {
 public:
+    // Players made and used in the caller's thread.
     QtSoundService(QStringList ownFolders, SoundPlayerFactory makePlayer);
-    // Real players, their outputs in an audio thread of the service's own, so effects go on
-    // sounding while the game blocks its thread.
-    explicit QtSoundService(QStringList ownFolders);
+    // Outputs in an audio thread of the service's own, so effects go on sounding while the game
+    // blocks its thread, and whatever an output needs is loaded there, not in the game's.
+    QtSoundService(QStringList ownFolders, TAudioThreadOutputs outputs);
+    explicit QtSoundService(QStringList ownFolders); // the sound module's outputs
     QtSoundService(); // the game's own folders: beside the executable, then its installed data
     ~QtSoundService() override;
 

@@ -82,7 +82,8 @@ check_calls_quick() {
 }
 
 mkdir -p "$work/game" "$work/elsewhere"
-cp "$probe" "$work/game/"
+# A portable copy of the game carries its sound module beside the executable.
+cp "$probe" "$(dirname "$executable")/velquan-sound.so" "$work/game/"
 cp "$source_dir"/resources/sounds/*.wav "$work/game/"
 cd "$work/game"
 
@@ -137,9 +138,13 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   game_pid=$!
   find_game_window
   sleep 0.5
+  # The sound stack comes in with the first sound, and not in the game's own thread.
+  sound_stack_mapped() { grep -qE 'libQt6Multimedia|libpulse' "/proc/$game_pid/maps"; }
+  ! sound_stack_mapped || fail "the sound libraries were loaded before the first sound"
   start=$(stat -c %s "$recording")
   xdotool windowfocus --sync "$window" key F3
   sleep 2
+  sound_stack_mapped || fail "the sound libraries were not loaded at the first sound"
   expected=$(loud_in_file "$work/game/snd_start.wav")
   read -r peak sounding _ _ _ < <(measure_since "$start")
   echo "the game's F3: snd_start.wav peak $peak, $sounding ms loud of $expected"

@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +29,53 @@ private:
     QString FPath;
     QStringList& FLog;
 };
+
+// What outputs in the audio thread were asked, and in which threads.
+class AudioThreadLog {
+public:
+    void Add(const QString& entry)
+    {
+        const QMutexLocker lock(&FMutex);
+        FEntries << entry;
+        FThreads.insert(QThread::currentThread());
+    }
+    QStringList Entries() const
+    {
+        const QMutexLocker lock(&FMutex);
+        return FEntries;
+    }
+    QSet<QThread*> Threads() const
+    {
+        const QMutexLocker lock(&FMutex);
+        return FThreads;
+    }
+
+private:
+    mutable QMutex FMutex;
+    QStringList FEntries;
+    QSet<QThread*> FThreads;
+};
+
+class AudioThreadOutput final : public SoundPlayer {
+public:
+    AudioThreadOutput(QString name, AudioThreadLog& log) : FName(std::move(name)), FLog(log)
+    {
+        FLog.Add("make " + FName);
+    }
+    ~AudioThreadOutput() override { FLog.Add("destroy " + FName); }
+    void Play() override { FLog.Add("play " + FName); }
+    void Stop() override { FLog.Add("stop " + FName); }
+
+private:
+    QString FName;
+    AudioThreadLog& FLog;
+};
+
+bool Mapped(const char* library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
 
 enum class Where { Current, Own, Nowhere };
 
@@ -137,6 +187,40 @@ TEST_F(SoundServiceTest, RealPlayersTakeAnyFileThatExists)
     real.Play("snd_shot.wav");
     real.Play("snd_missing.wav");
     EXPECT_EQ(real.LoadedCount(), 2);
+}
+
+// An output is made when its file first plays, and made, played and destroyed in the one
+// audio thread, never in the game's: whatever it loads is loaded there.
+TEST_F(SoundServiceTest, OutputsLiveInTheAudioThreadFromTheFirstPlay)
+{
+    AudioThreadLog audio;
+    {
+        QtSoundService threaded(QStringList{own.path()}, TAudioThreadOutputs{[&audio](const QString& path) {
+                                    return std::make_unique<AudioThreadOutput>(QFileInfo(path).fileName(), audio);
+                                }});
+        threaded.Play("snd_missing.wav");
+        threaded.Play("snd_in.wav");
+        threaded.Play("snd_over.wav");
+        threaded.Play("snd_in.wav");
+    }
+    const QStringList entries = audio.Entries();
+    ASSERT_EQ(entries.size(), 9) << entries.join(", ").toStdString();
+    EXPECT_EQ(entries.mid(0, 7), QStringList({"make snd_in.wav", "play snd_in.wav", "stop snd_in.wav",
+                                              "make snd_over.wav", "play snd_over.wav", "stop snd_over.wav",
+                                              "play snd_in.wav"}));
+    EXPECT_EQ(QSet<QString>(entries.begin() + 7, entries.end()),
+              QSet<QString>({"destroy snd_in.wav", "destroy snd_over.wav"}));
+    ASSERT_EQ(audio.Threads().size(), 1);
+    EXPECT_NE(*audio.Threads().begin(), QThread::currentThread());
+}
+
+// The real outputs come from the sound module built beside the executable, loaded by the
+// first output asked for.
+TEST_F(SoundServiceTest, ModuleBesideTheExecutableMakesTheOutputs)
+{
+    const std::unique_ptr<SoundPlayer> output = SoundModuleOutputs().makeOutput(current.filePath("snd_in.wav"));
+    ASSERT_NE(output, nullptr);
+    EXPECT_TRUE(Mapped("velquan-sound.so"));
 }
 
 } // namespace

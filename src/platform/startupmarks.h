@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// A profile of the start for whoever wants to know where its milliseconds go: with
+// VELQUAN_STARTUP_MARKS set in the environment, each mark prints to standard error the wall
+// time since the first mark and the processor time the process has used since it was
+// started, which includes what the loader did before main. Without it a mark costs nothing.
+void MarkStartup(const char* what);
+
+// Marks the first frame the widget paints.
+void MarkFirstPaint(QWidget* widget);
