@@ -68,6 +68,13 @@ public:
         return output;
     }
 
+    // One call of iconv itself, after a Reset.
+    size_t Step(char** in, size_t* inLeft, char** out, size_t* outLeft)
+    {
+        return iconv(FHandle, in, inLeft, out, outLeft);
+    }
+    void Reset() { iconv(FHandle, nullptr, nullptr, nullptr, nullptr); }
+
 private:
     iconv_t FHandle;
 };
@@ -85,33 +92,27 @@ TConverter& Decoder()
 }
 
 // CP932 is stateless and has at most two bytes a character, so iconv's own decoding of every
-// byte and every pair, taken once, decodes a text without calling iconv at all.
+// byte and every pair, taken once, decodes a text without calling iconv at all. The pairs of a
+// lead byte are looked up when a text first holds that lead byte: a ranking uses a handful of
+// the sixty, and looking up all of them would hold up the game's start.
 class TDecodeTable {
 public:
-    TDecodeTable()
+    TDecodeTable() : FConverter(kUtf16, "CP932")
     {
-        TConverter converter(kUtf16, "CP932");
         FSingle.fill(kNone);
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
             const char one[] = {char(byte)};
-            FSingle[byte] = Lookup(converter, one, sizeof one);
+            FSingle[byte] = Lookup(one, sizeof one, FSinglesComplete);
         }
         FPairs.assign(size_t(0x80) * 0x100, kNone);
-        for (int lead = 0x80; lead <= 0xFF; ++lead) {
-            if (FSingle[lead] != kNone)
-                continue;
-            for (int trail = 0; trail <= 0xFF; ++trail) {
-                const char two[] = {char(lead), char(trail)};
-                FPairs[(lead - 0x80) * 0x100 + trail] = Lookup(converter, two, sizeof two);
-            }
-        }
+        FRows.fill(TRow::Unknown);
     }
 
     // Decodes as iconv would, an unknown or cut-off sequence becoming U+FFFD and skipping one
     // byte. False when the table cannot (a sequence made more than one UTF-16 unit).
-    bool Decode(const QByteArray& bytes, QString& text) const
+    bool Decode(const QByteArray& bytes, QString& text)
     {
-        if (!FComplete)
+        if (!FSinglesComplete)
             return false;
         text = QString(bytes.size(), Qt::Uninitialized);
         QChar* out = text.data();
@@ -123,6 +124,8 @@ public:
             char16_t unit = byte < 0x80 ? char16_t(byte) : FSingle[byte];
             qsizetype length = 1;
             if (unit == kNone && at + 1 < size) {
+                if (!RowReady(byte))
+                    return false;
                 unit = FPairs[(byte - 0x80) * 0x100 + in[at + 1]];
                 length = 2;
             }
@@ -141,29 +144,55 @@ private:
     // Not a character: U+FFFF is no character in CP932 either.
     static constexpr char16_t kNone = 0xFFFF;
 
-    // What iconv makes of a whole sequence; an invalid or incomplete one gives nothing.
-    char16_t Lookup(TConverter& converter, const char* bytes, size_t size)
+    enum class TRow : unsigned char { Unknown, Complete, Incomplete };
+
+    bool RowReady(unsigned char lead)
     {
-        const QByteArray utf16 = converter.Convert(bytes, size, 4, QByteArray(), size);
-        if (utf16.isEmpty())
-            return kNone;
-        if (utf16.size() != qsizetype(sizeof(char16_t))) {
-            FComplete = false;
-            return kNone;
+        TRow& row = FRows[lead - 0x80];
+        if (row == TRow::Unknown) {
+            bool complete = true;
+            for (int trail = 0; trail <= 0xFF; ++trail) {
+                const char two[] = {char(lead), char(trail)};
+                FPairs[(lead - 0x80) * 0x100 + trail] = Lookup(two, sizeof two, complete);
+            }
+            row = complete ? TRow::Complete : TRow::Incomplete;
         }
-        char16_t unit = 0;
-        std::memcpy(&unit, utf16.constData(), sizeof unit);
-        return unit;
+        return row == TRow::Complete;
     }
 
+    // What iconv makes of a whole sequence; an invalid or incomplete one gives nothing, and one
+    // that makes more than one UTF-16 unit clears `complete`.
+    char16_t Lookup(const char* bytes, size_t size, bool& complete)
+    {
+        char16_t units[4];
+        char* in = const_cast<char*>(bytes);
+        size_t inLeft = size;
+        char* out = reinterpret_cast<char*>(units);
+        size_t outLeft = sizeof units;
+        FConverter.Reset();
+        if (FConverter.Step(&in, &inLeft, &out, &outLeft) == size_t(-1) || inLeft != 0)
+            return kNone;
+        const size_t made = sizeof units - outLeft;
+        if (made == 0)
+            return kNone;
+        if (made != sizeof(char16_t)) {
+            complete = false;
+            return kNone;
+        }
+        return units[0];
+    }
+
+    TConverter FConverter;
     std::array<char16_t, 0x100> FSingle{};
     std::vector<char16_t> FPairs;
-    bool FComplete = true;
+    std::array<TRow, 0x80> FRows{};
+    bool FSinglesComplete = true;
 };
 
-const TDecodeTable& DecodeTable()
+// Each thread fills its own table, so filling needs no lock.
+TDecodeTable& DecodeTable()
 {
-    static const TDecodeTable table;
+    thread_local TDecodeTable table;
     return table;
 }
 

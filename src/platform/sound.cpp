@@ -101,9 +101,8 @@ private:
 
 TAudioThreadOutputs SoundModuleOutputs()
 {
-    return {[module = std::make_shared<SoundModule>()](const QString& filePath) {
-        return module->MakeOutput(filePath);
-    }};
+    return {
+        [module = std::make_shared<SoundModule>()](const QString& filePath) { return module->MakeOutput(filePath); }};
 }
 
 QtSoundService::QtSoundService(QStringList ownFolders, SoundPlayerFactory makePlayer)

@@ -205,9 +205,9 @@ TEST_F(SoundServiceTest, OutputsLiveInTheAudioThreadFromTheFirstPlay)
     }
     const QStringList entries = audio.Entries();
     ASSERT_EQ(entries.size(), 9) << entries.join(", ").toStdString();
-    EXPECT_EQ(entries.mid(0, 7), QStringList({"make snd_in.wav", "play snd_in.wav", "stop snd_in.wav",
-                                              "make snd_over.wav", "play snd_over.wav", "stop snd_over.wav",
-                                              "play snd_in.wav"}));
+    EXPECT_EQ(entries.mid(0, 7),
+              QStringList({"make snd_in.wav", "play snd_in.wav", "stop snd_in.wav", "make snd_over.wav",
+                           "play snd_over.wav", "stop snd_over.wav", "play snd_in.wav"}));
     EXPECT_EQ(QSet<QString>(entries.begin() + 7, entries.end()),
               QSet<QString>({"destroy snd_in.wav", "destroy snd_over.wav"}));
     ASSERT_EQ(audio.Threads().size(), 1);
