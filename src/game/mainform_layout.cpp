@@ -1,6 +1,7 @@
 #include "game/controlsetup.h"
 #include "game/layout.h"
 #include "game/mainform.h"
+#include "game/pictures.h"
 #include "game/surface.h"
 
 #include "controls/dxfcolorbutton.h"
@@ -92,7 +93,7 @@ void TMainForm1::CreateControls()
     FSurface->CreateDrawing();
 
     Panel5 = Place(new TPanel(window), 30, 0, 449, 43);
-    Image1 = Place(MakeImage(Panel5, QStringLiteral(":/pictures/topbar.bmp"), false), 0, 0, 449, 43);
+    Image1 = Place(MakeImage(Panel5, Pictures::kTopBar, false), 0, 0, 449, 43);
     Label1 = MakeLabel(Panel5, QStringLiteral("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue);
     Label1->move(5, 17);
     Label2 = MakeLabel(Panel5, QStringLiteral("SCORE"), 16, clRed, clLime);
@@ -105,15 +106,15 @@ void TMainForm1::CreateControls()
     Label3->move(261, 17);
 
     Panel6 = Place(new TPanel(window), 479, 0, 30, 425);
-    Image5 = Place(MakeImage(Panel6, QStringLiteral(":/pictures/column.bmp"), false), 0, 0, 30, 425);
+    Image5 = Place(MakeImage(Panel6, Pictures::kColumn, false), 0, 0, 30, 425);
     Panel1 = Place(new TPanel(window), 30, 275, 449, 130);
-    Image7 = Place(MakeImage(Panel1, QStringLiteral(":/pictures/ground.bmp"), true), 0, 0, 449, 130);
+    Image7 = Place(MakeImage(Panel1, Pictures::kGround, true), 0, 0, 449, 130);
     Panel3 = Place(new TPanel(window), 30, 43, 449, 130);
-    Image6 = Place(MakeImage(Panel3, QStringLiteral(":/pictures/sky.bmp"), true), 0, -300, 449, 430);
+    Image6 = Place(MakeImage(Panel3, Pictures::kSky, true), 0, -300, 449, 430);
     Panel4 = Place(new TPanel(window), 0, 0, 30, 425);
-    Image4 = Place(MakeImage(Panel4, QStringLiteral(":/pictures/column.bmp"), false), 0, 0, 30, 425);
+    Image4 = Place(MakeImage(Panel4, Pictures::kColumn, false), 0, 0, 30, 425);
     Panel7 = Place(new TPanel(window), 30, 405, 449, 20);
-    Image3 = Place(MakeImage(Panel7, QStringLiteral(":/pictures/bottombar.bmp"), false), 0, 0, 449, 20);
+    Image3 = Place(MakeImage(Panel7, Pictures::kBottomBar, false), 0, 0, 449, 20);
 
     CreateShotControls();
 
@@ -198,6 +199,6 @@ void TMainForm1::DescribeForAssistiveTools()
 
 void TMainForm1::LoadSwingPictures()
 {
-    for (int index = 0; index < 5; ++index)
-        ImageList1.push_back(LoadPicture(QStringLiteral(":/pictures/putter%1.png").arg(index)));
+    for (int index = 0; index < Pictures::kSwingCount; ++index)
+        ImageList1.push_back(LoadPicture(Pictures::Swing(index)));
 }

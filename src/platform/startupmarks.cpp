@@ -16,10 +16,10 @@ bool Enabled()
     return enabled;
 }
 
-double ProcessorMs()
+double ThreadProcessorMs()
 {
     timespec used{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
     return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
 }
 
@@ -48,7 +48,7 @@ void MarkStartup(const char* what)
     if (!sinceFirst.isValid())
         sinceFirst.start();
     std::fprintf(stderr, "start-up %8.2f ms wall %8.2f ms cpu  %s\n", double(sinceFirst.nsecsElapsed()) / 1e6,
-                 ProcessorMs(), what);
+                 ThreadProcessorMs(), what);
 }
 
 void MarkFirstPaint(QWidget* widget)

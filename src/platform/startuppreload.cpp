@@ -1,0 +1,61 @@
+#include "platform/startuppreload.h"
+
+#include "platform/panel.h"
+
+#include <QHash>
+
+#include <fontconfig/fontconfig.h>
+
+namespace {
+
+// Written by the preload thread only before Finish, read by the game's thread only after it.
+QHash<QString, QImage>& Decoded()
+{
+    static QHash<QString, QImage> pictures;
+    return pictures;
+}
+
+bool& Finished()
+{
+    static bool finished = false;
+    return finished;
+}
+
+void Preload(const QStringList& pictures)
+{
+    // What the first font asked of Qt would load: the configuration files and the font caches.
+    FcInit();
+    for (const QString& picture : pictures)
+        Decoded().insert(picture, ReadPicture(picture));
+}
+
+} // namespace
+
+TStartupPreload::TStartupPreload(const QStringList& pictures)
+{
+    Finished() = false;
+    FThread = std::thread(Preload, pictures);
+}
+
+TStartupPreload::~TStartupPreload()
+{
+    if (FThread.joinable())
+        FThread.join();
+}
+
+void TStartupPreload::Finish()
+{
+    if (FThread.joinable())
+        FThread.join();
+    Finished() = true;
+}
+
+void TStartupPreload::Release()
+{
+    Decoded().clear();
+}
+
+QImage PreloadedPicture(const QString& fileName)
+{
+    return Finished() ? Decoded().value(fileName) : QImage();
+}
