@@ -61,6 +61,18 @@ measure_since() {
       END { printf "%d %d %d %d %d\n", peak, n * 1000 / r, first * 1000 / r, last * 1000 / r, NR * 1000 / r }'
 }
 
+# Prints the moments (ms) at which sound starts after at least 300 ms of quiet, in what the
+# sink put out from byte start on.
+onsets_since() {
+  local start=$1 end
+  end=$(stat -c %s "$recording")
+  tail -c +$((start + 1)) "$recording" | head -c $((end - start)) | od -An -v -td2 -w2 |
+    awk -v r=$rate -v t=$loud '
+      { v = $1 < 0 ? -$1 : $1
+        if (v > t) { if (NR - last > r * 0.3) printf "%d ", NR * 1000 / r; last = NR } }
+      END { print "" }'
+}
+
 # Runs the probe with the given arguments and measures what the sink put out meanwhile.
 record() {
   local start
@@ -101,6 +113,17 @@ for wave in snd_*.wav; do
   [ "$peak" -gt 2000 ] || fail "$wave did not reach the sound server"
   [ "$sounding" -ge $((expected * 9 / 10)) ] || fail "$wave came out cut: $sounding of $expected ms"
 done
+
+# The first effect loads the sound module in the audio thread. It must not be lost, nor come
+# much later than the same effect played again once all is loaded: opening the first stream
+# costs a sink period or two (about 45 ms each here) with or without the module.
+start=$(stat -c %s "$recording")
+"$probe" 3000 1000:snd_shot.wav 2000:snd_shot.wav > "$work/probe.log" || fail "the probe failed: $(cat "$work/probe.log")"
+read -r first second _ < <(onsets_since "$start")
+[ -n "${second:-}" ] || fail "two effects 1000 ms apart gave the onsets '${first:-}'"
+late=$((1000 - (second - first)))
+echo "the first effect began $late ms later than the same effect played again"
+[ "$late" -le 250 ] || fail "the first effect came $late ms late"
 
 # Started from another folder, the game finds its effects beside its executable.
 cd "$work/elsewhere"
