@@ -3,6 +3,7 @@
 #include "platform/panel.h"
 
 #include <QHash>
+#include <QThread>
 
 #include <fontconfig/fontconfig.h>
 
@@ -33,6 +34,9 @@ void Preload(const QStringList& pictures)
 
 TStartupPreload::TStartupPreload(const QStringList& pictures)
 {
+    // Qt takes the first thread that meets it for the main thread; the reader's files would
+    // otherwise make that the preload's, before the application is made.
+    QThread::currentThread();
     Finished() = false;
     FThread = std::thread(Preload, pictures);
 }
