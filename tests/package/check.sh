@@ -49,6 +49,8 @@ for sound in resources/sounds/*.wav; do
   cmp -s "$sound" "$data/$(basename "$sound")" || fail "sound $(basename "$sound") missing"
 done
 cmp -s resources/VELQUAN.ini "$data/VELQUAN.ini" || fail "starter ranking missing"
+module="$root/usr/lib/games/velquan/velquan-sound.so"
+file "$module" | grep -q ', stripped' || fail "no stripped sound module: $(file "$module")"
 for size in 16 24 32 48 64 128 256; do
   [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" ] || fail "no ${size} px icon"
 done
@@ -91,6 +93,13 @@ startup_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] ||
   fail "window class '$wm_class' is not the entry's StartupWMClass '$startup_class'"
 echo "window class $wm_class matches the desktop entry"
+
+# The first sound loads the sound module from the installed library folder.
+! grep -q velquan-sound "/proc/$game_pid/maps" || fail "the sound module was loaded before the first sound"
+xdotool windowfocus --sync "$window" key F3
+for _ in $(seq 50); do grep -q velquan-sound "/proc/$game_pid/maps" && break; sleep 0.1; done
+grep -q velquan-sound "/proc/$game_pid/maps" || fail "F3 did not load the installed sound module"
+echo "the first sound loaded the installed sound module"
 
 kill -TERM "$game_pid"
 status=0
