@@ -75,6 +75,7 @@ void TCustomLabel::SetTransparent(bool transparent)
     if (transparent == FTransparent)
         return;
     FTransparent = transparent;
+    TransparentChanged();
     update();
 }
 

@@ -50,6 +50,8 @@ protected:
     // accelerator, becomes one space so the text still has a line's height.
     QString DrawnCaption() const;
     void changeEvent(QEvent* event) override;
+    // Called when Transparent has changed, before the repaint it causes.
+    virtual void TransparentChanged() {}
     // Resizes the control to its text when AutoSize is on, keeping the right edge of a
     // right-aligned label in place.
     void AdjustBounds();

@@ -185,9 +185,17 @@ TdxfLabel::TdxfLabel(QWidget* parent) : TCustomLabel(parent), FEffect3D(std::mak
     FEffect3D->SetShadowedColor(clGray);
     FEffect3D->SetStyle(TdxfEffectStyle::dxfCool);
     TCustomLabel::SetColor(ParentBackground());
+    TransparentChanged();
 }
 
 TdxfLabel::~TdxfLabel() = default;
+
+// An opaque label covers every pixel of its rectangle, so whatever lies beneath need not be
+// painted first; the spinning banner repaints some seventy times in three seconds.
+void TdxfLabel::TransparentChanged()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, !Transparent());
+}
 
 void TdxfLabel::SetStyle(TdxfLabelStyle style)
 {

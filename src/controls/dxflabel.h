@@ -116,6 +116,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void TransparentChanged() override;
 
 private:
     class TTurnedCaption;

@@ -10,8 +10,27 @@
 #include "support/gamefixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPaintEvent>
 
 namespace {
+
+// Every widget painted, and where, while it listens.
+class TPaintLog : public QObject {
+    Q_OBJECT
+
+public:
+    bool listening = false;
+    std::vector<std::pair<QObject*, QRegion>> paints;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (listening && event->type() == QEvent::Paint)
+            paints.emplace_back(watched, static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
 
 struct BannerFrame {
     std::uint32_t wait;
@@ -160,3 +179,23 @@ TEST_F(GameCycleTest, SilentGameKeepsItsTiming)
     EXPECT_EQ(clock.TotalSlept(), 2 * 3160u);
     EXPECT_TRUE(sound.played.isEmpty());
 }
+
+// The thread is blocked while the banner plays, so anything else a step repaints, or the
+// banner repainted twice or over what lies beneath it, only makes the player wait longer.
+TEST_F(GameCycleTest, BannerStepRepaintsOnlyTheBanner)
+{
+    form->show();
+    QApplication::processEvents();
+    TPaintLog log;
+    qApp->installEventFilter(&log);
+    int waits = 0;
+    // From the first wait to the last: all steps but the one after the last wait.
+    clock.SetOnSleep([&](std::uint32_t) { log.listening = ++waits < 73; });
+    form->N2Click();
+    qApp->removeEventFilter(&log);
+
+    const std::pair<QObject*, QRegion> banner{form->dxfLabel1, QRegion(form->dxfLabel1->rect())};
+    EXPECT_EQ(log.paints, std::vector(71, banner));
+}
+
+#include "mainform_game_test.moc"
