@@ -208,7 +208,7 @@ void TdxfLabel::SetStyle(TdxfLabelStyle style)
 
 void TdxfLabel::SetAngle(int angle)
 {
-    if (angle != 0 && !IsOutlineFont(font())) {
+    if (angle != 0 && !IsOutlineFont(Face())) {
         MessageBoxes().Beep();
         MessageBoxes().Show(QGuiApplication::applicationDisplayName(), kAngleNeedsOutlineFont,
                             MessageBoxService::Icon::None);
@@ -320,6 +320,13 @@ TColor TdxfLabel::ParentBackground() const
     return clBtnFace;
 }
 
+QFont TdxfLabel::Face() const
+{
+    QFont face = font();
+    face.setStyleStrategy(QFont::NoAntialias);
+    return face;
+}
+
 void TdxfLabel::Paint(QPainter& canvas)
 {
     const int w = width();
@@ -331,8 +338,7 @@ void TdxfLabel::Paint(QPainter& canvas)
     QImage& bitmap = DrawBmp();
     const TColor background = Color();
 
-    QFont face = font();
-    face.setStyleStrategy(QFont::NoAntialias);
+    const QFont face = Face();
     const QString caption = Caption();
     const QFontMetrics metrics(face);
     const QPoint origin = TextOrigin(w / 2, h / 2, metrics.horizontalAdvance(caption), metrics.height(), FAngle);

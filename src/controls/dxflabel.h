@@ -122,6 +122,8 @@ private:
     class TTurnedCaption;
 
     TColor ParentBackground() const;
+    // The font the caption is drawn in; asking about the font itself would load a second one.
+    QFont Face() const;
     // The steps of Paint: offset copies behind, the face, then the glyph inside the letters.
     void DrawEffectCopies(TTurnedCaption& text, const QPoint& origin) const;
     void DrawFace(TTurnedCaption& text, const QPoint& origin, bool outlineFont) const;
