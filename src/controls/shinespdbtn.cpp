@@ -3,6 +3,7 @@
 #include "platform/colorkeycopy.h"
 #include "platform/devicepixels.h"
 #include "platform/fonts.h"
+#include "platform/pixelrows.h"
 #include "platform/textdraw.h"
 #include "platform/timer.h"
 
@@ -154,10 +155,10 @@ void Line(QPainter& canvas, QPoint from, QPoint to, const QColor& colour)
 {
     if (from.y() == to.y() && from.x() != to.x()) {
         const int left = from.x() < to.x() ? from.x() : to.x() + 1;
-        canvas.fillRect(left, from.y(), std::abs(to.x() - from.x()), 1, colour);
+        FillArea(canvas, QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
     } else if (from.x() == to.x() && from.y() != to.y()) {
         const int top = from.y() < to.y() ? from.y() : to.y() + 1;
-        canvas.fillRect(from.x(), top, 1, std::abs(to.y() - from.y()), colour);
+        FillArea(canvas, QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
     }
 }
 
@@ -237,6 +238,29 @@ void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb fac
     case TDisabledImageType::diAlphaQuaterTrans: BlendTowards(copy, key, face, 4); break;
     case TDisabledImageType::diMaskTrans: Screen(copy, key, key); break;
     }
+}
+
+// Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient of the
+// distance's size, taken in the distance's direction. Each step is worked out on its own, with
+// no division, so that the compiler can do several at once.
+void RampSteps(QRgb from, QRgb to, std::array<QRgb, kRampSteps>& steps)
+{
+    struct TChannel {
+        unsigned start, distance, flip;
+    };
+    const auto channel = [](int c0, int c1) {
+        return TChannel{unsigned(c0), unsigned(std::abs(c1 - c0)), c1 >= c0 ? 0u : ~0u};
+    };
+    const TChannel r = channel(qRed(from), qRed(to));
+    const TChannel g = channel(qGreen(from), qGreen(to));
+    const TChannel b = channel(qBlue(from), qBlue(to));
+    // x / 255 for every x up to 255 * 255, as a multiplication and a shift.
+    const auto part = [](unsigned i, const TChannel& c) {
+        const unsigned quotient = (i * c.distance * 0x8081u) >> 23;
+        return c.start + ((quotient ^ c.flip) - c.flip);
+    };
+    for (unsigned i = 0; i < steps.size(); ++i)
+        steps[i] = kOpaque | part(i, r) << 16 | part(i, g) << 8 | part(i, b);
 }
 
 // Glyph and caption stacked in the layout's order: the size of the block they make and where
@@ -945,26 +969,12 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
         return;
     const TShineBtnColors& colors = FState < 2 ? *FPressedColors : *FColors;
     if (!colors.Gradation()) {
-        canvas.fillRect(rect(), ToQColor(colors.Color()));
+        FillArea(canvas, rect(), ToQColor(colors.Color()));
         return;
     }
-    const QRgb from = ColorToPixel(colors.Color());
-    const QRgb to = ColorToPixel(colors.GradColor());
-    // Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient
-    // of the distance's size, taken in the distance's direction.
-    const auto channel = [](unsigned i, int c0, int c1) {
-        const unsigned part = i * unsigned(std::abs(c1 - c0)) / unsigned(kRampSteps - 1);
-        return unsigned(c1 >= c0 ? c0 + int(part) : c0 - int(part));
-    };
     std::array<QRgb, kRampSteps> steps;
-    for (unsigned i = 0; i < steps.size(); ++i)
-        steps[i] = kOpaque | channel(i, qRed(from), qRed(to)) << 16 | channel(i, qGreen(from), qGreen(to)) << 8 |
-                   channel(i, qBlue(from), qBlue(to));
-    // The steps are the ramp's pixels: one row of 256, or 256 rows of one.
-    const bool vertical = colors.GradVertical();
-    const QImage ramp(reinterpret_cast<const uchar*>(steps.data()), vertical ? 1 : kRampSteps,
-                      vertical ? kRampSteps : 1, vertical ? sizeof(QRgb) : sizeof(steps), QImage::Format_RGB32);
-    canvas.drawImage(rect(), ramp);
+    RampSteps(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()), steps);
+    StretchSteps(canvas, rect(), steps, colors.GradVertical() ? Qt::Vertical : Qt::Horizontal);
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& canvas)
@@ -1001,7 +1011,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
         TRect moved = text;
         moved.Offset(dx, dy);
         canvas.setPen(ToQColor(colour));
-        DrawText(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
+        DrawTextOnly(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
     };
     if (FState == 4) {
         caption(1, 1, FDisabledHighlight);
@@ -1066,10 +1076,10 @@ void TShineSpeedButton::FrameDraw(QPainter& canvas)
         {
             // The enclosing outline, unfilled, in the raised set's dark shadow for both looks.
             const QColor outline = ToQColor(raised.DarkShadow());
-            canvas.fillRect(0, 0, width(), 1, outline);
-            canvas.fillRect(0, b, width(), 1, outline);
-            canvas.fillRect(0, 0, 1, height(), outline);
-            canvas.fillRect(r, 0, 1, height(), outline);
+            FillArea(canvas, QRect(0, 0, width(), 1), outline);
+            FillArea(canvas, QRect(0, b, width(), 1), outline);
+            FillArea(canvas, QRect(0, 0, 1, height()), outline);
+            FillArea(canvas, QRect(r, 0, 1, height()), outline);
         }
         break;
     }
