@@ -151,19 +151,19 @@ QImage EdgeMask(const GlyphReader& glyph)
 
 // A line of the given colour from one point up to, but not including, the other. The
 // frames need horizontal and vertical ones only.
-void Line(QPainter& canvas, QPoint from, QPoint to, const QColor& colour)
+void Line(TAreaFiller& canvas, QPoint from, QPoint to, const QColor& colour)
 {
     if (from.y() == to.y() && from.x() != to.x()) {
         const int left = from.x() < to.x() ? from.x() : to.x() + 1;
-        FillArea(canvas, QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
+        canvas.Fill(QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
     } else if (from.x() == to.x() && from.y() != to.y()) {
         const int top = from.y() < to.y() ? from.y() : to.y() + 1;
-        FillArea(canvas, QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
+        canvas.Fill(QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
     }
 }
 
 // Two lines from one corner, the way each frame colour is drawn.
-void Corner(QPainter& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
+void Corner(TAreaFiller& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
 {
     const QColor pen = ToQColor(colour);
     Line(canvas, corner, alongX, pen);
@@ -1025,7 +1025,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     caption(0, 0, font.Color());
 }
 
-void TShineSpeedButton::FrameDraw(QPainter& canvas)
+void TShineSpeedButton::FrameDraw(QPainter& painter)
 {
     bool pressedLook = false;
     bool raisedLook = false;
@@ -1040,6 +1040,7 @@ void TShineSpeedButton::FrameDraw(QPainter& canvas)
     if (!pressedLook && !raisedLook)
         return;
 
+    TAreaFiller canvas(painter);
     const int r = width() - 1;
     const int b = height() - 1;
     const TShineBtnColors& pressed = *FPressedColors;
@@ -1076,10 +1077,10 @@ void TShineSpeedButton::FrameDraw(QPainter& canvas)
         {
             // The enclosing outline, unfilled, in the raised set's dark shadow for both looks.
             const QColor outline = ToQColor(raised.DarkShadow());
-            FillArea(canvas, QRect(0, 0, width(), 1), outline);
-            FillArea(canvas, QRect(0, b, width(), 1), outline);
-            FillArea(canvas, QRect(0, 0, 1, height()), outline);
-            FillArea(canvas, QRect(r, 0, 1, height()), outline);
+            canvas.Fill(QRect(0, 0, width(), 1), outline);
+            canvas.Fill(QRect(0, b, width(), 1), outline);
+            canvas.Fill(QRect(0, 0, 1, height()), outline);
+            canvas.Fill(QRect(r, 0, 1, height()), outline);
         }
         break;
     }

@@ -41,9 +41,14 @@ void CopyRowsExceptColor(QImage& target, const QPoint& at, const QImage& image, 
         return;
     const QRgb keyRgb = key | 0xFF000000u;
     const int left = placed.left() - shift.x();
+    // The rows found once: scanLine() checks for sharing on every call.
+    const uchar* fromBits = image.constBits();
+    const qsizetype fromStride = image.bytesPerLine();
+    uchar* toBits = target.bits();
+    const qsizetype toStride = target.bytesPerLine();
     for (int y = placed.top(); y <= placed.bottom(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(image.constScanLine(y - shift.y())) + left;
-        QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(y)) + placed.left();
+        const QRgb* from = reinterpret_cast<const QRgb*>(fromBits + (y - shift.y()) * fromStride) + left;
+        QRgb* to = reinterpret_cast<QRgb*>(toBits + y * toStride) + placed.left();
         for (int x = 0, width = placed.width(); x < width; ++x) {
             const QRgb pixel = from[x] | 0xFF000000u;
             if (pixel != keyRgb)

@@ -11,10 +11,16 @@ namespace {
 
 constexpr QRgb kOpaque = 0xFF000000u;
 
-QRgb* Row(QImage& image, int y)
-{
-    return reinterpret_cast<QRgb*>(image.scanLine(y));
-}
+// The rows of a 32-bit image, found once: scanLine() would check for sharing on every row.
+class TRows {
+public:
+    explicit TRows(QImage& image) : FBits(image.bits()), FStride(image.bytesPerLine()) {}
+    QRgb* operator[](int y) const { return reinterpret_cast<QRgb*>(FBits + y * FStride); }
+
+private:
+    uchar* FBits;
+    qsizetype FStride;
+};
 
 // Where an unsmoothed scaled draw of `count` source pixels over `length` target pixels from
 // `start` reads its first source pixel for target pixel `first`, and how far it moves per target
@@ -43,17 +49,17 @@ QImage* PlainRows(QPainter& canvas)
     if (!device || device->devType() != QInternal::Image)
         return nullptr;
     auto* image = static_cast<QImage*>(device);
-    switch (image->format()) {
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied: break;
-    default: return nullptr;
-    }
-    // A shared image would be copied by the first write, away from the painter's pixels.
-    if (!image->isDetached() || image->devicePixelRatio() != 1)
+    // The painter stretches pictures onto other 32-bit formats with other sampling. An image
+    // being painted on is not shared: copies taken meanwhile are deep ones.
+    const QImage::Format format = image->format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
+        image->devicePixelRatio() != 1)
         return nullptr;
     if (canvas.deviceTransform().type() != QTransform::TxNone || canvas.hasClipping() || canvas.opacity() < 1 ||
         canvas.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    // Smoothing hints may take the painter down other sampling paths.
+    if (canvas.testRenderHint(QPainter::Antialiasing) || canvas.testRenderHint(QPainter::SmoothPixmapTransform))
         return nullptr;
     const QPaintEngine* engine = canvas.paintEngine();
     if (!engine || !engine->systemClip().isEmpty())
@@ -67,18 +73,25 @@ void FillRows(QImage& image, const QRect& area, QRgb colour)
     if (inside.isEmpty())
         return;
     const QRgb pixel = kOpaque | colour;
+    const TRows rows(image);
     for (int y = inside.top(); y <= inside.bottom(); ++y)
-        std::fill_n(Row(image, y) + inside.left(), inside.width(), pixel);
+        std::fill_n(rows[y] + inside.left(), inside.width(), pixel);
+}
+
+TAreaFiller::TAreaFiller(QPainter& canvas) : FCanvas(canvas), FRows(PlainRows(canvas)) {}
+
+void TAreaFiller::Fill(const QRect& area, const QColor& colour)
+{
+    // Colours of other specs or with alpha are left to the painter's own conversion and blending.
+    if (FRows && colour.spec() == QColor::Rgb && colour.alpha() == 255)
+        FillRows(*FRows, area, colour.rgb());
+    else
+        FCanvas.fillRect(area, colour);
 }
 
 void FillArea(QPainter& canvas, const QRect& area, const QColor& colour)
 {
-    if (colour.spec() == QColor::Rgb && colour.alpha() == 255)
-        if (QImage* rows = PlainRows(canvas)) {
-            FillRows(*rows, area, colour.rgb());
-            return;
-        }
-    canvas.fillRect(area, colour);
+    TAreaFiller(canvas).Fill(area, colour);
 }
 
 void StretchRowsFromSteps(QImage& image, const QRect& area, std::span<const QRgb> steps, Qt::Orientation run)
@@ -87,22 +100,23 @@ void StretchRowsFromSteps(QImage& image, const QRect& area, std::span<const QRgb
     if (inside.isEmpty() || steps.empty())
         return;
     const int count = int(steps.size());
+    const TRows rows(image);
     if (run == Qt::Horizontal) {
         // Every row is the same: work out the first, copy it to the others.
         const TSampling across = Sampling(count, area.left(), area.width(), inside.left());
-        QRgb* first = Row(image, inside.top()) + inside.left();
+        QRgb* first = rows[inside.top()] + inside.left();
         quint32 at = across.first;
         for (int x = 0; x < inside.width(); ++x, at += across.step)
             first[x] = kOpaque | steps[at >> 16];
         for (int y = inside.top() + 1; y <= inside.bottom(); ++y)
-            std::memcpy(Row(image, y) + inside.left(), first, size_t(inside.width()) * sizeof(QRgb));
+            std::memcpy(rows[y] + inside.left(), first, size_t(inside.width()) * sizeof(QRgb));
         return;
     }
     // Every row is one colour.
     const TSampling down = Sampling(count, area.top(), area.height(), inside.top());
     quint32 at = down.first;
     for (int y = inside.top(); y <= inside.bottom(); ++y, at += down.step)
-        std::fill_n(Row(image, y) + inside.left(), inside.width(), kOpaque | steps[at >> 16]);
+        std::fill_n(rows[y] + inside.left(), inside.width(), kOpaque | steps[at >> 16]);
 }
 
 void StretchSteps(QPainter& canvas, const QRect& area, std::span<const QRgb> steps, Qt::Orientation run)
