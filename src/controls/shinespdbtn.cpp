@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -79,22 +81,7 @@ public:
     }
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < FWidth && y < FHeight; }
     QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(FBits + y * FStride)[x] & RGB_MASK; }
-
-    // A pixel of the key colour with a left, right, upper or lower neighbour of another.
-    bool IsOutline(int x, int y, QRgb key) const
-    {
-        if (At(x, y) != key)
-            return false;
-        return (x > 0 && At(x - 1, y) != key) || (x + 1 < FWidth && At(x + 1, y) != key) ||
-               (y > 0 && At(x, y - 1) != key) || (y + 1 < FHeight && At(x, y + 1) != key);
-    }
-
-    static std::array<QPoint, 4> Neighbours(int x, int y)
-    {
-        return {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)};
-    }
 
 private:
     const uchar* FBits = nullptr;
@@ -117,17 +104,45 @@ private:
 void FrameLight(QImage& copy, const GlyphReader& glyph, QRgb key, QRgb shine, bool wide)
 {
     GlyphWriter out(copy);
-    for (int y = 0; y < glyph.Height(); ++y) {
-        for (int x = 0; x < glyph.Width(); ++x) {
-            if (!glyph.IsOutline(x, y, key))
+    const int w = glyph.Width();
+    const int h = glyph.Height();
+    // Which pixels of the row above, this row and the row below have the key colour, each
+    // compared once; the outside counts as key, so it never makes an outline.
+    std::vector<std::uint8_t> flags(3 * size_t(w + 2), 1);
+    const auto keyRow = [&](int y, std::uint8_t* row) {
+        if (y < 0 || y >= h) {
+            std::fill_n(row, w + 2, std::uint8_t(1));
+            return;
+        }
+        for (int x = 0; x < w; ++x)
+            row[x + 1] = glyph.At(x, y) == key;
+    };
+    std::uint8_t* above = flags.data();
+    std::uint8_t* row = above + w + 2;
+    std::uint8_t* below = row + w + 2;
+    keyRow(-1, above);
+    keyRow(0, row);
+    for (int y = 0; y < h; ++y) {
+        keyRow(y + 1, below);
+        for (int x = 0; x < w; ++x) {
+            const int i = x + 1;
+            if (!row[i] || (row[i - 1] && row[i + 1] && above[i] && below[i]))
                 continue;
             out.Set(x, y, shine);
             if (!wide)
                 continue;
-            for (const QPoint& n : GlyphReader::Neighbours(x, y))
-                if (glyph.Inside(n.x(), n.y()) && glyph.At(n.x(), n.y()) == key)
-                    out.Set(n.x(), n.y(), shine);
+            // Key-coloured neighbours inside the glyph join the outline.
+            if (x > 0 && row[i - 1])
+                out.Set(x - 1, y, shine);
+            if (x + 1 < w && row[i + 1])
+                out.Set(x + 1, y, shine);
+            if (y > 0 && above[i])
+                out.Set(x, y - 1, shine);
+            if (y + 1 < h && below[i])
+                out.Set(x, y + 1, shine);
         }
+        std::swap(above, row);
+        std::swap(row, below);
     }
 }
 

@@ -50,9 +50,9 @@ void CopyRowsExceptColor(QImage& target, const QPoint& at, const QImage& image, 
         const QRgb* from = reinterpret_cast<const QRgb*>(fromBits + (y - shift.y()) * fromStride) + left;
         QRgb* to = reinterpret_cast<QRgb*>(toBits + y * toStride) + placed.left();
         for (int x = 0, width = placed.width(); x < width; ++x) {
+            // A select rather than a branch: keyed and opaque pixels alternate along a glyph's edges.
             const QRgb pixel = from[x] | 0xFF000000u;
-            if (pixel != keyRgb)
-                to[x] = pixel;
+            to[x] = pixel == keyRgb ? to[x] : pixel;
         }
     }
 }

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <set>
@@ -486,6 +488,51 @@ INSTANTIATE_TEST_SUITE_P(
                   'K',
                   {}}),
     [](const ::testing::TestParamInfo<GlyphCase>& info) { return std::string(info.param.name); });
+
+// Outlines of glyphs with ink on every edge, holes of the key colour and one-pixel rows and
+// columns, against the rule itself: a key pixel with a left, right, upper or lower neighbour of
+// another colour is outline; the wide outline adds those neighbours of the key colour.
+TEST_F(ShineSpeedButtonTest, OutlinesFollowTheRuleOnIrregularGlyphs)
+{
+    const Legend legend = {{'K', kKey}, {'A', kInkA}, {'B', kInkB}};
+    const std::vector<Art> glyphs = {
+        {"AKKBKKKA", "KKAAKBKK", "BKAKAKKA", "KKKKKKBK", "AAKKKAKK", "KKBKKKKA", "KAKKBKKK"},
+        {"KAK"},
+        {"K", "A", "K", "K"},
+        {"K"},
+        {"AAAA", "AKKA", "AKKA", "KAAA"},
+    };
+    for (const Art& art : glyphs)
+        for (const bool wide : {false, true}) {
+            const QImage source = FromArt(art, legend);
+            const QRgb key = source.pixel(0, source.height() - 1);
+            QImage expected = source;
+            const auto keyAt = [&](int x, int y) { return source.rect().contains(x, y) && source.pixel(x, y) == key; };
+            const auto otherAt = [&](int x, int y) {
+                return source.rect().contains(x, y) && source.pixel(x, y) != key;
+            };
+            const std::array<QPoint, 4> sides = {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)};
+            for (int y = 0; y < source.height(); ++y)
+                for (int x = 0; x < source.width(); ++x) {
+                    if (!keyAt(x, y) || std::none_of(sides.begin(), sides.end(),
+                                                     [&](QPoint d) { return otherAt(x + d.x(), y + d.y()); }))
+                        continue;
+                    expected.setPixel(x, y, kShine);
+                    for (const QPoint d : sides)
+                        if (wide && keyAt(x + d.x(), y + d.y()))
+                            expected.setPixel(x + d.x(), y + d.y(), kShine);
+                }
+            TShineSpeedButton button;
+            button.SetGlyph(source);
+            button.SetShineColor(ColorOf(kShine));
+            button.SetActiveImage(wide ? TActiveImageType::aiFrameLight2 : TActiveImageType::aiFrameLight);
+            MakeHot(button);
+            Legend shown = legend;
+            shown.insert({'S', kShine});
+            EXPECT_EQ(ToArt(button.CreateStateGlyph().Image, shown), ToArt(expected, shown))
+                << art[0] << (wide ? " wide" : "");
+        }
+}
 
 // The up look shows the glyph unchanged whatever the hot effect.
 TEST_F(ShineSpeedButtonTest, UpGlyphUnchanged)
