@@ -256,26 +256,24 @@ void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb fac
 }
 
 // Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient of the
-// distance's size, taken in the distance's direction. Each step is worked out on its own, with
-// no division, so that the compiler can do several at once.
+// distance's size, taken in the distance's direction. The quotient is a running sum times the
+// reciprocal of 255 in fixed point, exact up to 255 * 255: no division and no multiplication
+// per step, so that the compiler can work out several steps at once.
 void RampSteps(QRgb from, QRgb to, std::array<QRgb, kRampSteps>& steps)
 {
     struct TChannel {
-        unsigned start, distance, flip;
+        unsigned start, stride, flip;
+        unsigned At(unsigned sum) const { return start + (((sum >> 23) ^ flip) - flip); }
     };
     const auto channel = [](int c0, int c1) {
-        return TChannel{unsigned(c0), unsigned(std::abs(c1 - c0)), c1 >= c0 ? 0u : ~0u};
+        return TChannel{unsigned(c0), unsigned(std::abs(c1 - c0)) * 0x8081u, c1 >= c0 ? 0u : ~0u};
     };
     const TChannel r = channel(qRed(from), qRed(to));
     const TChannel g = channel(qGreen(from), qGreen(to));
     const TChannel b = channel(qBlue(from), qBlue(to));
-    // x / 255 for every x up to 255 * 255, as a multiplication and a shift.
-    const auto part = [](unsigned i, const TChannel& c) {
-        const unsigned quotient = (i * c.distance * 0x8081u) >> 23;
-        return c.start + ((quotient ^ c.flip) - c.flip);
-    };
-    for (unsigned i = 0; i < steps.size(); ++i)
-        steps[i] = kOpaque | part(i, r) << 16 | part(i, g) << 8 | part(i, b);
+    unsigned sr = 0, sg = 0, sb = 0;
+    for (unsigned i = 0; i < steps.size(); ++i, sr += r.stride, sg += g.stride, sb += b.stride)
+        steps[i] = kOpaque | r.At(sr) << 16 | g.At(sg) << 8 | b.At(sb);
 }
 
 // Glyph and caption stacked in the layout's order: the size of the block they make and where
