@@ -197,6 +197,9 @@ TEST(PixelRowsTest, NoRowsForPaintersThatMoveShareOrScaleThePixels)
         painter.translate(1, 0);
         EXPECT_EQ(PlainRows(painter), nullptr) << "translated";
         painter.resetTransform();
+        painter.setWindow(0, 0, 4, 4);
+        EXPECT_EQ(PlainRows(painter), nullptr) << "window onto half the image";
+        painter.setWindow(0, 0, 8, 8);
         painter.setOpacity(0.5);
         EXPECT_EQ(PlainRows(painter), nullptr) << "half opaque";
         painter.setOpacity(1);
