@@ -3,6 +3,7 @@
 #include "platform/colorkeycopy.h"
 #include "platform/devicepixels.h"
 #include "platform/fonts.h"
+#include "platform/pixelrows.h"
 #include "platform/textdraw.h"
 #include "platform/timer.h"
 
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -78,22 +81,7 @@ public:
     }
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < FWidth && y < FHeight; }
     QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(FBits + y * FStride)[x] & RGB_MASK; }
-
-    // A pixel of the key colour with a left, right, upper or lower neighbour of another.
-    bool IsOutline(int x, int y, QRgb key) const
-    {
-        if (At(x, y) != key)
-            return false;
-        return (x > 0 && At(x - 1, y) != key) || (x + 1 < FWidth && At(x + 1, y) != key) ||
-               (y > 0 && At(x, y - 1) != key) || (y + 1 < FHeight && At(x, y + 1) != key);
-    }
-
-    static std::array<QPoint, 4> Neighbours(int x, int y)
-    {
-        return {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)};
-    }
 
 private:
     const uchar* FBits = nullptr;
@@ -116,17 +104,45 @@ private:
 void FrameLight(QImage& copy, const GlyphReader& glyph, QRgb key, QRgb shine, bool wide)
 {
     GlyphWriter out(copy);
-    for (int y = 0; y < glyph.Height(); ++y) {
-        for (int x = 0; x < glyph.Width(); ++x) {
-            if (!glyph.IsOutline(x, y, key))
+    const int w = glyph.Width();
+    const int h = glyph.Height();
+    // Which pixels of the row above, this row and the row below have the key colour, each
+    // compared once; the outside counts as key, so it never makes an outline.
+    std::vector<std::uint8_t> flags(3 * size_t(w + 2), 1);
+    const auto keyRow = [&](int y, std::uint8_t* row) {
+        if (y < 0 || y >= h) {
+            std::fill_n(row, w + 2, std::uint8_t(1));
+            return;
+        }
+        for (int x = 0; x < w; ++x)
+            row[x + 1] = glyph.At(x, y) == key;
+    };
+    std::uint8_t* above = flags.data();
+    std::uint8_t* row = above + w + 2;
+    std::uint8_t* below = row + w + 2;
+    keyRow(-1, above);
+    keyRow(0, row);
+    for (int y = 0; y < h; ++y) {
+        keyRow(y + 1, below);
+        for (int x = 0; x < w; ++x) {
+            const int i = x + 1;
+            if (!row[i] || (row[i - 1] && row[i + 1] && above[i] && below[i]))
                 continue;
             out.Set(x, y, shine);
             if (!wide)
                 continue;
-            for (const QPoint& n : GlyphReader::Neighbours(x, y))
-                if (glyph.Inside(n.x(), n.y()) && glyph.At(n.x(), n.y()) == key)
-                    out.Set(n.x(), n.y(), shine);
+            // Key-coloured neighbours inside the glyph join the outline.
+            if (x > 0 && row[i - 1])
+                out.Set(x - 1, y, shine);
+            if (x + 1 < w && row[i + 1])
+                out.Set(x + 1, y, shine);
+            if (y > 0 && above[i])
+                out.Set(x, y - 1, shine);
+            if (y + 1 < h && below[i])
+                out.Set(x, y + 1, shine);
         }
+        std::swap(above, row);
+        std::swap(row, below);
     }
 }
 
@@ -150,19 +166,19 @@ QImage EdgeMask(const GlyphReader& glyph)
 
 // A line of the given colour from one point up to, but not including, the other. The
 // frames need horizontal and vertical ones only.
-void Line(QPainter& canvas, QPoint from, QPoint to, const QColor& colour)
+void Line(TAreaFiller& canvas, QPoint from, QPoint to, const QColor& colour)
 {
     if (from.y() == to.y() && from.x() != to.x()) {
         const int left = from.x() < to.x() ? from.x() : to.x() + 1;
-        canvas.fillRect(left, from.y(), std::abs(to.x() - from.x()), 1, colour);
+        canvas.Fill(QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
     } else if (from.x() == to.x() && from.y() != to.y()) {
         const int top = from.y() < to.y() ? from.y() : to.y() + 1;
-        canvas.fillRect(from.x(), top, 1, std::abs(to.y() - from.y()), colour);
+        canvas.Fill(QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
     }
 }
 
 // Two lines from one corner, the way each frame colour is drawn.
-void Corner(QPainter& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
+void Corner(TAreaFiller& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
 {
     const QColor pen = ToQColor(colour);
     Line(canvas, corner, alongX, pen);
@@ -237,6 +253,27 @@ void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb fac
     case TDisabledImageType::diAlphaQuaterTrans: BlendTowards(copy, key, face, 4); break;
     case TDisabledImageType::diMaskTrans: Screen(copy, key, key); break;
     }
+}
+
+// Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient of the
+// distance's size, taken in the distance's direction. The quotient is a running sum times the
+// reciprocal of 255 in fixed point, exact up to 255 * 255: no division and no multiplication
+// per step, so that the compiler can work out several steps at once.
+void RampSteps(QRgb from, QRgb to, std::array<QRgb, kRampSteps>& steps)
+{
+    struct TChannel {
+        unsigned start, stride, flip;
+        unsigned At(unsigned sum) const { return start + (((sum >> 23) ^ flip) - flip); }
+    };
+    const auto channel = [](int c0, int c1) {
+        return TChannel{unsigned(c0), unsigned(std::abs(c1 - c0)) * 0x8081u, c1 >= c0 ? 0u : ~0u};
+    };
+    const TChannel r = channel(qRed(from), qRed(to));
+    const TChannel g = channel(qGreen(from), qGreen(to));
+    const TChannel b = channel(qBlue(from), qBlue(to));
+    unsigned sr = 0, sg = 0, sb = 0;
+    for (unsigned i = 0; i < steps.size(); ++i, sr += r.stride, sg += g.stride, sb += b.stride)
+        steps[i] = kOpaque | r.At(sr) << 16 | g.At(sg) << 8 | b.At(sb);
 }
 
 // Glyph and caption stacked in the layout's order: the size of the block they make and where
@@ -945,26 +982,12 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
         return;
     const TShineBtnColors& colors = FState < 2 ? *FPressedColors : *FColors;
     if (!colors.Gradation()) {
-        canvas.fillRect(rect(), ToQColor(colors.Color()));
+        FillArea(canvas, rect(), ToQColor(colors.Color()));
         return;
     }
-    const QRgb from = ColorToPixel(colors.Color());
-    const QRgb to = ColorToPixel(colors.GradColor());
-    // Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient
-    // of the distance's size, taken in the distance's direction.
-    const auto channel = [](unsigned i, int c0, int c1) {
-        const unsigned part = i * unsigned(std::abs(c1 - c0)) / unsigned(kRampSteps - 1);
-        return unsigned(c1 >= c0 ? c0 + int(part) : c0 - int(part));
-    };
     std::array<QRgb, kRampSteps> steps;
-    for (unsigned i = 0; i < steps.size(); ++i)
-        steps[i] = kOpaque | channel(i, qRed(from), qRed(to)) << 16 | channel(i, qGreen(from), qGreen(to)) << 8 |
-                   channel(i, qBlue(from), qBlue(to));
-    // The steps are the ramp's pixels: one row of 256, or 256 rows of one.
-    const bool vertical = colors.GradVertical();
-    const QImage ramp(reinterpret_cast<const uchar*>(steps.data()), vertical ? 1 : kRampSteps,
-                      vertical ? kRampSteps : 1, vertical ? sizeof(QRgb) : sizeof(steps), QImage::Format_RGB32);
-    canvas.drawImage(rect(), ramp);
+    RampSteps(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()), steps);
+    StretchSteps(canvas, rect(), steps, colors.GradVertical() ? Qt::Vertical : Qt::Horizontal);
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& canvas)
@@ -1001,7 +1024,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
         TRect moved = text;
         moved.Offset(dx, dy);
         canvas.setPen(ToQColor(colour));
-        DrawText(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
+        DrawTextOnly(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
     };
     if (FState == 4) {
         caption(1, 1, FDisabledHighlight);
@@ -1015,7 +1038,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     caption(0, 0, font.Color());
 }
 
-void TShineSpeedButton::FrameDraw(QPainter& canvas)
+void TShineSpeedButton::FrameDraw(QPainter& painter)
 {
     bool pressedLook = false;
     bool raisedLook = false;
@@ -1030,6 +1053,7 @@ void TShineSpeedButton::FrameDraw(QPainter& canvas)
     if (!pressedLook && !raisedLook)
         return;
 
+    TAreaFiller canvas(painter);
     const int r = width() - 1;
     const int b = height() - 1;
     const TShineBtnColors& pressed = *FPressedColors;
@@ -1066,10 +1090,10 @@ void TShineSpeedButton::FrameDraw(QPainter& canvas)
         {
             // The enclosing outline, unfilled, in the raised set's dark shadow for both looks.
             const QColor outline = ToQColor(raised.DarkShadow());
-            canvas.fillRect(0, 0, width(), 1, outline);
-            canvas.fillRect(0, b, width(), 1, outline);
-            canvas.fillRect(0, 0, 1, height(), outline);
-            canvas.fillRect(r, 0, 1, height(), outline);
+            canvas.Fill(QRect(0, 0, width(), 1), outline);
+            canvas.Fill(QRect(0, b, width(), 1), outline);
+            canvas.Fill(QRect(0, 0, 1, height()), outline);
+            canvas.Fill(QRect(r, 0, 1, height()), outline);
         }
         break;
     }

@@ -77,12 +77,12 @@ QString MeasuredText(const QString& text, unsigned flags)
 
 // Lays one paragraph out, wrapped at words to wrapWidth when it is not negative; returns its
 // number of lines and widens width to its widest line.
-int LayOutParagraph(const QFont& font, const QString& paragraph, int wrapWidth, int& width)
+int LayOutParagraph(const QFontMetrics& metrics, const QFont& font, const QString& paragraph, int wrapWidth, int& width)
 {
     if (paragraph.isEmpty())
         return 1;
     if (wrapWidth < 0 && !paragraph.contains(QLatin1Char('\t'))) {
-        width = std::max(width, QFontMetrics(font).horizontalAdvance(paragraph));
+        width = std::max(width, metrics.horizontalAdvance(paragraph));
         return 1;
     }
     QTextLayout layout(paragraph, font);
@@ -107,16 +107,20 @@ int CalcTextRect(const QFont& font, const QString& text, TRect& rect, unsigned f
     const QFontMetrics metrics(font);
     const int qtFlags = QtFlags(flags);
     const QString shown = MeasuredText(Elide(metrics, text, rect.Width(), flags, qtFlags), flags);
-    const QStringList paragraphs = (flags & DT_SINGLELINE) ? QStringList{shown} : shown.split(QLatin1Char('\n'));
 
     // Every line is one line height high and as wide as its characters' advances, without
     // the rounding up of fractional extents that Qt's own bounding rectangles do.
     const int wrapWidth = (flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE) ? std::max(0, rect.Width()) : -1;
     int lines = 0;
     int width = 0;
-    for (const QString& paragraph : paragraphs)
-        lines += LayOutParagraph(font, paragraph, wrapWidth, width);
-    const int height = lines * LineHeight(font);
+    // Most captions are one line: measured as they are, without a list of one.
+    if ((flags & DT_SINGLELINE) || !shown.contains(QLatin1Char('\n'))) {
+        lines = LayOutParagraph(metrics, font, shown, wrapWidth, width);
+    } else {
+        for (const QString& paragraph : shown.split(QLatin1Char('\n')))
+            lines += LayOutParagraph(metrics, font, paragraph, wrapWidth, width);
+    }
+    const int height = lines * metrics.height();
     rect.Right = rect.Left + width;
     rect.Bottom = rect.Top + height;
     return height;
@@ -127,11 +131,17 @@ int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags
     if (flags & DT_CALCRECT)
         return CalcTextRect(painter.font(), text, rect, flags);
 
+    DrawTextOnly(painter, text, rect, flags);
+    TRect measured = rect;
+    return CalcTextRect(painter.font(), text, measured, flags);
+}
+
+void DrawTextOnly(QPainter& painter, const QString& text, const TRect& rect, unsigned flags)
+{
+    flags &= ~DT_CALCRECT;
     const QFontMetrics metrics(painter.font());
     const int qtFlags = QtFlags(flags);
     painter.drawText(rect.ToQRect(), qtFlags, Elide(metrics, text, rect.Width(), flags, qtFlags));
-    TRect measured = rect;
-    return CalcTextRect(painter.font(), text, measured, flags);
 }
 
 int LineHeight(const QFont& font)

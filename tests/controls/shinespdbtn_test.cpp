@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <set>
@@ -487,6 +489,51 @@ INSTANTIATE_TEST_SUITE_P(
                   {}}),
     [](const ::testing::TestParamInfo<GlyphCase>& info) { return std::string(info.param.name); });
 
+// Outlines of glyphs with ink on every edge, holes of the key colour and one-pixel rows and
+// columns, against the rule itself: a key pixel with a left, right, upper or lower neighbour of
+// another colour is outline; the wide outline adds those neighbours of the key colour.
+TEST_F(ShineSpeedButtonTest, OutlinesFollowTheRuleOnIrregularGlyphs)
+{
+    const Legend legend = {{'K', kKey}, {'A', kInkA}, {'B', kInkB}};
+    const std::vector<Art> glyphs = {
+        {"AKKBKKKA", "KKAAKBKK", "BKAKAKKA", "KKKKKKBK", "AAKKKAKK", "KKBKKKKA", "KAKKBKKK"},
+        {"KAK"},
+        {"K", "A", "K", "K"},
+        {"K"},
+        {"AAAA", "AKKA", "AKKA", "KAAA"},
+    };
+    for (const Art& art : glyphs)
+        for (const bool wide : {false, true}) {
+            const QImage source = FromArt(art, legend);
+            const QRgb key = source.pixel(0, source.height() - 1);
+            QImage expected = source;
+            const auto keyAt = [&](int x, int y) { return source.rect().contains(x, y) && source.pixel(x, y) == key; };
+            const auto otherAt = [&](int x, int y) {
+                return source.rect().contains(x, y) && source.pixel(x, y) != key;
+            };
+            const std::array<QPoint, 4> sides = {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)};
+            for (int y = 0; y < source.height(); ++y)
+                for (int x = 0; x < source.width(); ++x) {
+                    if (!keyAt(x, y) || std::none_of(sides.begin(), sides.end(),
+                                                     [&](QPoint d) { return otherAt(x + d.x(), y + d.y()); }))
+                        continue;
+                    expected.setPixel(x, y, kShine);
+                    for (const QPoint d : sides)
+                        if (wide && keyAt(x + d.x(), y + d.y()))
+                            expected.setPixel(x + d.x(), y + d.y(), kShine);
+                }
+            TShineSpeedButton button;
+            button.SetGlyph(source);
+            button.SetShineColor(ColorOf(kShine));
+            button.SetActiveImage(wide ? TActiveImageType::aiFrameLight2 : TActiveImageType::aiFrameLight);
+            MakeHot(button);
+            Legend shown = legend;
+            shown.insert({'S', kShine});
+            EXPECT_EQ(ToArt(button.CreateStateGlyph().Image, shown), ToArt(expected, shown))
+                << art[0] << (wide ? " wide" : "");
+        }
+}
+
 // The up look shows the glyph unchanged whatever the hot effect.
 TEST_F(ShineSpeedButtonTest, UpGlyphUnchanged)
 {
@@ -693,6 +740,40 @@ INSTANTIATE_TEST_SUITE_P(
                        return std::pair{QPoint(-3, -3), QPoint()};
                    }}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+
+// Transparent buttons draw glyph, caption and frame straight onto the canvas: into its rows
+// when it allows, otherwise (clipped to the whole picture) through the painter. Both pictures
+// are the same in every frame and look.
+TEST_F(ShineSpeedButtonTest, SamePictureWithAndWithoutDirectWrites)
+{
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(QColor(0, 128, 128));
+    QPainter(&glyph).fillRect(3, 4, 13, 7, QColor(200, 40, 40));
+    for (const TFrameType frame : {TFrameType::ftFlatFrame, TFrameType::ftNormalFrame, TFrameType::ftEnclosedFrame})
+        for (const TActiveImageType look : {TActiveImageType::aiFrameLight2, TActiveImageType::aiMaskLight})
+            for (const bool pressed : {false, true}) {
+                TShineSpeedButton button;
+                button.resize(75, 25);
+                button.SetTransparent(true);
+                button.SetGlyph(glyph);
+                button.SetCaption(QStringLiteral("S&hine"));
+                button.SetFrameType(frame);
+                button.SetActiveImage(look);
+                if (pressed) {
+                    button.SetGroupIndex(1);
+                    button.SetDown(true);
+                }
+                MakeHot(button);
+                QImage clipped(button.size(), QImage::Format_RGB32);
+                clipped.fill(Qt::magenta);
+                {
+                    QPainter painter(&clipped);
+                    painter.setClipRect(clipped.rect());
+                    button.Paint(painter);
+                }
+                EXPECT_TRUE(Render(button) == clipped) << int(frame) << " " << int(look) << (pressed ? " pressed" : "");
+            }
+}
 
 // Pressed looks move glyph and caption one pixel right and down.
 TEST_F(ShineSpeedButtonTest, PressedLooksShiftContent)
