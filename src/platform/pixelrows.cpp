@@ -78,12 +78,23 @@ void FillRows(QImage& image, const QRect& area, QRgb colour)
         std::fill_n(rows[y] + inside.left(), inside.width(), pixel);
 }
 
+namespace {
+
+// Held as 8-bit RGB already, so its pixel is exactly what the painter would write.
+bool IsPlainOpaqueRgb(const QColor& colour)
+{
+    return colour.isValid() && colour.alpha() == 255 && colour == colour.toRgb();
+}
+
+} // namespace
+
 TAreaFiller::TAreaFiller(QPainter& canvas) : FCanvas(canvas), FRows(PlainRows(canvas)) {}
 
 void TAreaFiller::Fill(const QRect& area, const QColor& colour)
 {
-    // Colours of other specs or with alpha are left to the painter's own conversion and blending.
-    if (FRows && colour.spec() == QColor::Rgb && colour.alpha() == 255)
+    // Colours held as anything but plain RGB, or with alpha, are left to the painter's own
+    // conversion and blending.
+    if (FRows && IsPlainOpaqueRgb(colour))
         FillRows(*FRows, area, colour.rgb());
     else
         FCanvas.fillRect(area, colour);
