@@ -45,13 +45,10 @@ xdotool mousedown 1
 sleep 0.7
 xdotool mouseup 1
 
-box=""
-for _ in $(seq 900); do
-  box=$(xdotool search --onlyvisible --name 'ランクサレマシタ' 2>/dev/null || true)
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-[ -n "$box" ] || fail "no ranking box after the minute"
+game_window=$window
+wait_for_window 'ランクサレマシタ' 900
+box=$window
+window=$game_window
 [ "$(xdotool getwindowname "$box")" = "1 位ニ ランクサレマシタ" ] || fail "ranking box reads '$(xdotool getwindowname "$box")'"
 xdotool windowfocus --sync "$box"
 xdotool type --delay 50 "e2e"

@@ -21,14 +21,7 @@ player_copy="$XDG_DATA_HOME/velquan/VELQUAN.ini"
 run_once() {
   (cd "$copy" && exec "${as_player[@]}" ./velquan) > "$work/game.log" 2>&1 &
   game_pid=$!
-  local window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$game_pid" --name '^VELQUAN$' 2>/dev/null || true)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $1"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window: $1"
+  wait_for_window '^VELQUAN$'
   # Only a save can bring this marker back to the saved form.
   kill -TERM "$game_pid"
   expect_game_exit 0

@@ -16,13 +16,15 @@ start_display() {
   unset QT_QPA_PLATFORM
 }
 
-# Waits up to ten seconds for one visible window whose title matches the regular expression
-# $1 and leaves its id in $window; fails when none appears.
+# Waits for one visible window whose title matches the regular expression $1, for $2 tenths
+# of a second (ten seconds unless given), and leaves its id in $window; fails when none
+# appears, or as soon as the game in $game_pid, when there is one, has ended.
 wait_for_window() {
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq "${2:-100}"); do
     window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
     [ -n "$window" ] && break
+    [ -z "${game_pid:-}" ] || kill -0 "$game_pid" 2>/dev/null || fail "the game ended before a window titled $1 appeared"
     sleep 0.1
   done
   [ -n "$window" ] || fail "no window titled $1 appeared"
