@@ -1,8 +1,10 @@
 #include "platform/startuppreload.h"
 
-#include "platform/panel.h"
+#include "platform/plainpicture.h"
 
 #include <QHash>
+#include <QLocale>
+#include <QResource>
 #include <QThread>
 
 #include <fontconfig/fontconfig.h>
@@ -22,12 +24,22 @@ bool& Finished()
     return finished;
 }
 
+// Only what is safe while the application object is being made in the other thread: Qt's
+// image readers and file access look up plugins and settings that it is still setting up, and
+// the system locale is being set. A picture that cannot be decoded here is read later as usual.
+QImage DecodeCompiledPicture(const QString& name)
+{
+    const QResource compiled(name, QLocale::c());
+    return compiled.isValid() ? DecodePlainPicture(compiled.uncompressedData()) : QImage();
+}
+
 void Preload(const QStringList& pictures)
 {
+    for (const QString& picture : pictures)
+        if (const QImage decoded = DecodeCompiledPicture(picture); !decoded.isNull())
+            Decoded().insert(picture, decoded);
     // What the first font asked of Qt would load: the configuration files and the font caches.
     FcInit();
-    for (const QString& picture : pictures)
-        Decoded().insert(picture, ReadPicture(picture));
 }
 
 } // namespace
