@@ -1,5 +1,7 @@
 #include "platform/plainpicture.h"
 
+#include <QtEndian>
+
 #include <png.h>
 
 #include <cstdint>
@@ -13,15 +15,12 @@ constexpr int kLargestSide = 4096;
 
 std::uint32_t Read32(const QByteArray& bytes, qsizetype at)
 {
-    const auto* byte = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return std::uint32_t(byte[0]) | std::uint32_t(byte[1]) << 8 | std::uint32_t(byte[2]) << 16 |
-           std::uint32_t(byte[3]) << 24;
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
 std::uint16_t Read16(const QByteArray& bytes, qsizetype at)
 {
-    const auto* byte = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return std::uint16_t(byte[0] | byte[1] << 8);
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
 QImage DecodeBmp(const QByteArray& bytes)
