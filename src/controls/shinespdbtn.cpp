@@ -3,7 +3,6 @@
 #include "platform/colorkeycopy.h"
 #include "platform/devicepixels.h"
 #include "platform/fonts.h"
-#include "platform/pixelrows.h"
 #include "platform/textdraw.h"
 #include "platform/timer.h"
 
@@ -166,19 +165,19 @@ QImage EdgeMask(const GlyphReader& glyph)
 
 // A line of the given colour from one point up to, but not including, the other. The
 // frames need horizontal and vertical ones only.
-void Line(TAreaFiller& canvas, QPoint from, QPoint to, const QColor& colour)
+void Line(QPainter& canvas, QPoint from, QPoint to, const QColor& colour)
 {
     if (from.y() == to.y() && from.x() != to.x()) {
         const int left = from.x() < to.x() ? from.x() : to.x() + 1;
-        canvas.Fill(QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
+        canvas.fillRect(QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
     } else if (from.x() == to.x() && from.y() != to.y()) {
         const int top = from.y() < to.y() ? from.y() : to.y() + 1;
-        canvas.Fill(QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
+        canvas.fillRect(QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
     }
 }
 
 // Two lines from one corner, the way each frame colour is drawn.
-void Corner(TAreaFiller& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
+void Corner(QPainter& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
 {
     const QColor pen = ToQColor(colour);
     Line(canvas, corner, alongX, pen);
@@ -255,25 +254,17 @@ void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb fac
     }
 }
 
-// Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient of the
-// distance's size, taken in the distance's direction. The quotient is a running sum times the
-// reciprocal of 255 in fixed point, exact up to 255 * 255: no division and no multiplication
-// per step, so that the compiler can work out several steps at once.
-void RampSteps(QRgb from, QRgb to, std::array<QRgb, kRampSteps>& steps)
+// The face's ramp, one row of steps across or one column down: step i of a channel is
+// c0 + i * (c1 - c0) / 255, truncated toward zero.
+QImage Ramp(QRgb from, QRgb to, bool vertical)
 {
-    struct TChannel {
-        unsigned start, stride, flip;
-        unsigned At(unsigned sum) const { return start + (((sum >> 23) ^ flip) - flip); }
-    };
-    const auto channel = [](int c0, int c1) {
-        return TChannel{unsigned(c0), unsigned(std::abs(c1 - c0)) * 0x8081u, c1 >= c0 ? 0u : ~0u};
-    };
-    const TChannel r = channel(qRed(from), qRed(to));
-    const TChannel g = channel(qGreen(from), qGreen(to));
-    const TChannel b = channel(qBlue(from), qBlue(to));
-    unsigned sr = 0, sg = 0, sb = 0;
-    for (unsigned i = 0; i < steps.size(); ++i, sr += r.stride, sg += g.stride, sb += b.stride)
-        steps[i] = kOpaque | r.At(sr) << 16 | g.At(sg) << 8 | b.At(sb);
+    const auto step = [](int i, int c0, int c1) { return c0 + i * (c1 - c0) / (kRampSteps - 1); };
+    QImage ramp(vertical ? 1 : kRampSteps, vertical ? kRampSteps : 1, QImage::Format_RGB32);
+    for (int i = 0; i < kRampSteps; ++i)
+        ramp.setPixel(
+            vertical ? 0 : i, vertical ? i : 0,
+            qRgb(step(i, qRed(from), qRed(to)), step(i, qGreen(from), qGreen(to)), step(i, qBlue(from), qBlue(to))));
+    return ramp;
 }
 
 // Glyph and caption stacked in the layout's order: the size of the block they make and where
@@ -982,12 +973,11 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
         return;
     const TShineBtnColors& colors = FState < 2 ? *FPressedColors : *FColors;
     if (!colors.Gradation()) {
-        FillArea(canvas, rect(), ToQColor(colors.Color()));
+        canvas.fillRect(rect(), ToQColor(colors.Color()));
         return;
     }
-    std::array<QRgb, kRampSteps> steps;
-    RampSteps(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()), steps);
-    StretchSteps(canvas, rect(), steps, colors.GradVertical() ? Qt::Vertical : Qt::Horizontal);
+    canvas.drawImage(rect(),
+                     Ramp(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()), colors.GradVertical()));
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& canvas)
@@ -1024,7 +1014,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
         TRect moved = text;
         moved.Offset(dx, dy);
         canvas.setPen(ToQColor(colour));
-        DrawTextOnly(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
+        DrawText(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
     };
     if (FState == 4) {
         caption(1, 1, FDisabledHighlight);
@@ -1038,7 +1028,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     caption(0, 0, font.Color());
 }
 
-void TShineSpeedButton::FrameDraw(QPainter& painter)
+void TShineSpeedButton::FrameDraw(QPainter& canvas)
 {
     bool pressedLook = false;
     bool raisedLook = false;
@@ -1053,7 +1043,6 @@ void TShineSpeedButton::FrameDraw(QPainter& painter)
     if (!pressedLook && !raisedLook)
         return;
 
-    TAreaFiller canvas(painter);
     const int r = width() - 1;
     const int b = height() - 1;
     const TShineBtnColors& pressed = *FPressedColors;
@@ -1090,10 +1079,10 @@ void TShineSpeedButton::FrameDraw(QPainter& painter)
         {
             // The enclosing outline, unfilled, in the raised set's dark shadow for both looks.
             const QColor outline = ToQColor(raised.DarkShadow());
-            canvas.Fill(QRect(0, 0, width(), 1), outline);
-            canvas.Fill(QRect(0, b, width(), 1), outline);
-            canvas.Fill(QRect(0, 0, 1, height()), outline);
-            canvas.Fill(QRect(r, 0, 1, height()), outline);
+            canvas.fillRect(QRect(0, 0, width(), 1), outline);
+            canvas.fillRect(QRect(0, b, width(), 1), outline);
+            canvas.fillRect(QRect(0, 0, 1, height()), outline);
+            canvas.fillRect(QRect(r, 0, 1, height()), outline);
         }
         break;
     }

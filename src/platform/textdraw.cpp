@@ -131,17 +131,11 @@ int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags
     if (flags & DT_CALCRECT)
         return CalcTextRect(painter.font(), text, rect, flags);
 
-    DrawTextOnly(painter, text, rect, flags);
-    TRect measured = rect;
-    return CalcTextRect(painter.font(), text, measured, flags);
-}
-
-void DrawTextOnly(QPainter& painter, const QString& text, const TRect& rect, unsigned flags)
-{
-    flags &= ~DT_CALCRECT;
     const QFontMetrics metrics(painter.font());
     const int qtFlags = QtFlags(flags);
     painter.drawText(rect.ToQRect(), qtFlags, Elide(metrics, text, rect.Width(), flags, qtFlags));
+    TRect measured = rect;
+    return CalcTextRect(painter.font(), text, measured, flags);
 }
 
 int LineHeight(const QFont& font)
