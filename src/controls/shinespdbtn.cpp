@@ -15,8 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -71,94 +69,44 @@ void Screen(QImage& image, QRgb key, QRgb colour)
     }
 }
 
-// Reads colours of the unchanged glyph, so that effects may write into a copy freely.
-class GlyphReader {
-public:
-    explicit GlyphReader(const QImage& glyph)
-        : FBits(glyph.constBits()), FStride(glyph.bytesPerLine()), FWidth(glyph.width()), FHeight(glyph.height())
-    {
-    }
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(FBits + y * FStride)[x] & RGB_MASK; }
-
-private:
-    const uchar* FBits = nullptr;
-    qsizetype FStride = 0;
-    int FWidth = 0;
-    int FHeight = 0;
-};
-
-// Row-pointer access for writing into a 32-bit image, detached once.
-class GlyphWriter {
-public:
-    explicit GlyphWriter(QImage& image) : FBits(image.bits()), FStride(image.bytesPerLine()) {}
-    void Set(int x, int y, QRgb colour) { reinterpret_cast<QRgb*>(FBits + y * FStride)[x] = kOpaque | colour; }
-
-private:
-    uchar* FBits = nullptr;
-    qsizetype FStride = 0;
-};
-
-void FrameLight(QImage& copy, const GlyphReader& glyph, QRgb key, QRgb shine, bool wide)
+// A glyph pixel's colour without its alpha.
+QRgb ColourAt(const QImage& glyph, QPoint at)
 {
-    GlyphWriter out(copy);
-    const int w = glyph.Width();
-    const int h = glyph.Height();
-    // Which pixels of the row above, this row and the row below have the key colour, each
-    // compared once; the outside counts as key, so it never makes an outline.
-    std::vector<std::uint8_t> flags(3 * size_t(w + 2), 1);
-    const auto keyRow = [&](int y, std::uint8_t* row) {
-        if (y < 0 || y >= h) {
-            std::fill_n(row, w + 2, std::uint8_t(1));
-            return;
-        }
-        for (int x = 0; x < w; ++x)
-            row[x + 1] = glyph.At(x, y) == key;
-    };
-    std::uint8_t* above = flags.data();
-    std::uint8_t* row = above + w + 2;
-    std::uint8_t* below = row + w + 2;
-    keyRow(-1, above);
-    keyRow(0, row);
-    for (int y = 0; y < h; ++y) {
-        keyRow(y + 1, below);
-        for (int x = 0; x < w; ++x) {
-            const int i = x + 1;
-            if (!row[i] || (row[i - 1] && row[i + 1] && above[i] && below[i]))
+    return glyph.pixel(at) & RGB_MASK;
+}
+
+// Key pixels with a left, right, upper or lower neighbour of another colour become shine; the
+// wide outline takes in their key-coloured neighbours too. The glyph is read unchanged.
+void FrameLight(QImage& copy, const QImage& glyph, QRgb key, QRgb shine, bool wide)
+{
+    const std::array<QPoint, 4> sides = {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)};
+    const auto keyAt = [&](QPoint at) { return glyph.valid(at) && ColourAt(glyph, at) == key; };
+    const auto inkAt = [&](QPoint at) { return glyph.valid(at) && ColourAt(glyph, at) != key; };
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QPoint at(x, y);
+            if (!keyAt(at) || std::none_of(sides.begin(), sides.end(), [&](QPoint d) { return inkAt(at + d); }))
                 continue;
-            out.Set(x, y, shine);
-            if (!wide)
-                continue;
-            // Key-coloured neighbours inside the glyph join the outline.
-            if (x > 0 && row[i - 1])
-                out.Set(x - 1, y, shine);
-            if (x + 1 < w && row[i + 1])
-                out.Set(x + 1, y, shine);
-            if (y > 0 && above[i])
-                out.Set(x, y - 1, shine);
-            if (y + 1 < h && below[i])
-                out.Set(x, y + 1, shine);
+            copy.setPixel(at, kOpaque | shine);
+            for (const QPoint d : sides)
+                if (wide && keyAt(at + d))
+                    copy.setPixel(at + d, kOpaque | shine);
         }
-        std::swap(above, row);
-        std::swap(row, below);
-    }
 }
 
 // White where the colour changes towards the lower right or lower left neighbour, black
 // elsewhere; the embossed look of a disabled glyph is painted through it.
-QImage EdgeMask(const GlyphReader& glyph)
+QImage EdgeMask(const QImage& glyph)
 {
-    QImage mask(glyph.Width(), glyph.Height(), QImage::Format_RGB32);
+    QImage mask(glyph.size(), QImage::Format_RGB32);
     mask.fill(kMaskClear);
-    GlyphWriter out(mask);
-    for (int y = 0; y + 1 < glyph.Height(); ++y) {
-        for (int x = 0; x + 1 < glyph.Width(); ++x)
-            if (glyph.At(x + 1, y + 1) != glyph.At(x, y))
-                out.Set(x, y, kMaskSet);
-        for (int x = 1; x < glyph.Width(); ++x)
-            if (glyph.At(x - 1, y + 1) != glyph.At(x, y))
-                out.Set(x - 1, y, kMaskSet);
+    for (int y = 0; y + 1 < glyph.height(); ++y) {
+        for (int x = 0; x + 1 < glyph.width(); ++x)
+            if (ColourAt(glyph, {x + 1, y + 1}) != ColourAt(glyph, {x, y}))
+                mask.setPixel(x, y, kMaskSet);
+        for (int x = 1; x < glyph.width(); ++x)
+            if (ColourAt(glyph, {x - 1, y + 1}) != ColourAt(glyph, {x, y}))
+                mask.setPixel(x - 1, y, kMaskSet);
     }
     return mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
 }
@@ -212,7 +160,7 @@ void BlendTowards(QImage& copy, QRgb key, QRgb colour, int parts)
 }
 
 // The hot look: the glyph's opaque pixels lit by the shine colour.
-void ApplyActiveLook(QImage& copy, const GlyphReader& glyph, QRgb key, TActiveImageType look, QRgb shine)
+void ApplyActiveLook(QImage& copy, const QImage& glyph, QRgb key, TActiveImageType look, QRgb shine)
 {
     const int s[3] = {qRed(shine), qGreen(shine), qBlue(shine)};
     switch (look) {
@@ -985,9 +933,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     const bool hot = FState == 0 || FState == 2;
     const bool pressed = FState < 2;
     const TButtonFont& font = hot ? *FActiveFont : *FFont;
-    // Only the caption needs the font selected; a new painter pays dearly for it.
-    if (!FCaption.isEmpty())
-        canvas.setFont(font.Font());
+    canvas.setFont(font.Font());
 
     const TStateGlyph glyph = CreateStateGlyph();
     QPoint at;
@@ -1092,16 +1038,15 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
 {
     if (FGlyph.isNull())
         return {};
-    const GlyphReader glyph(FGlyph);
-    const QRgb key = glyph.At(0, glyph.Height() - 1);
+    const QRgb key = ColourAt(FGlyph, {0, FGlyph.height() - 1});
     // Shared until an effect writes to it, so the unchanged looks cost no copy.
     QImage copy = FGlyph;
 
     if (FState == 0 || FState == 2) {
-        ApplyActiveLook(copy, glyph, key, FActiveImage, ColorToPixel(FShineColor));
+        ApplyActiveLook(copy, FGlyph, key, FActiveImage, ColorToPixel(FShineColor));
     } else if (FState == 4) {
         if (FDisabledImage == TDisabledImageType::diDefault)
-            return {EdgeMask(glyph), clBlack};
+            return {EdgeMask(FGlyph), clBlack};
         ApplyDisabledLook(copy, key, FDisabledImage, ColorToPixel(FColors->Color()));
     }
     const QRgb transparent = copy.pixel(0, copy.height() - 1);
