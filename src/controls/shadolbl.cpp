@@ -74,11 +74,9 @@ void GradBitmap(QImage& bitmap, TColor first, TColor second, bool vertical)
 
 void GradRect(QPainter& canvas, const TRect& rect, TColor first, TColor second, bool vertical)
 {
-    // All rows of a horizontal gradient are alike, so a few rows stretched are enough.
-    const QSize size = vertical ? QSize(1, rect.Height()) : QSize(rect.Width(), rect.Height() / 20 + 1);
-    if (size.width() < 1 || size.height() < 1)
+    if (rect.Width() < 1 || rect.Height() < 1)
         return;
-    QImage bitmap(size, QImage::Format_RGB32);
+    QImage bitmap(rect.Width(), rect.Height(), QImage::Format_RGB32);
     GradBitmap(bitmap, first, second, vertical);
     canvas.drawImage(rect.ToQRect(), bitmap);
 }

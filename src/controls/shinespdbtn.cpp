@@ -3,7 +3,6 @@
 #include "platform/colorkeycopy.h"
 #include "platform/devicepixels.h"
 #include "platform/fonts.h"
-#include "platform/pixelrows.h"
 #include "platform/textdraw.h"
 #include "platform/timer.h"
 
@@ -16,8 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -72,113 +69,63 @@ void Screen(QImage& image, QRgb key, QRgb colour)
     }
 }
 
-// Reads colours of the unchanged glyph, so that effects may write into a copy freely.
-class GlyphReader {
-public:
-    explicit GlyphReader(const QImage& glyph)
-        : FBits(glyph.constBits()), FStride(glyph.bytesPerLine()), FWidth(glyph.width()), FHeight(glyph.height())
-    {
-    }
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(FBits + y * FStride)[x] & RGB_MASK; }
-
-private:
-    const uchar* FBits = nullptr;
-    qsizetype FStride = 0;
-    int FWidth = 0;
-    int FHeight = 0;
-};
-
-// Row-pointer access for writing into a 32-bit image, detached once.
-class GlyphWriter {
-public:
-    explicit GlyphWriter(QImage& image) : FBits(image.bits()), FStride(image.bytesPerLine()) {}
-    void Set(int x, int y, QRgb colour) { reinterpret_cast<QRgb*>(FBits + y * FStride)[x] = kOpaque | colour; }
-
-private:
-    uchar* FBits = nullptr;
-    qsizetype FStride = 0;
-};
-
-void FrameLight(QImage& copy, const GlyphReader& glyph, QRgb key, QRgb shine, bool wide)
+// A glyph pixel's colour without its alpha.
+QRgb ColourAt(const QImage& glyph, QPoint at)
 {
-    GlyphWriter out(copy);
-    const int w = glyph.Width();
-    const int h = glyph.Height();
-    // Which pixels of the row above, this row and the row below have the key colour, each
-    // compared once; the outside counts as key, so it never makes an outline.
-    std::vector<std::uint8_t> flags(3 * size_t(w + 2), 1);
-    const auto keyRow = [&](int y, std::uint8_t* row) {
-        if (y < 0 || y >= h) {
-            std::fill_n(row, w + 2, std::uint8_t(1));
-            return;
-        }
-        for (int x = 0; x < w; ++x)
-            row[x + 1] = glyph.At(x, y) == key;
-    };
-    std::uint8_t* above = flags.data();
-    std::uint8_t* row = above + w + 2;
-    std::uint8_t* below = row + w + 2;
-    keyRow(-1, above);
-    keyRow(0, row);
-    for (int y = 0; y < h; ++y) {
-        keyRow(y + 1, below);
-        for (int x = 0; x < w; ++x) {
-            const int i = x + 1;
-            if (!row[i] || (row[i - 1] && row[i + 1] && above[i] && below[i]))
+    return glyph.pixel(at) & RGB_MASK;
+}
+
+// Key pixels with a left, right, upper or lower neighbour of another colour become shine; the
+// wide outline takes in their key-coloured neighbours too. The glyph is read unchanged.
+void FrameLight(QImage& copy, const QImage& glyph, QRgb key, QRgb shine, bool wide)
+{
+    const std::array<QPoint, 4> sides = {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)};
+    const auto keyAt = [&](QPoint at) { return glyph.valid(at) && ColourAt(glyph, at) == key; };
+    const auto inkAt = [&](QPoint at) { return glyph.valid(at) && ColourAt(glyph, at) != key; };
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QPoint at(x, y);
+            if (!keyAt(at) || std::none_of(sides.begin(), sides.end(), [&](QPoint d) { return inkAt(at + d); }))
                 continue;
-            out.Set(x, y, shine);
-            if (!wide)
-                continue;
-            // Key-coloured neighbours inside the glyph join the outline.
-            if (x > 0 && row[i - 1])
-                out.Set(x - 1, y, shine);
-            if (x + 1 < w && row[i + 1])
-                out.Set(x + 1, y, shine);
-            if (y > 0 && above[i])
-                out.Set(x, y - 1, shine);
-            if (y + 1 < h && below[i])
-                out.Set(x, y + 1, shine);
+            copy.setPixel(at, kOpaque | shine);
+            for (const QPoint d : sides)
+                if (wide && keyAt(at + d))
+                    copy.setPixel(at + d, kOpaque | shine);
         }
-        std::swap(above, row);
-        std::swap(row, below);
-    }
 }
 
 // White where the colour changes towards the lower right or lower left neighbour, black
 // elsewhere; the embossed look of a disabled glyph is painted through it.
-QImage EdgeMask(const GlyphReader& glyph)
+QImage EdgeMask(const QImage& glyph)
 {
-    QImage mask(glyph.Width(), glyph.Height(), QImage::Format_RGB32);
+    QImage mask(glyph.size(), QImage::Format_RGB32);
     mask.fill(kMaskClear);
-    GlyphWriter out(mask);
-    for (int y = 0; y + 1 < glyph.Height(); ++y) {
-        for (int x = 0; x + 1 < glyph.Width(); ++x)
-            if (glyph.At(x + 1, y + 1) != glyph.At(x, y))
-                out.Set(x, y, kMaskSet);
-        for (int x = 1; x < glyph.Width(); ++x)
-            if (glyph.At(x - 1, y + 1) != glyph.At(x, y))
-                out.Set(x - 1, y, kMaskSet);
+    for (int y = 0; y + 1 < glyph.height(); ++y) {
+        for (int x = 0; x + 1 < glyph.width(); ++x)
+            if (ColourAt(glyph, {x + 1, y + 1}) != ColourAt(glyph, {x, y}))
+                mask.setPixel(x, y, kMaskSet);
+        for (int x = 1; x < glyph.width(); ++x)
+            if (ColourAt(glyph, {x - 1, y + 1}) != ColourAt(glyph, {x, y}))
+                mask.setPixel(x - 1, y, kMaskSet);
     }
     return mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
 }
 
 // A line of the given colour from one point up to, but not including, the other. The
 // frames need horizontal and vertical ones only.
-void Line(TAreaFiller& canvas, QPoint from, QPoint to, const QColor& colour)
+void Line(QPainter& canvas, QPoint from, QPoint to, const QColor& colour)
 {
     if (from.y() == to.y() && from.x() != to.x()) {
         const int left = from.x() < to.x() ? from.x() : to.x() + 1;
-        canvas.Fill(QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
+        canvas.fillRect(QRect(left, from.y(), std::abs(to.x() - from.x()), 1), colour);
     } else if (from.x() == to.x() && from.y() != to.y()) {
         const int top = from.y() < to.y() ? from.y() : to.y() + 1;
-        canvas.Fill(QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
+        canvas.fillRect(QRect(from.x(), top, 1, std::abs(to.y() - from.y())), colour);
     }
 }
 
 // Two lines from one corner, the way each frame colour is drawn.
-void Corner(TAreaFiller& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
+void Corner(QPainter& canvas, TColor colour, QPoint corner, QPoint alongX, QPoint alongY)
 {
     const QColor pen = ToQColor(colour);
     Line(canvas, corner, alongX, pen);
@@ -213,7 +160,7 @@ void BlendTowards(QImage& copy, QRgb key, QRgb colour, int parts)
 }
 
 // The hot look: the glyph's opaque pixels lit by the shine colour.
-void ApplyActiveLook(QImage& copy, const GlyphReader& glyph, QRgb key, TActiveImageType look, QRgb shine)
+void ApplyActiveLook(QImage& copy, const QImage& glyph, QRgb key, TActiveImageType look, QRgb shine)
 {
     const int s[3] = {qRed(shine), qGreen(shine), qBlue(shine)};
     switch (look) {
@@ -255,25 +202,17 @@ void ApplyDisabledLook(QImage& copy, QRgb key, TDisabledImageType look, QRgb fac
     }
 }
 
-// Step i of a channel is c0 + i * (c1 - c0) / 255 truncated toward zero: the quotient of the
-// distance's size, taken in the distance's direction. The quotient is a running sum times the
-// reciprocal of 255 in fixed point, exact up to 255 * 255: no division and no multiplication
-// per step, so that the compiler can work out several steps at once.
-void RampSteps(QRgb from, QRgb to, std::array<QRgb, kRampSteps>& steps)
+// The face's ramp, one row of steps across or one column down: step i of a channel is
+// c0 + i * (c1 - c0) / 255, truncated toward zero.
+QImage Ramp(QRgb from, QRgb to, bool vertical)
 {
-    struct TChannel {
-        unsigned start, stride, flip;
-        unsigned At(unsigned sum) const { return start + (((sum >> 23) ^ flip) - flip); }
-    };
-    const auto channel = [](int c0, int c1) {
-        return TChannel{unsigned(c0), unsigned(std::abs(c1 - c0)) * 0x8081u, c1 >= c0 ? 0u : ~0u};
-    };
-    const TChannel r = channel(qRed(from), qRed(to));
-    const TChannel g = channel(qGreen(from), qGreen(to));
-    const TChannel b = channel(qBlue(from), qBlue(to));
-    unsigned sr = 0, sg = 0, sb = 0;
-    for (unsigned i = 0; i < steps.size(); ++i, sr += r.stride, sg += g.stride, sb += b.stride)
-        steps[i] = kOpaque | r.At(sr) << 16 | g.At(sg) << 8 | b.At(sb);
+    const auto step = [](int i, int c0, int c1) { return c0 + i * (c1 - c0) / (kRampSteps - 1); };
+    QImage ramp(vertical ? 1 : kRampSteps, vertical ? kRampSteps : 1, QImage::Format_RGB32);
+    for (int i = 0; i < kRampSteps; ++i)
+        ramp.setPixel(
+            vertical ? 0 : i, vertical ? i : 0,
+            qRgb(step(i, qRed(from), qRed(to)), step(i, qGreen(from), qGreen(to)), step(i, qBlue(from), qBlue(to))));
+    return ramp;
 }
 
 // Glyph and caption stacked in the layout's order: the size of the block they make and where
@@ -982,12 +921,11 @@ void TShineSpeedButton::BackDraw(QPainter& canvas)
         return;
     const TShineBtnColors& colors = FState < 2 ? *FPressedColors : *FColors;
     if (!colors.Gradation()) {
-        FillArea(canvas, rect(), ToQColor(colors.Color()));
+        canvas.fillRect(rect(), ToQColor(colors.Color()));
         return;
     }
-    std::array<QRgb, kRampSteps> steps;
-    RampSteps(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()), steps);
-    StretchSteps(canvas, rect(), steps, colors.GradVertical() ? Qt::Vertical : Qt::Horizontal);
+    canvas.drawImage(rect(),
+                     Ramp(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()), colors.GradVertical()));
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& canvas)
@@ -995,9 +933,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     const bool hot = FState == 0 || FState == 2;
     const bool pressed = FState < 2;
     const TButtonFont& font = hot ? *FActiveFont : *FFont;
-    // Only the caption needs the font selected; a new painter pays dearly for it.
-    if (!FCaption.isEmpty())
-        canvas.setFont(font.Font());
+    canvas.setFont(font.Font());
 
     const TStateGlyph glyph = CreateStateGlyph();
     QPoint at;
@@ -1024,7 +960,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
         TRect moved = text;
         moved.Offset(dx, dy);
         canvas.setPen(ToQColor(colour));
-        DrawTextOnly(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
+        DrawText(canvas, FCaption, moved, DT_CENTER | DT_VCENTER);
     };
     if (FState == 4) {
         caption(1, 1, FDisabledHighlight);
@@ -1038,7 +974,7 @@ void TShineSpeedButton::ImageDraw(QPainter& canvas)
     caption(0, 0, font.Color());
 }
 
-void TShineSpeedButton::FrameDraw(QPainter& painter)
+void TShineSpeedButton::FrameDraw(QPainter& canvas)
 {
     bool pressedLook = false;
     bool raisedLook = false;
@@ -1053,7 +989,6 @@ void TShineSpeedButton::FrameDraw(QPainter& painter)
     if (!pressedLook && !raisedLook)
         return;
 
-    TAreaFiller canvas(painter);
     const int r = width() - 1;
     const int b = height() - 1;
     const TShineBtnColors& pressed = *FPressedColors;
@@ -1090,10 +1025,10 @@ void TShineSpeedButton::FrameDraw(QPainter& painter)
         {
             // The enclosing outline, unfilled, in the raised set's dark shadow for both looks.
             const QColor outline = ToQColor(raised.DarkShadow());
-            canvas.Fill(QRect(0, 0, width(), 1), outline);
-            canvas.Fill(QRect(0, b, width(), 1), outline);
-            canvas.Fill(QRect(0, 0, 1, height()), outline);
-            canvas.Fill(QRect(r, 0, 1, height()), outline);
+            canvas.fillRect(QRect(0, 0, width(), 1), outline);
+            canvas.fillRect(QRect(0, b, width(), 1), outline);
+            canvas.fillRect(QRect(0, 0, 1, height()), outline);
+            canvas.fillRect(QRect(r, 0, 1, height()), outline);
         }
         break;
     }
@@ -1103,16 +1038,15 @@ TStateGlyph TShineSpeedButton::CreateStateGlyph() const
 {
     if (FGlyph.isNull())
         return {};
-    const GlyphReader glyph(FGlyph);
-    const QRgb key = glyph.At(0, glyph.Height() - 1);
+    const QRgb key = ColourAt(FGlyph, {0, FGlyph.height() - 1});
     // Shared until an effect writes to it, so the unchanged looks cost no copy.
     QImage copy = FGlyph;
 
     if (FState == 0 || FState == 2) {
-        ApplyActiveLook(copy, glyph, key, FActiveImage, ColorToPixel(FShineColor));
+        ApplyActiveLook(copy, FGlyph, key, FActiveImage, ColorToPixel(FShineColor));
     } else if (FState == 4) {
         if (FDisabledImage == TDisabledImageType::diDefault)
-            return {EdgeMask(glyph), clBlack};
+            return {EdgeMask(FGlyph), clBlack};
         ApplyDisabledLook(copy, key, FDisabledImage, ColorToPixel(FColors->Color()));
     }
     const QRgb transparent = copy.pixel(0, copy.height() - 1);

@@ -21,11 +21,6 @@ QImage GlyphWithoutBackground(const QImage& glyph);
 void DrawImageExceptColor(QPainter& target, const QPoint& at, const QImage& image, const QRect& source,
                           TColor transparentColor);
 
-// The copy above written straight into the 32-bit rows of target, for an image of 32-bit RGB
-// pixels at one pixel per pixel: the pixels of its source rectangle other than key, with the
-// rectangle's top left at `at`, as far as they fall inside target.
-void CopyRowsExceptColor(QImage& target, const QPoint& at, const QImage& image, const QRect& source, QRgb key);
-
 // Paints brush wherever the black-and-white mask is white and leaves the target as it was
 // where the mask is black: the block transfer with raster operation 0x00E20746.
 void DrawBrushThroughMask(QPainter& target, const QPoint& at, const QImage& mask, TColor brush);

@@ -113,13 +113,9 @@ int CalcTextRect(const QFont& font, const QString& text, TRect& rect, unsigned f
     const int wrapWidth = (flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE) ? std::max(0, rect.Width()) : -1;
     int lines = 0;
     int width = 0;
-    // Most captions are one line: measured as they are, without a list of one.
-    if ((flags & DT_SINGLELINE) || !shown.contains(QLatin1Char('\n'))) {
-        lines = LayOutParagraph(metrics, font, shown, wrapWidth, width);
-    } else {
-        for (const QString& paragraph : shown.split(QLatin1Char('\n')))
-            lines += LayOutParagraph(metrics, font, paragraph, wrapWidth, width);
-    }
+    // A single line has had its breaks turned into blanks, so it splits into one paragraph.
+    for (const QString& paragraph : shown.split(QLatin1Char('\n')))
+        lines += LayOutParagraph(metrics, font, paragraph, wrapWidth, width);
     const int height = lines * metrics.height();
     rect.Right = rect.Left + width;
     rect.Bottom = rect.Top + height;
@@ -131,17 +127,11 @@ int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags
     if (flags & DT_CALCRECT)
         return CalcTextRect(painter.font(), text, rect, flags);
 
-    DrawTextOnly(painter, text, rect, flags);
-    TRect measured = rect;
-    return CalcTextRect(painter.font(), text, measured, flags);
-}
-
-void DrawTextOnly(QPainter& painter, const QString& text, const TRect& rect, unsigned flags)
-{
-    flags &= ~DT_CALCRECT;
     const QFontMetrics metrics(painter.font());
     const int qtFlags = QtFlags(flags);
     painter.drawText(rect.ToQRect(), qtFlags, Elide(metrics, text, rect.Width(), flags, qtFlags));
+    TRect measured = rect;
+    return CalcTextRect(painter.font(), text, measured, flags);
 }
 
 int LineHeight(const QFont& font)

@@ -30,10 +30,6 @@ constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 // and bottom are moved to enclose the text. Returns the height of the text.
 int DrawText(QPainter& painter, const QString& text, TRect& rect, unsigned flags);
 
-// DrawText without DT_CALCRECT and without its result, for callers that lay the text out
-// themselves: the text is drawn and not measured again.
-void DrawTextOnly(QPainter& painter, const QString& text, const TRect& rect, unsigned flags);
-
 // The measuring half of DrawText, for callers without a painter: moves rect's right and
 // bottom to enclose the text in the given font and returns its height: one LineHeight per
 // line, each line as wide as its TextWidth.

@@ -741,40 +741,6 @@ INSTANTIATE_TEST_SUITE_P(
                    }}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
-// Transparent buttons draw glyph, caption and frame straight onto the canvas: into its rows
-// when it allows, otherwise (clipped to the whole picture) through the painter. Both pictures
-// are the same in every frame and look.
-TEST_F(ShineSpeedButtonTest, SamePictureWithAndWithoutDirectWrites)
-{
-    QImage glyph(16, 16, QImage::Format_RGB32);
-    glyph.fill(QColor(0, 128, 128));
-    QPainter(&glyph).fillRect(3, 4, 13, 7, QColor(200, 40, 40));
-    for (const TFrameType frame : {TFrameType::ftFlatFrame, TFrameType::ftNormalFrame, TFrameType::ftEnclosedFrame})
-        for (const TActiveImageType look : {TActiveImageType::aiFrameLight2, TActiveImageType::aiMaskLight})
-            for (const bool pressed : {false, true}) {
-                TShineSpeedButton button;
-                button.resize(75, 25);
-                button.SetTransparent(true);
-                button.SetGlyph(glyph);
-                button.SetCaption(QStringLiteral("S&hine"));
-                button.SetFrameType(frame);
-                button.SetActiveImage(look);
-                if (pressed) {
-                    button.SetGroupIndex(1);
-                    button.SetDown(true);
-                }
-                MakeHot(button);
-                QImage clipped(button.size(), QImage::Format_RGB32);
-                clipped.fill(Qt::magenta);
-                {
-                    QPainter painter(&clipped);
-                    painter.setClipRect(clipped.rect());
-                    button.Paint(painter);
-                }
-                EXPECT_TRUE(Render(button) == clipped) << int(frame) << " " << int(look) << (pressed ? " pressed" : "");
-            }
-}
-
 // Pressed looks move glyph and caption one pixel right and down.
 TEST_F(ShineSpeedButtonTest, PressedLooksShiftContent)
 {
