@@ -5,6 +5,8 @@
 #include <QList>
 #include <QRandomGenerator>
 
+#include <attr/libattr.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -247,13 +249,12 @@ int CreateNamed(const QByteArray& directory, const QByteArray& baseName, QByteAr
     return -1;
 }
 
-// The names of a file's extended attributes (its ACL among them); fd < 0 reads them by path.
-QList<QByteArray> AttributeNames(int fd, const QByteArray& path)
+// The names of a file's extended attributes, its ACL among them.
+QList<QByteArray> AttributeNames(int fd)
 {
     QByteArray names(4096, '\0');
     for (;;) {
-        const ssize_t size = fd >= 0 ? ::flistxattr(fd, names.data(), size_t(names.size()))
-                                     : ::listxattr(path.constData(), names.data(), size_t(names.size()));
+        const ssize_t size = ::flistxattr(fd, names.data(), size_t(names.size()));
         if (size >= 0) {
             names.truncate(size);
             break;
@@ -267,13 +268,11 @@ QList<QByteArray> AttributeNames(int fd, const QByteArray& path)
     return list;
 }
 
-QByteArray AttributeValue(int fd, const QByteArray& path, const QByteArray& name, bool& found)
+QByteArray AttributeValue(int fd, const QByteArray& name, bool& found)
 {
     QByteArray value(1024, '\0');
     for (;;) {
-        const ssize_t size = fd >= 0
-                                 ? ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()))
-                                 : ::getxattr(path.constData(), name.constData(), value.data(), size_t(value.size()));
+        const ssize_t size = ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()));
         if (size >= 0) {
             value.truncate(size);
             found = true;
@@ -287,23 +286,29 @@ QByteArray AttributeValue(int fd, const QByteArray& path, const QByteArray& name
     }
 }
 
+// Every attribute is copied: libattr's own choice would leave out the ACL, which is what lets
+// other players write a shared ranking.
+int CopyEveryAttribute(const char* /*name*/, struct error_context* /*context*/)
+{
+    return 1;
+}
+
 // Gives the new file everything the old one had besides its content; true when it has it all
 // now, as checked on the new file itself.
 bool TakeOverAttributes(int fd, const QByteArray& original, const struct stat& before)
 {
+    TFileDescriptor source(::open(original.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!source.IsOpen())
+        return false;
     // Only a privileged process may give a file away; an owner may only pick one of its groups.
     [[maybe_unused]] const int chowned = ::fchown(fd, before.st_uid, before.st_gid);
-    const QList<QByteArray> names = AttributeNames(-1, original);
-    for (const QByteArray& name : AttributeNames(fd, {})) {
+    const QList<QByteArray> names = AttributeNames(source.Get());
+    for (const QByteArray& name : AttributeNames(fd)) {
         if (!names.contains(name))
             ::fremovexattr(fd, name.constData());
     }
-    for (const QByteArray& name : names) {
-        bool found = false;
-        const QByteArray value = AttributeValue(-1, original, name, found);
-        if (found)
-            ::fsetxattr(fd, name.constData(), value.constData(), size_t(value.size()), 0);
-    }
+    if (::attr_copy_fd(original.constData(), source.Get(), original.constData(), fd, CopyEveryAttribute, nullptr) != 0)
+        return false;
     // Last, as a change of owner may clear set-id bits and an ACL sets the group bits.
     ::fchmod(fd, before.st_mode & 07777);
 
@@ -311,14 +316,12 @@ bool TakeOverAttributes(int fd, const QByteArray& original, const struct stat& b
     if (::fstat(fd, &after) != 0 || after.st_uid != before.st_uid || after.st_gid != before.st_gid ||
         (after.st_mode & 07777) != (before.st_mode & 07777))
         return false;
-    QList<QByteArray> kept = AttributeNames(fd, {});
-    if (kept.size() != names.size())
+    if (AttributeNames(fd).size() != names.size())
         return false;
     for (const QByteArray& name : names) {
         bool foundOld = false;
         bool foundNew = false;
-        if (AttributeValue(-1, original, name, foundOld) != AttributeValue(fd, {}, name, foundNew) ||
-            foundOld != foundNew)
+        if (AttributeValue(source.Get(), name, foundOld) != AttributeValue(fd, name, foundNew) || foundOld != foundNew)
             return false;
     }
     return true;
