@@ -335,7 +335,7 @@ void WriteProfileStrings(const QString& fileName, const QList<TProfileWrite>& wr
     if (read != TReadResult::Read && read != TReadResult::Missing)
         throw CannotWrite(path);
 
-    TProfile profile = ParseProfile(data);
+    TProfile profile = ParseProfile(WithoutSavePadding(data));
     for (const TProfileWrite& write : writes)
         SetKey(profile, StoredName(write.Section), StoredName(write.Key), FirstLine(write.Value));
     if (!WriteFileAtomically(path, Serialize(profile)))
