@@ -1,8 +1,7 @@
-// Reading a 1 MB ranking file: the conversion of every line as the reader used to do it, with
-// an iconv descriptor opened for each line, beside today's; then start-up's ten reads whole.
+// Reading a 1 MB ranking file: the conversion of every line, beside the cutting alone; then
+// start-up's ten reads whole.
 #include "platform/cp932.h"
 #include "platform/profile.h"
-#include "support/iconvreference.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -56,11 +55,6 @@ void ReadLines(benchmark::State& state, Decode decode)
     state.SetBytesProcessed(state.iterations() * data.size());
 }
 
-void BM_ReadLines_OldDecode(benchmark::State& state)
-{
-    ReadLines(state, iconvreference::Decode);
-}
-
 void BM_ReadLines_Decode(benchmark::State& state)
 {
     ReadLines(state, cp932::decode);
@@ -104,7 +98,6 @@ void BM_LoadRanking_Last(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_ReadLines_OldDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLines_Decode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLines_Floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadRanking_First)->Unit(benchmark::kMillisecond);

@@ -90,18 +90,18 @@ bool ReadsAs(const QString& path, int ranking)
 struct TTally {
     int Kills = 0;
     int Complete = 0;
-    int CompleteWithOldTail = 0;
+    int CompleteWithPadding = 0;
     int TemporariesLeft = 0;
     int Failures = 0;
     long long SavesDone = 0;
     QList<int> Seen = QList<int>(kRankings, 0);
 };
 
-enum class TOutcome { Complete, CompleteWithOldTail, Broken };
+enum class TOutcome { Complete, CompleteWithPadding, Broken };
 
-// What the killed process left: a complete ranking, or a complete ranking followed by the end
-// of a longer one that was there before (only an in-place rewrite killed between its write
-// and its cut can leave that; it must still read as the new ranking).
+// What the killed process left: a complete ranking, or a complete ranking followed by the
+// comment line that pads it to the length of a longer one that was there before (only an
+// in-place rewrite killed between its write and its cut can leave that).
 TOutcome Classify(const QString& path, const QByteArray& bytes, TMode mode, TTally& tally)
 {
     for (int ranking = 0; ranking < kRankings; ++ranking) {
@@ -115,13 +115,12 @@ TOutcome Classify(const QString& path, const QByteArray& bytes, TMode mode, TTal
         return TOutcome::Broken;
     for (int ranking = 0; ranking < kRankings; ++ranking) {
         const QByteArray head = Expected(ranking);
-        for (int older = 0; older < kRankings; ++older) {
-            const QByteArray old = Expected(older);
-            if (old.size() > head.size() && bytes == head + old.mid(head.size()) && ReadsAs(path, ranking)) {
-                ++tally.CompleteWithOldTail;
-                ++tally.Seen[ranking];
-                return TOutcome::CompleteWithOldTail;
-            }
+        const QByteArray tail = bytes.mid(head.size());
+        if (bytes.startsWith(head) && tail.size() >= 4 && tail.startsWith(';') && tail.endsWith("\r\n") &&
+            tail.count(' ') == tail.size() - 3 && ReadsAs(path, ranking)) {
+            ++tally.CompleteWithPadding;
+            ++tally.Seen[ranking];
+            return TOutcome::CompleteWithPadding;
         }
     }
     return TOutcome::Broken;
@@ -214,8 +213,8 @@ bool KillASave(const QString& path, int next, long long maxDelay, long long* sav
 }
 
 // After a kill: the file must be a whole ranking, and the next save must succeed, give
-// exactly its ranking and leave nothing beside it. An old tail is content like any other to
-// the writer, so it stays after the new keys. Returns the ranking the file now holds.
+// exactly its ranking (without any padding) and leave nothing beside it. Returns the ranking
+// the file now holds.
 int CheckAfterKill(TMode mode, const QString& folder, const QString& path, int next, int kill, TTally& tally)
 {
     const QByteArray bytes = ReadBytes(path);
@@ -236,9 +235,7 @@ int CheckAfterKill(TMode mode, const QString& folder, const QString& path, int n
     }
     const QByteArray saved = ReadBytes(path);
     const bool exact = saved == Expected(next);
-    const bool keptTail =
-        outcome == TOutcome::CompleteWithOldTail && saved.startsWith(Expected(next)) && ReadsAs(path, next);
-    if ((!exact && !keptTail) || !Leftovers(folder).isEmpty()) {
+    if (!exact || !Leftovers(folder).isEmpty()) {
         std::fprintf(stderr, "kill %d: after the next save: %s, beside it: %s\n", kill,
                      exact ? "right file" : "wrong file", qPrintable(Leftovers(folder).join(' ')));
         ++tally.Failures;
@@ -258,10 +255,10 @@ void Report(TMode mode, const TTally& tally, long long saveMicroseconds, long lo
     for (int ranking = 0; ranking < kRankings; ++ranking)
         seen << QString::number(tally.Seen[ranking]);
     std::printf("%s: %d kills over %lld completed saves (one save %lld us, kill within %lld us): "
-                "%d complete rankings, %d complete with an old tail, %d failures; "
+                "%d complete rankings, %d complete with padding, %d failures; "
                 "temporary files found after kills: %d (all removed by the next save); rankings seen: %s\n",
                 ModeName(mode), tally.Kills, tally.SavesDone, saveMicroseconds, maxDelay, tally.Complete,
-                tally.CompleteWithOldTail, tally.Failures, tally.TemporariesLeft, qPrintable(seen.join('/')));
+                tally.CompleteWithPadding, tally.Failures, tally.TemporariesLeft, qPrintable(seen.join('/')));
     std::fflush(stdout);
 }
 

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QRandomGenerator>
 
+#include <attr/libattr.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -247,13 +249,12 @@ int CreateNamed(const QByteArray& directory, const QByteArray& baseName, QByteAr
     return -1;
 }
 
-// The names of a file's extended attributes (its ACL among them); fd < 0 reads them by path.
-QList<QByteArray> AttributeNames(int fd, const QByteArray& path)
+// The names of a file's extended attributes, its ACL among them.
+QList<QByteArray> AttributeNames(int fd)
 {
     QByteArray names(4096, '\0');
     for (;;) {
-        const ssize_t size = fd >= 0 ? ::flistxattr(fd, names.data(), size_t(names.size()))
-                                     : ::listxattr(path.constData(), names.data(), size_t(names.size()));
+        const ssize_t size = ::flistxattr(fd, names.data(), size_t(names.size()));
         if (size >= 0) {
             names.truncate(size);
             break;
@@ -267,13 +268,11 @@ QList<QByteArray> AttributeNames(int fd, const QByteArray& path)
     return list;
 }
 
-QByteArray AttributeValue(int fd, const QByteArray& path, const QByteArray& name, bool& found)
+QByteArray AttributeValue(int fd, const QByteArray& name, bool& found)
 {
     QByteArray value(1024, '\0');
     for (;;) {
-        const ssize_t size = fd >= 0
-                                 ? ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()))
-                                 : ::getxattr(path.constData(), name.constData(), value.data(), size_t(value.size()));
+        const ssize_t size = ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()));
         if (size >= 0) {
             value.truncate(size);
             found = true;
@@ -287,23 +286,29 @@ QByteArray AttributeValue(int fd, const QByteArray& path, const QByteArray& name
     }
 }
 
+// Every attribute is copied: libattr's own choice would leave out the ACL, which is what lets
+// other players write a shared ranking.
+int CopyEveryAttribute(const char* /*name*/, struct error_context* /*context*/)
+{
+    return 1;
+}
+
 // Gives the new file everything the old one had besides its content; true when it has it all
 // now, as checked on the new file itself.
 bool TakeOverAttributes(int fd, const QByteArray& original, const struct stat& before)
 {
+    TFileDescriptor source(::open(original.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!source.IsOpen())
+        return false;
     // Only a privileged process may give a file away; an owner may only pick one of its groups.
     [[maybe_unused]] const int chowned = ::fchown(fd, before.st_uid, before.st_gid);
-    const QList<QByteArray> names = AttributeNames(-1, original);
-    for (const QByteArray& name : AttributeNames(fd, {})) {
+    const QList<QByteArray> names = AttributeNames(source.Get());
+    for (const QByteArray& name : AttributeNames(fd)) {
         if (!names.contains(name))
             ::fremovexattr(fd, name.constData());
     }
-    for (const QByteArray& name : names) {
-        bool found = false;
-        const QByteArray value = AttributeValue(-1, original, name, found);
-        if (found)
-            ::fsetxattr(fd, name.constData(), value.constData(), size_t(value.size()), 0);
-    }
+    if (::attr_copy_fd(original.constData(), source.Get(), original.constData(), fd, CopyEveryAttribute, nullptr) != 0)
+        return false;
     // Last, as a change of owner may clear set-id bits and an ACL sets the group bits.
     ::fchmod(fd, before.st_mode & 07777);
 
@@ -311,17 +316,46 @@ bool TakeOverAttributes(int fd, const QByteArray& original, const struct stat& b
     if (::fstat(fd, &after) != 0 || after.st_uid != before.st_uid || after.st_gid != before.st_gid ||
         (after.st_mode & 07777) != (before.st_mode & 07777))
         return false;
-    QList<QByteArray> kept = AttributeNames(fd, {});
-    if (kept.size() != names.size())
+    if (AttributeNames(fd).size() != names.size())
         return false;
     for (const QByteArray& name : names) {
         bool foundOld = false;
         bool foundNew = false;
-        if (AttributeValue(-1, original, name, foundOld) != AttributeValue(fd, {}, name, foundNew) ||
-            foundOld != foundNew)
+        if (AttributeValue(source.Get(), name, foundOld) != AttributeValue(fd, name, foundNew) || foundOld != foundNew)
             return false;
     }
     return true;
+}
+
+// The line break the content ends its lines with: its last one, or CR LF in a file without.
+QByteArray LineBreakOf(const QByteArray& content)
+{
+    const qsizetype last = std::max(content.lastIndexOf('\n'), content.lastIndexOf('\r'));
+    if (last < 0 || (content.at(last) == '\n' && last > 0 && content.at(last - 1) == '\r'))
+        return "\r\n";
+    return QByteArray(1, content.at(last));
+}
+
+bool EndsLine(const QByteArray& content)
+{
+    return content.isEmpty() || content.endsWith('\n') || content.endsWith('\r');
+}
+
+// The comment line of `size` bytes that pads content: ";" and spaces, on a line of its own.
+// Empty when size is 0, and when size is too small for such a line.
+QByteArray Padding(const QByteArray& content, qsizetype size)
+{
+    const QByteArray lineBreak = LineBreakOf(content);
+    const qsizetype spaces = size - 1 - lineBreak.size();
+    if (size == 0 || spaces < 1)
+        return {};
+    const QByteArray line = ';' + QByteArray(spaces, ' ');
+    return EndsLine(content) ? line + lineBreak : lineBreak + line;
+}
+
+bool FitsPadding(const QByteArray& content, qsizetype length)
+{
+    return length == content.size() || Padding(content, length - content.size()).size() == length - content.size();
 }
 
 // Puts the old content back after a failed in-place write; shrinking needs no space.
@@ -332,24 +366,24 @@ void Restore(int fd, const QByteArray& old)
     ::fsync(fd);
 }
 
-// Room for a longer content before any byte changes, so a full disk cannot stop the write
-// half-way. Where the file system cannot reserve, the new tail is written after the old
-// content first, which a full disk stops before the old content is touched.
-bool Reserve(int fd, const QByteArray& data, qsizetype oldSize)
+// Room for a longer file before any byte changes, so a full disk cannot stop the write
+// half-way. Where the file system cannot reserve, the old content is first padded to that
+// length, which a full disk stops before the old content is touched.
+bool Reserve(int fd, const QByteArray& old, qsizetype length)
 {
-    if (data.size() <= oldSize)
+    if (length <= old.size())
         return true;
     if (const int fault = InjectedFault(TSaveStep::Reserve))
         return Fail(fault);
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(data.size())) == 0)
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(length)) == 0)
         return true;
     if (errno != EOPNOTSUPP && errno != ENOSYS)
         return false;
-    const QByteArray tail = data.mid(oldSize);
-    if (WriteAllAt(fd, tail.constData(), tail.size(), off_t(oldSize)) && ::fsync(fd) == 0)
+    const QByteArray padding = Padding(old, length - old.size());
+    if (WriteAllAt(fd, padding.constData(), padding.size(), off_t(old.size())) && ::fsync(fd) == 0)
         return true;
     const int error = errno;
-    [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(oldSize));
+    [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(old.size()));
     return Fail(error);
 }
 
@@ -376,9 +410,16 @@ bool WriteInPlace(const QByteArray& target, const QByteArray& data)
         return false;
     // Kept to be put back should the write fail half-way.
     QByteArray old(qsizetype(opened.st_size), '\0');
-    if (!ReadAllAt(fd.Get(), old) || !Reserve(fd.Get(), data, old.size()))
+    if (!ReadAllAt(fd.Get(), old))
         return false;
-    if (!WriteAllAt(fd.Get(), data, TSaveStep::WriteInPlace)) {
+    // The new content covers the whole old one, padded where it is shorter, so that until the
+    // cut the file holds nothing but the new content and a comment.
+    qsizetype length = std::max(old.size(), data.size());
+    while (!FitsPadding(old, length) || !FitsPadding(data, length))
+        ++length;
+    if (!Reserve(fd.Get(), old, length))
+        return false;
+    if (!WriteAllAt(fd.Get(), data + Padding(data, length - data.size()), TSaveStep::WriteInPlace)) {
         Restore(fd.Get(), old);
         return false;
     }
@@ -467,6 +508,25 @@ void SetSaveStepHook(TSaveStepHook hook)
 void SetSaveFaultHook(TSaveFaultHook hook)
 {
     SaveFaultHook = hook;
+}
+
+QByteArray WithoutSavePadding(const QByteArray& data)
+{
+    const bool ended = !data.isEmpty() && EndsLine(data);
+    const qsizetype end = data.size() - (data.endsWith("\r\n") ? 2 : ended ? 1 : 0);
+    qsizetype start = end;
+    while (start > 0 && data.at(start - 1) != '\n' && data.at(start - 1) != '\r')
+        --start;
+    const QByteArrayView line = QByteArrayView(data).sliced(start, end - start);
+    if (line.size() < 2 || line.front() != ';' ||
+        !std::all_of(line.begin() + 1, line.end(), [](char c) { return c == ' '; }))
+        return data;
+    if (ended)
+        return data.left(start);
+    // Padding after an unended last line brought its own line break, which goes with it.
+    if (start == 0)
+        return data;
+    return data.left(start - (data.first(start).endsWith("\r\n") ? 2 : 1));
 }
 
 TReadResult ReadRegularFile(const QString& fileName, QByteArray& data)

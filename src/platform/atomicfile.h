@@ -34,12 +34,17 @@ bool CreateFileExclusively(const QString& fileName, const QByteArray& data);
 // would break something (a second hard link, a sticky folder refusing the rename, a folder the
 // saver cannot write), the file is rewritten in place instead: the space the new content needs
 // is reserved first, the new content goes over the old in one write and the file is then cut
-// to its new length, so a kill leaves at worst the new content followed by a tail of the old,
-// and a full disk leaves the old content.
+// to its new length. Where the new content is shorter, the write fills the rest with a comment
+// line (";" and spaces), so a kill before the cut leaves the new content and that line, and a
+// full disk leaves the old content.
 //
 // A missing file is created when its folder exists. A file that is no plain file or is over
 // kMaxFileSize is left alone. Returns false when the data could not be written.
 bool WriteFileAtomically(const QString& fileName, const QByteArray& data);
+
+// The data without the padding that a killed in-place save may have left: a last line of ";"
+// and spaces only. A save drops it, so that it does not stay in the file for ever.
+QByteArray WithoutSavePadding(const QByteArray& data);
 
 // The moments inside a save at which a test may stop it or make it fail.
 enum class TSaveStep {

@@ -16,7 +16,8 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
 // kMaxFileSize or unreadable. A missing file passes. Nothing is opened that could block.
 void CheckProfileFile(const QString& fileName);
 
-// Writing edits the file in place: everything but the written line stays byte for byte.
+// Writing edits the file in place: everything but the written line stays byte for byte, save
+// the padding line that a killed save may have left at the end (WithoutSavePadding).
 // Only the text before the first line break of the value is written, so a value cannot add
 // lines of its own. The new file replaces the old one atomically. Throws EWriteError when the
 // file cannot be written, and also for a name that the file could not hold as a name

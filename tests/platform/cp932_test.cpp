@@ -1,5 +1,4 @@
 #include "platform/cp932.h"
-#include "support/iconvreference.h"
 #include "support/printrow.h"
 
 #include <gtest/gtest.h>
@@ -65,20 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"LeadByteBeforeSpace", "\x83 x", QStringLiteral("\uFFFD x")},
                       DecodeCase{"Empty", "", QString()}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-// Every byte and every pair after it decodes as iconv decodes it, whichever lead bytes a
-// text brings in first.
-TEST(Cp932, EverySequenceDecodesAsIconvDoes)
-{
-    QByteArray all;
-    for (int lead = 0xFF; lead >= 0x80; --lead)
-        for (int trail = 0; trail <= 0xFF; ++trail)
-            all.append(char(lead)).append(char(trail)).append('x');
-    const char16_t unknown = u'\uFFFD';
-    const QByteArray utf16 = iconvreference::Convert(
-        "UTF-16LE", "CP932", all, QByteArray(reinterpret_cast<const char*>(&unknown), sizeof unknown), 1);
-    EXPECT_EQ(cp932::decode(all), QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2));
-}
 
 // Long texts and texts with many unmappable characters convert whole.
 TEST(Cp932, ConvertsLongAndUnmappableTextsWhole)
