@@ -80,8 +80,9 @@ bool SameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A line's kind, told from its bytes: blanks, ";", "[" and "=" are ASCII and none of them is
-// ever part of a two-byte character where they are looked for.
+// A line's kind, told from its bytes alone: blanks, ";", "[" and "=" are ASCII and none of
+// them is ever part of a two-byte character where they are looked for, so the many lines
+// that nobody asked about need no decoding.
 TLineKind KindOf(QByteArrayView bytes)
 {
     qsizetype first = 0;
@@ -115,32 +116,62 @@ TEntry ParseLine(QByteArrayView bytes)
     return {kind, {}, {}};
 }
 
+// Walks the file's lines: CR LF, LF and CR alone all end one. CR and LF never occur as the
+// second byte of a CP932 character, so splitting the raw bytes is safe.
+class TLineReader {
+public:
+    explicit TLineReader(const QByteArray& data) : FData(data) {}
+
+    // The next line's text and the length of its line break; false at the end.
+    bool Next(QByteArrayView& text, qsizetype& breakLength)
+    {
+        if (FAt >= FData.size())
+            return false;
+        const qsizetype start = FAt;
+        while (FAt < FData.size() && FData.at(FAt) != '\r' && FData.at(FAt) != '\n')
+            ++FAt;
+        text = QByteArrayView(FData).sliced(start, FAt - start);
+        breakLength = 0;
+        if (FAt < FData.size())
+            breakLength = FData.at(FAt) == '\r' && FAt + 1 < FData.size() && FData.at(FAt + 1) == '\n' ? 2 : 1;
+        FBreak = breakLength > 0 ? FData.at(FAt) : '\0';
+        FAt += breakLength;
+        return true;
+    }
+
+    char BreakStart() const { return FBreak; }
+
+private:
+    const QByteArray& FData;
+    qsizetype FAt = 0;
+    char FBreak = '\0';
+};
+
 TLine MakeLine(QByteArray text, QByteArray lineBreak)
 {
     TEntry entry = ParseLine(text);
     return {std::move(text), std::move(lineBreak), std::move(entry)};
 }
 
-// CR LF, LF and CR alone all end a line.
+// The three line breaks, shared rather than allocated for each of a large file's lines.
+QByteArray LineBreak(qsizetype length, char first)
+{
+    static const QByteArray kCrLf = QByteArray::fromRawData("\r\n", 2);
+    static const QByteArray kLf = QByteArray::fromRawData("\n", 1);
+    static const QByteArray kCr = QByteArray::fromRawData("\r", 1);
+    if (length == 0)
+        return {};
+    return length == 2 ? kCrLf : first == '\n' ? kLf : kCr;
+}
+
 TProfile ParseProfile(const QByteArray& data)
 {
     TProfile profile;
-    qsizetype start = 0;
-    qsizetype at = 0;
-    while (at < data.size()) {
-        const char c = data.at(at);
-        if (c != '\r' && c != '\n') {
-            ++at;
-            continue;
-        }
-        qsizetype next = at + 1;
-        if (c == '\r' && next < data.size() && data.at(next) == '\n')
-            ++next;
-        profile.Lines.append(MakeLine(data.mid(start, at - start), data.mid(at, next - at)));
-        start = at = next;
-    }
-    if (start < data.size())
-        profile.Lines.append(MakeLine(data.mid(start), {}));
+    TLineReader reader(data);
+    QByteArrayView text;
+    qsizetype breakLength = 0;
+    while (reader.Next(text, breakLength))
+        profile.Lines.append(MakeLine(text.toByteArray(), LineBreak(breakLength, reader.BreakStart())));
     return profile;
 }
 
@@ -291,12 +322,27 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     QByteArray data;
     if (ReadRegularFile(fileName, data) != TReadResult::Read)
         return TrimTrailingSpaces(defaultValue);
-    const TProfile profile = ParseProfile(data);
-    const qsizetype header = FindSection(profile, StoredName(section));
-    const qsizetype line = header < 0 ? -1 : FindKey(profile, header, StoredName(key));
-    if (line < 0)
-        return TrimTrailingSpaces(defaultValue);
-    return Unquote(profile.Lines.at(line).Entry.Value);
+    const QString sectionName = StoredName(section);
+    const QString keyName = StoredName(key);
+
+    // Only lines inside the first section of the name are read as text.
+    TLineReader reader(data);
+    QByteArrayView text;
+    qsizetype breakLength = 0;
+    bool inSection = false;
+    while (reader.Next(text, breakLength)) {
+        const TLineKind kind = KindOf(text);
+        if (kind == TLineKind::Section) {
+            if (inSection)
+                break;
+            inSection = SameName(ParseLine(text).Name, sectionName);
+        } else if (inSection && kind == TLineKind::Key) {
+            const TEntry entry = ParseLine(text);
+            if (SameName(entry.Name, keyName))
+                return Unquote(entry.Value);
+        }
+    }
+    return TrimTrailingSpaces(defaultValue);
 }
 
 void CheckProfileFile(const QString& fileName)
