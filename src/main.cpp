@@ -14,24 +14,16 @@
 #include "platform/signals.h"
 #include "platform/sound.h"
 #include "platform/startupmarks.h"
-#include "platform/startuppreload.h"
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <malloc.h>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
     MarkStartup("main entered");
-    // One heap for every thread: a game of one window and a few helper threads gains nothing
-    // from a heap per thread, and each would keep the memory freed into it.
-    mallopt(M_ARENA_MAX, 1);
-    TStartupPreload preload(Pictures::AtStart());
     TApplication application(argc, argv);
     MarkStartup("application made");
-    preload.Finish();
-    MarkStartup("preload finished");
     application.SetTitle(QStringLiteral("VELQUAN"));
     // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELQUAN_APP_ID));
@@ -62,7 +54,6 @@ int main(int argc, char* argv[])
         std::unique_ptr<TBossForm1> bossForm = std::make_unique<TBossForm1>();
         BossForm1 = bossForm.get();
         MarkStartup("disguise form built");
-        TStartupPreload::Release();
         const TTerminationSignals endOnSignals(mainForm.get());
         QObject::connect(&endOnSignals, &TTerminationSignals::Finished, &application, &TApplication::exit);
         clock.SetWakeDescriptor(endOnSignals.WakeDescriptor());

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // The pictures compiled into the game, by the names the windows load them by.
 namespace Pictures {
@@ -17,15 +16,6 @@ constexpr int kSwingCount = 5;
 inline QString Swing(int index)
 {
     return QStringLiteral(":/pictures/putter%1.png").arg(index);
-}
-
-// Every picture the start loads, so that they can be decoded ahead of it.
-inline QStringList AtStart()
-{
-    QStringList names{kTopBar, kColumn, kGround, kSky, kBottomBar, kIcon};
-    for (int index = 0; index < kSwingCount; ++index)
-        names << Swing(index);
-    return names;
 }
 
 } // namespace Pictures

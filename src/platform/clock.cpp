@@ -8,16 +8,21 @@
 #include <algorithm>
 
 #include <poll.h>
+#include <sys/prctl.h>
 #include <time.h>
 
 namespace {
 
 constexpr qint64 kNsPerMs = 1'000'000;
 constexpr qint64 kNsPerSecond = 1'000'000'000;
-constexpr qint64 kAwakeTailNs = 200'000;
-// The kernel lets a long poll end later, by a thousandth of its length (a fifth of that for
-// a niced program): naps no longer than this end well within the awake tail.
-constexpr qint64 kLongestNapNs = 20 * kNsPerMs;
+// How late the kernel may wake the game's thread, to group wake-ups: every wait ends in the
+// kernel, and over a banner's 73 waits this much adds under 4 ms. It is the kernel's usual
+// value and about what a wake-up costs here anyway; it is set because it is inherited, and a
+// launcher may hand down a coarser one.
+constexpr unsigned long kTimerSlackNs = 50'000;
+// The kernel lets a poll end later by a thousandth of its length, or by a two-hundredth for a
+// niced program: naps no longer than this get no more slack than the timer slack.
+constexpr qint64 kLongestNapNs = qint64(kTimerSlackNs) * 200;
 
 timespec ToTimespec(qint64 nanoseconds)
 {
@@ -28,6 +33,7 @@ timespec ToTimespec(qint64 nanoseconds)
 
 RealClock::RealClock()
 {
+    ::prctl(PR_SET_TIMERSLACK, kTimerSlackNs, 0, 0, 0);
     FTimer.start();
     // Start at an arbitrary point like the system's own count, so wrap-around bugs are not masked.
     FStart = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
@@ -44,12 +50,9 @@ void RealClock::Sleep(std::uint32_t milliseconds)
     if (watching && FWoken)
         return;
     const qint64 deadline = FTimer.nsecsElapsed() + qint64(milliseconds) * kNsPerMs;
+    // A nap may end early, on a signal: the loop sleeps again for what is left.
     for (qint64 left = deadline - FTimer.nsecsElapsed(); left > 0; left = deadline - FTimer.nsecsElapsed()) {
-        // The last stretch is waited out awake: the kernel wakes a sleeper a tenth of a
-        // millisecond or more late, which over a banner's 73 waits adds up to a visible lag.
-        if (left <= kAwakeTailNs)
-            continue;
-        const timespec nap = ToTimespec(std::min(left - kAwakeTailNs, kLongestNapNs));
+        const timespec nap = ToTimespec(std::min(left, kLongestNapNs));
         if (!watching) {
             ::nanosleep(&nap, nullptr);
             continue;

@@ -1,7 +1,5 @@
 #include "platform/panel.h"
 
-#include "platform/startuppreload.h"
-
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -27,18 +25,10 @@ QPixmap LoadPicture(const QString& fileName, qreal devicePixelRatio)
         if (QFileInfo::exists(fine))
             chosen = fine;
     }
-    if (chosen == fileName)
-        if (const QImage preloaded = PreloadedPicture(fileName); !preloaded.isNull())
-            return QPixmap::fromImage(preloaded);
-    return QPixmap::fromImage(ReadPicture(chosen));
-}
-
-QImage ReadPicture(const QString& fileName)
-{
     // The reader sets the ratio 2 itself from the "@2x" in the name.
-    QImageReader reader(fileName, QFileInfo(fileName).suffix().toLatin1());
+    QImageReader reader(chosen, QFileInfo(chosen).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return QPixmap::fromImage(reader.read());
 }
 
 TPanel::TPanel(QWidget* parent, TColor color) : QWidget(parent)

@@ -13,10 +13,6 @@
 // unless given.
 QPixmap LoadPicture(const QString& fileName, qreal devicePixelRatio = 0);
 
-// The picture of exactly that name, read in the format its name ends with; null when missing
-// or unreadable.
-QImage ReadPicture(const QString& fileName);
-
 // The "@2x" companion of a picture's file name: "a/sky.bmp" gives "a/sky@2x.bmp".
 QString DoubleResolutionName(const QString& fileName);
 
