@@ -13,7 +13,6 @@
 #include "platform/shell.h"
 #include "platform/signals.h"
 #include "platform/sound.h"
-#include "platform/startupmarks.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -21,15 +20,12 @@
 
 int main(int argc, char* argv[])
 {
-    MarkStartup("main entered");
     TApplication application(argc, argv);
-    MarkStartup("application made");
     application.SetTitle(QStringLiteral("VELQUAN"));
     // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELQUAN_APP_ID));
     application.setWindowIcon(QIcon(LoadPicture(Pictures::kIcon)));
     InstallFontSubstitutions();
-    MarkStartup("icon and fonts");
 
     RealClock clock;
     QtSoundService sound;
@@ -37,7 +33,6 @@ int main(int argc, char* argv[])
     QtInputBoxService inputBox;
     TRandomGenerator random;
     const TRankingFile ranking = RankingFile();
-    MarkStartup("services and ranking file found");
     const TGameServices services{.clock = &clock,
                                  .sound = &sound,
                                  .shell = &shell,
@@ -50,16 +45,12 @@ int main(int argc, char* argv[])
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);
         MainForm1 = mainForm.get();
-        MarkStartup("main form built");
         std::unique_ptr<TBossForm1> bossForm = std::make_unique<TBossForm1>();
         BossForm1 = bossForm.get();
-        MarkStartup("disguise form built");
         const TTerminationSignals endOnSignals(mainForm.get());
         QObject::connect(&endOnSignals, &TTerminationSignals::Finished, &application, &TApplication::exit);
         clock.SetWakeDescriptor(endOnSignals.WakeDescriptor());
-        MarkFirstPaint(mainForm.get());
         mainForm->show();
-        MarkStartup("main form shown");
         status = TApplication::exec();
         TTerminationSignals::HoldUntilExit();
         clock.SetWakeDescriptor(-1);
