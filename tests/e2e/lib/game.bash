@@ -108,23 +108,24 @@ wait_for_exit_before() {
     fail "the game took ${ended_after}s to end after $what, $(awk -v n="$now" -v d="$deadline" 'BEGIN { printf "%.2f", n - d }')s too long"
 }
 
-# True once the start banner has ended and the game takes shots: the ranking grid's purple
-# heading row is gone, and "SHOT!!", which the black banner panel covers, shows its grey face.
-# $1 is the display's scale (1 unless given).
-play_strip_shown() {
-  local scale=${1:-1} heading button
-  xwd -root -silent > "$work/strip.xwd"
+# True when the screenshot $1 shows the start banner ended and the game taking shots: the
+# ranking grid's purple heading row is gone, and "SHOT!!", which the black banner panel
+# covers, shows its grey face. $2 is the display's scale (1 unless given).
+shows_play_strip() {
+  local scale=${2:-1} heading button
   heading="1x1+$((client_x + scale * 300))+$((client_y + scale * ($(layout kGridTop) + 5)))"
   button="$((scale * $(layout kShotWidth)))x$((scale * $(layout kShotHeight)))+$((client_x + scale * $(layout kShotLeft)))+$((client_y + scale * $(layout kShotTop)))"
-  [ "$(convert "$work/strip.xwd" -crop "$heading" -format '%[fx:int(255*(r+g+b))]' info:)" = 0 ] &&
-    convert "$work/strip.xwd" -crop "$button" +repage -fx '(r == g && g == b && r > 0.2) ? 1 : 0' \
+  [ "$(convert "$1" -crop "$heading" -format '%[fx:int(255*(r+g+b))]' info:)" = 0 ] &&
+    convert "$1" -crop "$button" +repage -fx '(r == g && g == b && r > 0.2) ? 1 : 0' \
       -format '%[fx:mean > 0.02]' info: | grep -qx 1
 }
 
-# Waits up to thirty seconds for the start banner to end (see play_strip_shown).
+# Waits up to thirty seconds for the start banner to end on the X display (see
+# shows_play_strip; $1 is the scale).
 wait_for_play_strip() {
   for _ in $(seq 100); do
-    play_strip_shown "$@" && return 0
+    xwd -root -silent > "$work/strip.xwd"
+    shows_play_strip "xwd:$work/strip.xwd" "$@" && return 0
     sleep 0.2
   done
   fail "the play strip did not appear after the start banner"
