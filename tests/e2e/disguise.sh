@@ -33,7 +33,6 @@ wait_for_window() {  # name, "shown" or "gone"
 # Takes a screenshot and prints: non-black pixels outside the text box, white pixels inside
 # it, and non-black pixels inside the game window's rectangle.
 count_pixels() {
-  sleep 0.5  # let the window finish painting
   local name="$work/$1"
   import -window root -depth 8 "rgb:$name.rgb"
   if [ -n "${VELQUAN_E2E_SHOTS:-}" ]; then
@@ -49,11 +48,23 @@ count_pixels() {
     END { printf "%d %d %d\n", outside, white, game }'
 }
 
-read -r outside white in_game < <(count_pixels game)
+# Counts the pixels (setting outside, white and in_game) until the condition holds, for up to
+# fifteen seconds: a busy machine may take a while to paint a window that has just appeared.
+count_pixels_until() {  # name condition
+  for _ in $(seq 30); do
+    read -r outside white in_game < <(count_pixels "$1")
+    eval "$2" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+count_pixels_until game '[ "$in_game" -gt $((game_w * game_h / 2)) ]' || true
 echo "before F4: $outside non-black pixels outside the text box, $in_game in the game window"
 [ "$in_game" -gt $((game_w * game_h / 2)) ] || fail "the game window is not drawn ($in_game pixels)"
 
 show_disguise() {
+  game=$(wait_for_window VELQUAN shown) || fail "the game window is gone"
   xdotool windowfocus --sync "$game"
   xdotool key F4
   local boss
@@ -64,7 +75,7 @@ show_disguise() {
 }
 
 check_covered() {  # label, minimum white pixels
-  read -r outside white in_game < <(count_pixels "$1")
+  count_pixels_until "$1" "[ \"\$outside\" -eq 0 ] && [ \"\$white\" -gt $2 ]" || true
   echo "$1: $outside non-black pixels outside the text box, $white white inside it, $in_game in the game window"
   [ "$outside" -eq 0 ] || fail "$1: the screen is not all black outside the text ($outside pixels)"
   [ "$white" -gt "$2" ] || fail "$1: too little white text ($white pixels)"
@@ -74,7 +85,7 @@ close_disguise() {  # label
   xdotool mousemove 500 600 click --repeat 2 --delay 60 1
   wait_for_window BossForm1 gone || fail "a double click did not close the disguise window"
   wait_for_window VELQUAN shown >/dev/null || fail "the game window is gone"
-  read -r outside white in_game < <(count_pixels "$1")
+  count_pixels_until "$1" '[ "$in_game" -gt $((game_w * game_h / 2)) ]' || true
   echo "after the double click: $in_game non-black pixels in the game window"
   [ "$in_game" -gt $((game_w * game_h / 2)) ] || fail "the game window did not come back ($in_game pixels)"
 }
@@ -90,5 +101,6 @@ show_disguise
 check_covered disguise-again $((baseline_white + 100))  # the typed text is still there
 close_disguise game-back-again
 
+window=$(wait_for_window VELQUAN shown) || fail "the game window is gone"
 close_game_from_menu
 echo "the game closed normally"

@@ -42,17 +42,17 @@ expect_fine() {  # label shot x y width height
   [ "$differ" -gt $(($5 * $6 / 50)) ] || fail "$1 is blown up from 1x ($differ pixels differ)"
 }
 
+grid_shown() { [ "$(client_pixel 600 380)" = "128,0,128" ]; }
+wait_until grid_shown || fail "the idle screen does not show the ranking grid"
 shot idle
-[ "$(client_pixel 600 380)" = "128,0,128" ] || fail "the idle screen does not show the ranking grid"
 expect_fine "sky picture" idle 30 43 449 130
 expect_fine "stone top bar with its captions" idle 30 0 449 43
 expect_fine "ground picture" idle 30 275 449 130
 expect_fine "ranking table" idle 34 185 441 90
 
 xdotool key F3
-sleep 4
+wait_for_play_strip 2
 shot playing
-[ "$(client_pixel 600 380)" = "0,0,0" ] || fail "F3 did not start a game"
 expect_fine "power bar" playing 36 260 120 10
 expect_fine "shot button" playing 118 184 77 33
 expect_fine "play strip" playing 28 230 455 30

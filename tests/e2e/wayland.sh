@@ -49,9 +49,11 @@ shot idle
 [ "$(client_pixel 300 "$heading_y" idle)" = "128,0,128" ] || fail "the idle screen does not show the ranking grid"
 
 wl_key -k F3
-sleep 4
-shot playing
-[ "$(client_pixel 300 "$heading_y" playing)" = "0,0,0" ] || fail "F3 did not start a game"
+for _ in $(seq 40); do
+  shot playing
+  shows_play_strip "$work/playing.png" && break
+done
+shows_play_strip "$work/playing.png" || fail "F3 did not start a game"
 
 # A press held on the play strip swings the putter; the ball leaves its place.
 read -r shot_x shot_y <<<"$(shot_button_middle)"

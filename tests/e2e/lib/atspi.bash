@@ -23,11 +23,11 @@ start_accessibility_bus() {
 
 # Sets status, score, high_score, shot, shot_enabled, shot_pressed, ranking_showing,
 # ranking_cells and result (when shown) from the running game; waits up to $1 seconds
-# (10 by default) for the game to appear on the bus.
+# (30 by default) for the game to appear on the bus.
 read_game() {
   unset status score high_score shot shot_enabled shot_pressed ranking_showing ranking_cells result
   local read
-  read=$(/usr/bin/python3 "$atspi_lib/atspi_probe.py" "${1:-10}") || fail "the game is not on the accessibility bus"
+  read=$(/usr/bin/python3 "$atspi_lib/atspi_probe.py" "${1:-30}") || fail "the game is not on the accessibility bus"
   eval "$read"
 }
 

@@ -12,6 +12,8 @@ Exits with 1 when no application shows a frame titled VELQUAN within the timeout
 Prints "listening", then one line for each change event of the game's score, power bar
 and "SHOT!!" button that arrives within the given time:
     score-name <new score> | power-value <value> | shot-enabled <0|1>
+It stops early once it has heard what one putt gives: each of these kinds, "SHOT!!"
+disabled and then enabled again.
 (Qt's bridge passes no change of the pressed state on; that state is read instead.)
 """
 import shlex
@@ -72,18 +74,28 @@ def read(frame):
 
 
 def listen(seconds):
+    seen = set()
+
+    def tell(kind, value):
+        print(f"{kind} {value}", flush=True)
+        seen.add(kind if kind != "shot-enabled" else f"{kind} {value}")
+        if kind == "shot-enabled" and value == 1 and "shot-enabled 0" not in seen:
+            seen.discard("shot-enabled 1")
+        if seen >= {"score-name", "power-value", "shot-enabled 0", "shot-enabled 1"}:
+            Atspi.event_quit()
+
     def heard(event):
         source = event.source
         if source is None:
             return
         if event.type.startswith("object:state-changed:enabled") and source.get_name() == "SHOT!!":
-            print(f"shot-enabled {event.detail1}", flush=True)
+            tell("shot-enabled", event.detail1)
         elif event.type.startswith("object:property-change:accessible-name"):
             if source.get_description() == "SCORE":
-                print(f"score-name {source.get_name()}", flush=True)
+                tell("score-name", source.get_name())
         elif event.type.startswith("object:property-change:accessible-value"):
             if source.get_role() == Atspi.Role.PROGRESS_BAR:
-                print(f"power-value {source.get_current_value()}", flush=True)
+                tell("power-value", source.get_current_value())
 
     listener = Atspi.EventListener.new(heard)
     for kind in ("object:state-changed:enabled", "object:property-change:accessible-name",

@@ -10,7 +10,13 @@ compositor_pid=""
 bus_pid=""
 game_pid=""
 cleanup() {
-  local pid
+  local status=$? pid
+  # A step that failed without fail() (a tool's own error under set -e) shows the game's
+  # output all the same.
+  if [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && [ -z "${failed:-}" ] && [ -s "$work/game.log" ]; then
+    echo "the script stopped with $status; the game's output:" >&2
+    cat "$work/game.log" >&2
+  fi
   # Anything may have ended already; a clean-up that fails must not fail the test.
   [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
   # The compositor is waited for: its sockets live in $work.
@@ -24,6 +30,7 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
+  failed=1
   echo "FAIL: $*" >&2
   [ -f "$work/game.log" ] && cat "$work/game.log" >&2
   exit 1

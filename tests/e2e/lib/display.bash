@@ -7,7 +7,7 @@ start_display() {
   exec 3<> "$work/display"
   Xvfb -displayfd 3 -screen 0 "${display_size:-1024x768}x24" -nolisten tcp "$@" >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     [ -s "$work/display" ] && break
     sleep 0.1
   done
@@ -17,11 +17,11 @@ start_display() {
 }
 
 # Waits for one visible window whose title matches the regular expression $1, for $2 tenths
-# of a second (ten seconds unless given), and leaves its id in $window; fails when none
+# of a second (thirty seconds unless given: a loaded machine may start the game slowly), and leaves its id in $window; fails when none
 # appears, or as soon as the game in $game_pid, when there is one, has ended.
 wait_for_window() {
   window=""
-  for _ in $(seq "${2:-100}"); do
+  for _ in $(seq "${2:-300}"); do
     window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
     [ -n "$window" ] && break
     [ -z "${game_pid:-}" ] || kill -0 "$game_pid" 2>/dev/null || fail "the game ended before a window titled $1 appeared"

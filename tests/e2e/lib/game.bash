@@ -34,7 +34,7 @@ start_game() {
 # Waits for the game to end by itself and expects the given exit status (0 by default).
 expect_game_exit() {
   local status=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     if ! kill -0 "$game_pid" 2>/dev/null; then
       wait "$game_pid" && status=0 || status=$?
       break
@@ -61,12 +61,23 @@ screenshot() {
   xwd -root -silent | convert xwd:- "$1"
 }
 
+# Opens the game's first menu and waits until its popup is up, so that the next key goes to it.
+open_game_menu() {
+  local before
+  before=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 100 alt+m
+  for _ in $(seq 300); do
+    [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+    sleep 0.1
+  done
+  fail "the menu did not open"
+}
+
 # Chooses the exit command from the menu (no window manager here to send a close request)
 # and expects the game to end with status 0.
 close_game_from_menu() {
-  xdotool windowfocus --sync "$window"
-  xdotool key --delay 100 alt+m
-  sleep 0.5
+  open_game_menu
   xdotool key x
   expect_game_exit 0
 }
@@ -76,32 +87,60 @@ ranking_text() {
   iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'
 }
 
-# Waits for the game to end within the given seconds after the caller's moment (set
-# ended_after to the seconds it took) and expects status 0.
-wait_for_quick_exit() {
-  local limit=$1 what=$2 start status=""
+# Waits for the game to end, which it must do before the moment $1 (seconds since the epoch,
+# as date +%s.%N gives), and expects status 0; ended_after is set to the seconds it took.
+wait_for_exit_before() {
+  local deadline=$1 what=$2 start status=""
   start=$(date +%s.%N)
   while kill -0 "$game_pid" 2>/dev/null; do
-    if awk -v s="$start" -v n="$(date +%s.%N)" -v l="$limit" 'BEGIN { exit !(n - s > l + 2) }'; then
+    if awk -v d="$deadline" -v n="$(date +%s.%N)" 'BEGIN { exit !(n > d + 10) }'; then
       fail "the game did not end after $what"
     fi
     sleep 0.01
   done
-  ended_after=$(awk -v s="$start" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
+  local now
+  now=$(date +%s.%N)
+  ended_after=$(awk -v s="$start" -v n="$now" 'BEGIN { printf "%.2f", n - s }')
   wait "$game_pid" && status=0 || status=$?
   game_pid=""
   [ "$status" -eq 0 ] || fail "the game exited with $status after $what"
-  awk -v t="$ended_after" -v l="$limit" 'BEGIN { exit !(t <= l) }' || fail "the game took ${ended_after}s to end after $what (limit ${limit}s)"
+  awk -v n="$now" -v d="$deadline" 'BEGIN { exit !(n <= d) }' ||
+    fail "the game took ${ended_after}s to end after $what, $(awk -v n="$now" -v d="$deadline" 'BEGIN { printf "%.2f", n - d }')s too long"
 }
 
-# Starts a game with F3 and, after the start banner, holds "SHOT!!" for the given seconds and
-# lets go: the ball then rolls for about as long.
+# True when the screenshot $1 shows the start banner ended and the game taking shots: the
+# ranking grid's purple heading row is gone, and "SHOT!!", which the black banner panel
+# covers, shows its grey face. $2 is the display's scale (1 unless given).
+shows_play_strip() {
+  local scale=${2:-1} heading button
+  heading="1x1+$((client_x + scale * 300))+$((client_y + scale * ($(layout kGridTop) + 5)))"
+  button="$((scale * $(layout kShotWidth)))x$((scale * $(layout kShotHeight)))+$((client_x + scale * $(layout kShotLeft)))+$((client_y + scale * $(layout kShotTop)))"
+  [ "$(convert "$1" -crop "$heading" -format '%[fx:int(255*(r+g+b))]' info:)" = 0 ] &&
+    convert "$1" -crop "$button" +repage -fx '(r == g && g == b && r > 0.2) ? 1 : 0' \
+      -format '%[fx:mean > 0.02]' info: | grep -qx 1
+}
+
+# Waits up to thirty seconds for the start banner to end on the X display (see
+# shows_play_strip; $1 is the scale).
+wait_for_play_strip() {
+  for _ in $(seq 100); do
+    xwd -root -silent > "$work/strip.xwd"
+    shows_play_strip "xwd:$work/strip.xwd" "$@" && return 0
+    sleep 0.2
+  done
+  fail "the play strip did not appear after the start banner"
+}
+
+# Starts a game with F3 and, once the start banner has ended, holds "SHOT!!" for the given
+# seconds and lets go: the ball then rolls for about as long. released_at is the moment of
+# letting go (date +%s.%N).
 start_a_roll() {
   xdotool key F3
-  sleep 3.6
+  wait_for_play_strip
   read -r shot_x shot_y <<<"$(shot_button_middle)"
   xdotool mousemove $((client_x + shot_x)) $((client_y + shot_y))
-  xdotool mousedown 1
-  sleep "$1"
-  xdotool mouseup 1
+  # One xdotool for press and release: starting a second one on a busy machine would add
+  # its own start-up to the hold.
+  xdotool mousedown 1 sleep "$1" mouseup 1
+  released_at=$(date +%s.%N)
 }
