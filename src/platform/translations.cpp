@@ -27,7 +27,7 @@ bool Load(const QString& name, const QString& folder)
 QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& translated)
 {
     for (const QString& tag : uiLanguages) {
-        const QString language = tag.section(u'-', 0, 0).toLower();
+        QString language = tag.section(u'-', 0, 0).toLower();
         if (language == QLatin1String("ja") || tag == QLatin1String("C") || tag == QLatin1String("POSIX"))
             return {};
         if (QString full = QString(tag).replace(u'-', u'_'); translated.contains(full))
@@ -47,7 +47,7 @@ QString InstallTranslations(const QString& folder)
     QStringList translated;
     for (const QString& file : QDir(folder).entryList({kPrefix + u'*' + kSuffix}, QDir::Files))
         translated.append(file.mid(kPrefix.size()).chopped(kSuffix.size()));
-    const QString language = ChooseTranslation(languages, translated);
+    QString language = ChooseTranslation(languages, translated);
     if (language.isEmpty() || !Load(kPrefix + language, folder))
         return {};
     // Qt's English is its own source text; only another language needs Qt's translation.
