@@ -11,7 +11,6 @@
 #include <QSet>
 #include <QTranslator>
 #include <QXmlStreamReader>
-#include <algorithm>
 
 namespace {
 
@@ -20,8 +19,7 @@ enum class TPlace {
     StatusLine,    // the top bar's line, up to "SCORE"
     ShotResult,    // the result over the play strip, up to the right-hand column
     RankingColumn, // a heading or rank title of the ranking, in its column
-    MenuTitle,     // on the menu bar, which must show every title
-    MenuItem,      // in a menu, which grows with its items: the accelerator must stay
+    Menu,          // a menu's title, which the menu bar must show, or an item; the Alt key stays
     NameBox,       // the name box's caption and prompt, over its edit's width
     Box,           // a box or button that grows with its text
 };
@@ -50,14 +48,14 @@ const TShownText kShownTexts[] = {
     {"TMainForm1", "5位 (人間)", TPlace::RankingColumn, 0},
     {"TMainForm1", "VELQUAN ランキング", TPlace::RankingColumn, 1},
     {"TMainForm1", "スコア", TPlace::RankingColumn, 2},
-    {"TMainForm1", "モード(&M)", TPlace::MenuTitle},
-    {"TMainForm1", "オプション(&O)", TPlace::MenuTitle},
-    {"TMainForm1", "ヘルプ(&H)", TPlace::MenuTitle},
-    {"TMainForm1", "ゲーム開始(&G)", TPlace::MenuItem},
-    {"TMainForm1", "ボスが来た!!(&B)...", TPlace::MenuItem},
-    {"TMainForm1", "終了(&X)", TPlace::MenuItem},
-    {"TMainForm1", "効果音を鳴らす(&S)", TPlace::MenuItem},
-    {"TMainForm1", "インフォメーション(&I)...", TPlace::MenuItem},
+    {"TMainForm1", "モード(&M)", TPlace::Menu},
+    {"TMainForm1", "オプション(&O)", TPlace::Menu},
+    {"TMainForm1", "ヘルプ(&H)", TPlace::Menu},
+    {"TMainForm1", "ゲーム開始(&G)", TPlace::Menu},
+    {"TMainForm1", "ボスが来た!!(&B)...", TPlace::Menu},
+    {"TMainForm1", "終了(&X)", TPlace::Menu},
+    {"TMainForm1", "効果音を鳴らす(&S)", TPlace::Menu},
+    {"TMainForm1", "インフォメーション(&I)...", TPlace::Menu},
     {"TMainForm1", "%1 位ニ ランクサレマシタ", TPlace::NameBox},
     {"TMainForm1", " アナタノ名前 ：", TPlace::NameBox},
     {"TInputBoxDialog", "キャンセル", TPlace::Box},
@@ -100,6 +98,16 @@ QSet<QString> MessagesOf(const QString& path)
     return messages;
 }
 
+const QRegularExpression kPlaceholder(QStringLiteral("%[0-9]"));
+
+QStringList Placeholders(const QString& text)
+{
+    QStringList found;
+    for (const auto& match : kPlaceholder.globalMatch(text))
+        found.append(match.captured());
+    return found;
+}
+
 QChar Accelerator(const QString& text)
 {
     const qsizetype at = text.indexOf(u'&');
@@ -134,22 +142,15 @@ TEST_F(TranslationsTest, EveryEnglishTextFitsItsPlace)
         listed.insert(Key(QString::fromUtf8(shown.context), QString::fromUtf8(shown.source)));
     EXPECT_EQ(listed, MessagesOf(QStringLiteral(VELQUAN_SOURCE_DIR "/translations/velquan_en.ts")));
 
-    const QRegularExpression placeholder(QStringLiteral("%[0-9]"));
     const QString number = QString::fromLatin1(kWidestNumber);
     for (const TShownText& shown : kShownTexts) {
         const QString source = QString::fromUtf8(shown.source);
         const QString english = QCoreApplication::translate(shown.context, shown.source);
         SCOPED_TRACE(source.toStdString() + " -> " + english.toStdString());
         ASSERT_NE(english, source);
-        QStringList wanted;
-        for (const auto& match : placeholder.globalMatch(source))
-            wanted.append(match.captured());
-        QStringList given;
-        for (const auto& match : placeholder.globalMatch(english))
-            given.append(match.captured());
-        EXPECT_EQ(given, wanted) << "the numbers and names a text carries";
+        EXPECT_EQ(Placeholders(english), Placeholders(source)) << "the numbers and names a text carries";
         QString text = english;
-        text.replace(placeholder, number);
+        text.replace(kPlaceholder, number);
 
         switch (shown.place) {
         case TPlace::StatusLine:
@@ -164,18 +165,15 @@ TEST_F(TranslationsTest, EveryEnglishTextFitsItsPlace)
             EXPECT_LE(kCellTextInset + TextWidth(form->StringGrid1->font(), text),
                       form->StringGrid1->ColWidths(shown.column));
             break;
-        case TPlace::MenuTitle: {
-            const auto titles = form->menuBar()->actions();
-            const auto title = std::find_if(titles.begin(), titles.end(),
-                                            [&](const QAction* action) { return action->text() == english; });
-            ASSERT_NE(title, titles.end());
-            const QRect place = form->menuBar()->actionGeometry(*title);
-            EXPECT_FALSE(place.isEmpty());
-            EXPECT_LE(place.right(), form->menuBar()->width());
+        case TPlace::Menu:
             EXPECT_EQ(Accelerator(english), Accelerator(source));
+            for (QAction* title : form->menuBar()->actions()) {
+                if (title->text() != english)
+                    continue;
+                const QRect place = form->menuBar()->actionGeometry(title);
+                EXPECT_TRUE(!place.isEmpty() && place.right() < form->menuBar()->width());
+            }
             break;
-        }
-        case TPlace::MenuItem: EXPECT_EQ(Accelerator(english), Accelerator(source)); break;
         case TPlace::NameBox: EXPECT_LE(TextWidth(QApplication::font("QLabel"), text), kNameEditWidth); break;
         case TPlace::Box: EXPECT_FALSE(english.trimmed().isEmpty()); break;
         }
