@@ -15,8 +15,7 @@ and "SHOT!!" button that arrives within the given time:
 (Qt's bridge passes no change of the pressed state on; that state is read instead.)
 
     atspi_probe.py --texts [TIMEOUT]
-Prints every name in the game's window, menus and ranking cells included, one a line as
-"<role>\t<1 when visible, else 0>\t<name>".
+Prints every name in the game's window, menus and ranking cells included, one a line.
 """
 import shlex
 import sys
@@ -99,21 +98,11 @@ def listen(seconds):
     return 0
 
 
-def texts(frame):
-    for node in walk(frame):
-        name = node.get_name() or ""
-        if name:
-            visible = int(node.get_state_set().contains(Atspi.StateType.VISIBLE))
-            print(f"{node.get_role_name()}\t{visible}\t{name}")
-
-
 def main():
     if len(sys.argv) > 2 and sys.argv[1] == "--listen":
         return listen(float(sys.argv[2]))
-    all_texts = len(sys.argv) > 1 and sys.argv[1] == "--texts"
-    if all_texts:
-        del sys.argv[1]
-    timeout = float(sys.argv[1]) if len(sys.argv) > 1 else 10.0
+    texts = sys.argv[1:2] == ["--texts"]
+    timeout = float(sys.argv[1 + texts]) if len(sys.argv) > 1 + texts else 10.0
     deadline = time.monotonic() + timeout
     frame = game_frame()
     while frame is None and time.monotonic() < deadline:
@@ -122,8 +111,8 @@ def main():
     if frame is None:
         print("no VELQUAN frame on the accessibility bus", file=sys.stderr)
         return 1
-    if all_texts:
-        texts(frame)
+    if texts:
+        print("\n".join(node.get_name() for node in walk(frame) if node.get_name()))
         return 0
     for key, value in sorted(read(frame).items()):
         print(f"{key}={shlex.quote(str(value))}")
