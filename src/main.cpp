@@ -13,6 +13,7 @@
 #include "platform/shell.h"
 #include "platform/signals.h"
 #include "platform/sound.h"
+#include "platform/translations.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -26,6 +27,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VELQUAN_APP_ID));
     application.setWindowIcon(QIcon(LoadPicture(Pictures::kIcon)));
     InstallFontSubstitutions();
+    // Before any window: they take their texts as they are built.
+    InstallTranslations(QStringLiteral(":/i18n"));
 
     RealClock clock;
     QtSoundService sound;

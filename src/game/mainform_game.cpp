@@ -63,7 +63,7 @@ void TMainForm1::PlayBanner(const QString& text, const QString& sound)
 
 void TMainForm1::N2Click()
 {
-    Label1->SetCaption(QStringLiteral("ジュンビハイイカ・・・"));
+    Label1->SetCaption(tr("ジュンビハイイカ・・・"));
     RepaintNow();
     PlayBanner(QStringLiteral("GAME START"), QStringLiteral("snd_start.wav"));
 
@@ -93,11 +93,11 @@ void TMainForm1::N2Click()
 void TMainForm1::Timer3Timer()
 {
     --FTimeLeft;
-    Label1->SetCaption(QStringLiteral("ノコリ ") + QString::number(FTimeLeft) + QStringLiteral(" ビョウ"));
+    Label1->SetCaption(tr("ノコリ %1 ビョウ").arg(FTimeLeft));
     if (FTimeLeft > 0)
         return;
 
-    Label1->SetCaption(QStringLiteral("時間ギレデス"));
+    Label1->SetCaption(tr("時間ギレデス"));
     Label1->repaint();
 
     Timer1->SetEnabled(false);
@@ -112,7 +112,7 @@ void TMainForm1::Timer3Timer()
     StringGrid1->show();
     Label9->hide();
     N2->setEnabled(true);
-    Label1->SetCaption(QStringLiteral("F3 デ ゲームヲ開始シマス"));
+    Label1->SetCaption(tr("F3 デ ゲームヲ開始シマス"));
     RepaintNow();
 
     EnterRanking();

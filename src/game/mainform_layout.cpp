@@ -94,7 +94,7 @@ void TMainForm1::CreateControls()
 
     Panel5 = Place(new TPanel(window), 30, 0, 449, 43);
     Image1 = Place(MakeImage(Panel5, Pictures::kTopBar, false), 0, 0, 449, 43);
-    Label1 = MakeLabel(Panel5, QStringLiteral("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue);
+    Label1 = MakeLabel(Panel5, tr("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue);
     Label1->move(5, 17);
     Label2 = MakeLabel(Panel5, QStringLiteral("SCORE"), 16, clRed, clLime);
     Label2->move(205, 17);
@@ -156,22 +156,22 @@ void TMainForm1::CreateBanner()
 
 void TMainForm1::CreateMenu()
 {
-    N1 = menuBar()->addMenu(QStringLiteral("モード(&M)"));
-    N2 = N1->addAction(QStringLiteral("ゲーム開始(&G)"), this, Guard([this] { N2Click(); }));
+    N1 = menuBar()->addMenu(tr("モード(&M)"));
+    N2 = N1->addAction(tr("ゲーム開始(&G)"), this, Guard([this] { N2Click(); }));
     N2->setShortcut(Qt::Key_F3);
     N1->addSeparator();
-    N5 = N1->addAction(QStringLiteral("ボスが来た!!(&B)..."), this, Guard([this] { N5Click(); }));
+    N5 = N1->addAction(tr("ボスが来た!!(&B)..."), this, Guard([this] { N5Click(); }));
     N5->setShortcut(Qt::Key_F4);
     N1->addSeparator();
-    Exit1 = N1->addAction(QStringLiteral("終了(&X)"), this, Guard([this] { Exit1Click(); }));
+    Exit1 = N1->addAction(tr("終了(&X)"), this, Guard([this] { Exit1Click(); }));
 
-    O1 = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
-    S1 = O1->addAction(QStringLiteral("効果音を鳴らす(&S)"));
+    O1 = menuBar()->addMenu(tr("オプション(&O)"));
+    S1 = O1->addAction(tr("効果音を鳴らす(&S)"));
     S1->setCheckable(true);
     S1->setChecked(true); // Qt toggles a checkable item itself when it is chosen, as S1Click does
 
-    Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."), this, Guard([this] { N6Click(); }));
+    Help1 = menuBar()->addMenu(tr("ヘルプ(&H)"));
+    N6 = Help1->addAction(tr("インフォメーション(&I)..."), this, Guard([this] { N6Click(); }));
 }
 
 void TMainForm1::CreateTimers()

@@ -29,14 +29,14 @@ QString ScoreKey(int rank)
 
 void TMainForm1::WriteRankingHeadings()
 {
-    StringGrid1->SetCells(0, 0, QStringLiteral("順位 (爵位)"));
-    StringGrid1->SetCells(1, 0, QStringLiteral("VELQUAN ランキング"));
-    StringGrid1->SetCells(2, 0, QStringLiteral("スコア"));
-    StringGrid1->SetCells(0, 1, QStringLiteral("1位 (魔神)"));
-    StringGrid1->SetCells(0, 2, QStringLiteral("2位 (魔王)"));
-    StringGrid1->SetCells(0, 3, QStringLiteral("3位 (魔将)"));
-    StringGrid1->SetCells(0, 4, QStringLiteral("4位 (悪魔)"));
-    StringGrid1->SetCells(0, 5, QStringLiteral("5位 (人間)"));
+    StringGrid1->SetCells(0, 0, tr("順位 (爵位)"));
+    StringGrid1->SetCells(1, 0, tr("VELQUAN ランキング"));
+    StringGrid1->SetCells(2, 0, tr("スコア"));
+    StringGrid1->SetCells(0, 1, tr("1位 (魔神)"));
+    StringGrid1->SetCells(0, 2, tr("2位 (魔王)"));
+    StringGrid1->SetCells(0, 3, tr("3位 (魔将)"));
+    StringGrid1->SetCells(0, 4, tr("4位 (悪魔)"));
+    StringGrid1->SetCells(0, 5, tr("5位 (人間)"));
 }
 
 void TMainForm1::LoadRanking()
@@ -80,8 +80,7 @@ void TMainForm1::EnterRanking()
         StringGrid1->SetCells(kNameColumn, target, QString());
         StringGrid1->SetCells(kScoreColumn, target, QString::number(FScore));
         const QString name =
-            FServices.inputBox->InputBox(QString::number(target) + QStringLiteral(" 位ニ ランクサレマシタ"),
-                                         QStringLiteral(" アナタノ名前 ："), QString());
+            FServices.inputBox->InputBox(tr("%1 位ニ ランクサレマシタ").arg(target), tr(" アナタノ名前 ："), QString());
         StringGrid1->SetCells(kNameColumn, target, name);
     }
     ShowHighScore();

@@ -103,19 +103,19 @@ void TMainForm1::JudgeShot()
         Shape1->hide();
         RepaintNow();
         DrawSwingPicture(kSwingPicture.x(), kSwingPicture.y(), 0);
-        ShowShotResult(QStringLiteral("ナイスイン!! +100+%1 point").arg(level), level + 100);
+        ShowShotResult(tr("ナイスイン!! +100+%1 point").arg(level), level + 100);
         FServices.clock->Sleep(kResultPause);
         AdvanceLevel(true);
         AdvanceLevel(true);
         Shape1->show();
     } else if (inside(Shape2)) {
         PlaySoundEffect(QStringLiteral("snd_approach.wav"));
-        ShowShotResult(QStringLiteral("ナイスアプロ～チ!! +30+%1 point").arg(level), level + 30);
+        ShowShotResult(tr("ナイスアプロ～チ!! +30+%1 point").arg(level), level + 30);
         FServices.clock->Sleep(kResultPause);
         AdvanceLevel(true);
     } else {
         PlaySoundEffect(contact > kFarMissBeyond ? QStringLiteral("snd_akuma.wav") : QStringLiteral("snd_dame.wav"));
-        ShowShotResult(QStringLiteral("フ～ン!! %1 point").arg(-level), -level);
+        ShowShotResult(tr("フ～ン!! %1 point").arg(-level), -level);
         FServices.clock->Sleep(kResultPause);
     }
 }

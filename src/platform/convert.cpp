@@ -2,6 +2,7 @@
 
 #include "platform/exceptions.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <limits>
 
@@ -25,7 +26,7 @@ int DigitValue(QChar c, int base)
 
 EConvertError NotAnInteger(const QString& text)
 {
-    return EConvertError(QStringLiteral("'%1' は整数ではありません").arg(text));
+    return EConvertError(QCoreApplication::translate("Convert", "'%1' は整数ではありません").arg(text));
 }
 
 } // namespace

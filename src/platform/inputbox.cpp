@@ -46,7 +46,7 @@ TInputBoxDialog::TInputBoxDialog(const QString& caption, const QString& prompt, 
 
     FOk = new QPushButton(QStringLiteral("OK"), this);
     FOk->setDefault(true);
-    FCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    FCancel = new QPushButton(tr("キャンセル"), this);
     connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -4,6 +4,7 @@
 #include "platform/cp932.h"
 #include "platform/exceptions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -310,7 +311,7 @@ QString BlockingFolder(const QString& path)
 
 EWriteError CannotWrite(const QString& path)
 {
-    return EWriteError(QStringLiteral("%1 に書き込めません").arg(path));
+    return EWriteError(QCoreApplication::translate("Profile", "%1 に書き込めません").arg(path));
 }
 
 } // namespace
@@ -353,12 +354,15 @@ void CheckProfileFile(const QString& fileName)
     case TReadResult::Read: return;
     case TReadResult::Missing:
         if (const QString folder = BlockingFolder(path); !folder.isEmpty())
-            throw EReadError(QStringLiteral("%1 はフォルダではありません").arg(folder));
+            throw EReadError(QCoreApplication::translate("Profile", "%1 はフォルダではありません").arg(folder));
         return;
-    case TReadResult::NotAFile: throw EReadError(QStringLiteral("%1 は通常のファイルではありません").arg(path));
+    case TReadResult::NotAFile:
+        throw EReadError(QCoreApplication::translate("Profile", "%1 は通常のファイルではありません").arg(path));
     case TReadResult::TooLarge:
-        throw EReadError(QStringLiteral("%1 は大きすぎます (%2 MiB まで)").arg(path).arg(kMaxFileSize >> 20));
-    case TReadResult::Failed: throw EReadError(QStringLiteral("%1 を読み込めません").arg(path));
+        throw EReadError(QCoreApplication::translate("Profile", "%1 は大きすぎます (%2 MiB まで)")
+                             .arg(path)
+                             .arg(kMaxFileSize >> 20));
+    case TReadResult::Failed: throw EReadError(QCoreApplication::translate("Profile", "%1 を読み込めません").arg(path));
     }
 }
 

@@ -15,6 +15,9 @@ and "SHOT!!" button that arrives within the given time:
 It stops early once it has heard what one putt gives: each of these kinds, "SHOT!!"
 disabled and then enabled again.
 (Qt's bridge passes no change of the pressed state on; that state is read instead.)
+
+    atspi_probe.py --texts [TIMEOUT]
+Prints every name in the game's window, menus and ranking cells included, one a line.
 """
 import shlex
 import sys
@@ -110,7 +113,8 @@ def listen(seconds):
 def main():
     if len(sys.argv) > 2 and sys.argv[1] == "--listen":
         return listen(float(sys.argv[2]))
-    timeout = float(sys.argv[1]) if len(sys.argv) > 1 else 10.0
+    texts = sys.argv[1:2] == ["--texts"]
+    timeout = float(sys.argv[1 + texts]) if len(sys.argv) > 1 + texts else 10.0
     deadline = time.monotonic() + timeout
     frame = game_frame()
     while frame is None and time.monotonic() < deadline:
@@ -119,6 +123,9 @@ def main():
     if frame is None:
         print("no VELQUAN frame on the accessibility bus", file=sys.stderr)
         return 1
+    if texts:
+        print("\n".join(node.get_name() for node in walk(frame) if node.get_name()))
+        return 0
     for key, value in sorted(read(frame).items()):
         print(f"{key}={shlex.quote(str(value))}")
     return 0

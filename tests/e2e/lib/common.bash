@@ -3,6 +3,8 @@
 # Exit code 77 tells CTest that the machine cannot run the test.
 
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+# The game speaks the player's language: every script but language.sh reads its own Japanese.
+unset LANGUAGE LC_ALL LC_MESSAGES && export LANG=C.UTF-8
 work=$(mktemp -d)
 cleanup_pids=()
 xvfb_pid=""

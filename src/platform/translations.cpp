@@ -1,0 +1,57 @@
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+const QString kPrefix = QStringLiteral("velquan_");
+const QString kSuffix = QStringLiteral(".qm");
+// Until a player's language has a translation of its own, English is the one they can read.
+const QString kFallback = QStringLiteral("en");
+
+bool Load(const QString& name, const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
+} // namespace
+
+QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& translated)
+{
+    for (const QString& tag : uiLanguages) {
+        QString language = tag.section(u'-', 0, 0).toLower();
+        if (language == QLatin1String("ja") || tag == QLatin1String("C") || tag == QLatin1String("POSIX"))
+            return {};
+        if (QString full = QString(tag).replace(u'-', u'_'); translated.contains(full))
+            return full;
+        if (translated.contains(language))
+            return language;
+    }
+    return kFallback;
+}
+
+QString InstallTranslations(const QString& folder)
+{
+    const QLocale system = QLocale::system();
+    // As gettext has it, LANGUAGE counts only outside the C locale.
+    const QStringList languages =
+        system.name() == QLatin1String("C") ? QStringList{QStringLiteral("C")} : system.uiLanguages();
+    QStringList translated;
+    for (const QString& file : QDir(folder).entryList({kPrefix + u'*' + kSuffix}, QDir::Files))
+        translated.append(file.mid(kPrefix.size()).chopped(kSuffix.size()));
+    QString language = ChooseTranslation(languages, translated);
+    if (language.isEmpty() || !Load(kPrefix + language, folder))
+        return {};
+    // Qt's English is its own source text; only another language needs Qt's translation.
+    if (language != kFallback)
+        Load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return language;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+// The language of the game's texts for a player's languages, best first, as
+// QLocale::uiLanguages() lists them: the first that has a translation among those given
+// (language codes, "de" or "pt_BR"). Japanese, the game's own language, and the C locale need
+// none and give an empty name; a list with none of them gives English.
+QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& translated);
+
+// Installs the translation chosen for the system's languages among folder/velquan_<language>.qm,
+// with Qt's own for its standard buttons where Qt has one. Returns the language, empty for the
+// game's own Japanese, which installs nothing.
+QString InstallTranslations(const QString& folder);
