@@ -4,6 +4,7 @@
 #include "platform/textdraw.h"
 
 #include <QEvent>
+#include <algorithm>
 
 TCustomLabel::TCustomLabel(QWidget* parent) : QWidget(parent)
 {
@@ -114,8 +115,11 @@ void TCustomLabel::AdjustBounds()
         flags |= DT_NOPREFIX;
     TRect rect{0, 0, width(), height()};
     CalcTextRect(font(), DrawnCaption(), rect, flags);
+    // Each character's advance is rounded on its own, so drawn one by one a Latin caption can
+    // be a few pixels wider than measured whole, and would lose its last letter.
+    const int textWidth = std::max(rect.Right, CharByCharWidth());
     int left = x();
     if (FAlignment == TAlignment::taRightJustify)
-        left += width() - rect.Right;
-    setGeometry(left, y(), rect.Right, rect.Bottom);
+        left += width() - textWidth;
+    setGeometry(left, y(), textWidth, rect.Bottom);
 }

@@ -52,6 +52,9 @@ protected:
     void changeEvent(QEvent* event) override;
     // Called when Transparent has changed, before the repaint it causes.
     virtual void TransparentChanged() {}
+    // The width a label that draws its caption a character at a time needs for it; 0 for one
+    // that draws it whole.
+    virtual int CharByCharWidth() const { return 0; }
     // Resizes the control to its text when AutoSize is on, keeping the right edge of a
     // right-aligned label in place.
     void AdjustBounds();

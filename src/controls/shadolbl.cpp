@@ -193,7 +193,22 @@ void TShadowLabel::SetTextGradation(TTextGradation gradation)
     if (gradation == FTextGradation)
         return;
     FTextGradation = gradation;
+    AdjustBounds();
     update();
+}
+
+int TShadowLabel::CharByCharWidth() const
+{
+    const QByteArray bytes = cp932::encode(DrawnCaption());
+    if (FTextGradation == TTextGradation::tgNone || WordWrap() || cp932::CharCount(bytes) < 2)
+        return 0;
+    int width = 0;
+    for (int at = 0; at < bytes.size();) {
+        const int length = cp932::CharByteLength(bytes, at);
+        width += TextWidth(font(), cp932::decode(bytes.mid(at, length)));
+        at += length;
+    }
+    return width;
 }
 
 void TShadowLabel::SetTextGradationColor(TColor color)

@@ -99,6 +99,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    int CharByCharWidth() const override;
 
 private:
     void ShadowChanged(TShadow* sender);

@@ -269,6 +269,21 @@ INSTANTIATE_TEST_SUITE_P(
         FaceCase{"OneCharacterKeepsTheTextColour", "A", TTextGradation::tg2Colors, {clWhite}}),
     [](const ::testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });
 
+// Each letter's advance is rounded on its own, so a caption drawn letter by letter is wider
+// than measured whole: an auto-sized label must make room for the drawn one's last letter.
+TEST(TShadowLabelTest, AutoSizeMakesRoomForACaptionDrawnLetterByLetter)
+{
+    TShadowLabel label;
+    MakeBareFace(label, QStringLiteral("F3 Starts the Gaaame"));
+    label.SetTextGradation(TTextGradation::tg2Colors);
+    QStringList letters;
+    for (const QChar letter : label.Caption())
+        letters << QString(letter);
+    const int drawnWidth = CellEdges(label.font(), letters).back();
+    ASSERT_GT(drawnWidth, TextWidth(label.font(), label.Caption()));
+    EXPECT_EQ(label.width(), drawnWidth);
+}
+
 // Shadow and highlight are moved far apart so each copy can be read on its own rows.
 TEST(TShadowLabelTest, DisabledLabelUsesGreyShadowAndButtonColours)
 {
