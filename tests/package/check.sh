@@ -57,7 +57,7 @@ done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon"
 [ -f "$root/usr/share/man/man6/velquan.6.gz" ] || fail "no manual page"
 grep -qx 'Exec="/usr/games/velquan"' "$entry" || fail "desktop entry starts $(grep ^Exec= "$entry")"
-version=$(sed -n 's/^project(velquan VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(awk '/^[0-9]/ { print $1; exit }' dist/releases)
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo names another release"
 zcat "$root/usr/share/man/man6/velquan.6.gz" | grep -q "\"velquan $version\"" || fail "manual page names another version"
