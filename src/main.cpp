@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "game/bossform.h"
 #include "game/mainform.h"
 #include "game/pictures.h"
@@ -18,9 +19,12 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <memory>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
+        return *status;
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("VELQUAN"));
     // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.

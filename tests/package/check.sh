@@ -57,7 +57,7 @@ done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon"
 [ -f "$root/usr/share/man/man6/velquan.6.gz" ] || fail "no manual page"
 grep -qx 'Exec="/usr/games/velquan"' "$entry" || fail "desktop entry starts $(grep ^Exec= "$entry")"
-version=$(sed -n 's/^project(velquan VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(awk '/^[0-9]/ { print $1; exit }' dist/releases)
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo names another release"
 zcat "$root/usr/share/man/man6/velquan.6.gz" | grep -q "\"velquan $version\"" || fail "manual page names another version"
@@ -66,6 +66,17 @@ for needed in 'libqt6widgets6' 'libqt6multimedia6' 'fonts-horai-umefont | fonts-
   [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 echo "layout, version $version and dependencies as expected"
+
+# The command line answers with no display to reach (a build machine has none): a window
+# system started here would abort. The options and variables --help names are the manual's.
+[ "$(env -i "$executable" --version)" = "velquan $version" ] || fail "--version: $(env -i "$executable" --version 2>&1)"
+help=$(env -i "$executable" --ignored --help) || fail "--help exited with $?"
+[[ "$help" == "Usage: velquan "* ]] || fail "--help printed: $help"
+manual=$(zcat "$root/usr/share/man/man6/velquan.6.gz" | sed 's/\\-/-/g')
+for name in $(grep -oE -- '--[a-z]+|\b[A-Z][A-Z_]{3,}\b' <<<"$help" | sort -u); do
+  grep -qF -- "$name" <<<"$manual" || fail "the manual page does not mention $name"
+done
+echo "--version and --help answer without a display, as the manual page does"
 
 # The player: nobody when this runs as the superuser (who could write anywhere), otherwise
 # the caller; either way with a home of their own and the installed folders read-only.
@@ -83,7 +94,7 @@ chmod 700 "$home"
 
 start_display -noreset
 (cd "$home" && exec "${player[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-  "$executable") > "$work/game.log" 2>&1 &
+  "$executable" --an-argument-it-ignores) > "$work/game.log" 2>&1 &
 game_pid=$!
 wait_for_window '^VELQUAN$'
 

@@ -1,0 +1,64 @@
+#include "commandline.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+// The columns and headings are the ones help2man turns into a manual page; dist/velquan.6.in
+// says the same at more length.
+constexpr const char* kHelp = R"(Usage: velquan [--help | --version]
+A 60-second arcade putting game: sink as many putts as you can in one minute on a
+green that jumps after every shot. Any other argument is ignored and the game starts.
+
+Keys:
+  F3                  start a 60-second game
+  Space               hold to charge the putt, release to swing (as holding
+                      SHOT!! with the mouse does)
+  F4                  hide the game behind a harmless-looking screen;
+                      double-click it to come back
+  Alt+M, Alt+O, Alt+H
+                      open the Mode, Options and Help menus
+
+Exit status:
+  0                   the game was closed and its ranking saved, or an option
+                      answered
+  1                   the ranking could not be written; a message box said so
+
+Options:
+  --help              show this help and exit
+  --version           show the version and exit
+
+Files:
+  $XDG_DATA_HOME/velquan/VELQUAN.ini
+                      the top five of an installed game, first copied from the
+                      installed starter ranking
+  VELQUAN.ini beside the executable
+                      the top five of a portable copy (a build or an unpacked
+                      folder) whose folder is writable
+
+Environment:
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                      the first one set chooses the language: Japanese for a
+                      ja* locale, C or POSIX, English for any other
+  XDG_DATA_HOME       the user's data folder; ~/.local/share when unset
+  QT_QPA_PLATFORM     the display system, for example wayland or xcb
+)";
+
+} // namespace
+
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::fputs("velquan " VELQUAN_VERSION "\n", stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
