@@ -114,7 +114,8 @@ int main(int argc, char* argv[])
                                   .messageBox = &MessageBoxes(),
                                   .random = &random,
                                   .rankingFile = ranking,
-                                  .rankingSeed = {}});
+                                  .rankingSeed = {},
+                                  .homePage = {}});
     form.show();
     clock.ProcessMessagesUntil(clock.TickCount() + 500);
 

@@ -27,6 +27,7 @@ int main(int argc, char* argv[])
         return *status;
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("VELQUAN"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELQUAN_VERSION));
     // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELQUAN_APP_ID));
     application.setWindowIcon(QIcon(LoadPicture(Pictures::kIcon)));
@@ -47,7 +48,8 @@ int main(int argc, char* argv[])
                                  .messageBox = &MessageBoxes(),
                                  .random = &random,
                                  .rankingFile = ranking.path,
-                                 .rankingSeed = ranking.seedFrom};
+                                 .rankingSeed = ranking.seedFrom,
+                                 .homePage = QStringLiteral(VELQUAN_HOMEPAGE)};
     int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);

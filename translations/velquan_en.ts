@@ -144,5 +144,33 @@
         <source>フ～ン!! %1 point</source>
         <translation>Meh~!! %1 point</translation>
     </message>
+    <message>
+        <source>MIT ライセンスのフリーソフトウェアです。</source>
+        <translation>Free software under the MIT licence.</translation>
+    </message>
+    <message>
+        <source>ランキングの保存先: %1</source>
+        <translation>The ranking is kept in: %1</translation>
+    </message>
+    <message>
+        <source>キー操作</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>F3: ゲーム開始</source>
+        <translation>F3: start a game</translation>
+    </message>
+    <message>
+        <source>スペースか SHOT!! を押し続けて溜め、離して打つ</source>
+        <translation>Hold Space or SHOT!! to charge, let go to putt</translation>
+    </message>
+    <message>
+        <source>F4: ボスが来た!! (ダブルクリックで戻る)</source>
+        <translation>F4: the boss is coming!! (double-click to come back)</translation>
+    </message>
+    <message>
+        <source>インフォメーション</source>
+        <translation>Information</translation>
+    </message>
 </context>
 </TS>

@@ -91,8 +91,12 @@ public:
     void Exit1Click();
     void FormCloseQuery(bool& CanClose);
 
-    // The information page for an executable: its base name as the value of "sn", escaped.
-    static QString InformationUrl(const QString& executablePath);
+    // The information page on the home page's host for an executable: its base name as the
+    // value of "sn", escaped. Empty while the home page is a placeholder or no web address.
+    static QString InformationUrl(const QString& homePage, const QString& executablePath);
+    // What the information command shows while there is no page to open: the name and version,
+    // the licence, where this copy keeps its ranking, and the keys.
+    QString InformationText() const;
 
     // Plays a sound effect when the sound switch is on; returns at once.
     void PlaySoundEffect(const QString& fileName);

@@ -22,4 +22,7 @@ struct TGameServices {
     QString rankingFile;
     // Where a missing ranking file is copied from before it is read or written; may be empty.
     QString rankingSeed;
+    // The game's home page, whose host serves the information page. A reserved example host
+    // (the build's placeholder) has no page: the information command tells about this copy.
+    QString homePage;
 };

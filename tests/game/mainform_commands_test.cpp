@@ -67,36 +67,65 @@ TEST_F(MainFormCommandsTest, ExitClosesLikeTheCloseBoxAndSavesTheRanking)
 
 struct UrlRow {
     const char* name;
+    QString homePage;
     QString executablePath;
-    const char* sn;
+    const char* url; // empty: no page to open
 };
 PRINT_ROW_BY_NAME(UrlRow, name)
 
 class InformationUrlTest : public ::testing::TestWithParam<UrlRow> {};
 
-// The base name of the executable, escaped so no character of it can end the value.
-TEST_P(InformationUrlTest, AppendsTheEscapedBaseName)
+// The page's path and query on the home page's host, with the executable's base name escaped
+// so no character of it can end the value; no page for a placeholder home.
+TEST_P(InformationUrlTest, BuildsThePageOnTheHomeHost)
 {
-    EXPECT_EQ(TMainForm1::InformationUrl(GetParam().executablePath),
-              QStringLiteral("https://velquan.example/info.php?pf=w&sn=") + QString::fromLatin1(GetParam().sn));
+    EXPECT_EQ(TMainForm1::InformationUrl(GetParam().homePage, GetParam().executablePath),
+              QString::fromLatin1(GetParam().url));
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, InformationUrlTest,
-                         ::testing::Values(UrlRow{"WindowsName", "C:/Games/VELQUAN.exe", "VELQUAN"},
-                                           UrlRow{"NoExtension", "/opt/velquan/velquan", "velquan"},
-                                           UrlRow{"LastDotOnly", "/opt/velquan/vel.quan.bin", "vel.quan"},
-                                           UrlRow{"DotInFolderOnly", "/opt/v1.2/velquan", "velquan"},
-                                           UrlRow{"SpaceAmpersandHash", "/opt/vel quan&x#1", "vel%20quan%26x%231"},
-                                           UrlRow{"PercentAndPlus", "/opt/100%+1.exe", "100%25%2B1"},
-                                           UrlRow{"Japanese", QStringLiteral("/opt/ゴルフ.exe"),
-                                                  "%E3%82%B4%E3%83%AB%E3%83%95"},
-                                           UrlRow{"HiddenFileIsAllExtension", "/opt/.velquan", ""}),
-                         [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
+constexpr char kHome[] = "https://velquan.games/";
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, InformationUrlTest,
+    ::testing::Values(
+        UrlRow{"WindowsName", kHome, "C:/Games/VELQUAN.exe", "https://velquan.games/info.php?pf=w&sn=VELQUAN"},
+        UrlRow{"NoExtension", kHome, "/opt/velquan/velquan", "https://velquan.games/info.php?pf=w&sn=velquan"},
+        UrlRow{"LastDotOnly", kHome, "/opt/velquan/vel.quan.bin", "https://velquan.games/info.php?pf=w&sn=vel.quan"},
+        UrlRow{"DotInFolderOnly", kHome, "/opt/v1.2/velquan", "https://velquan.games/info.php?pf=w&sn=velquan"},
+        UrlRow{"SpaceAmpersandHash", kHome, "/opt/vel quan&x#1",
+               "https://velquan.games/info.php?pf=w&sn=vel%20quan%26x%231"},
+        UrlRow{"PercentAndPlus", kHome, "/opt/100%+1.exe", "https://velquan.games/info.php?pf=w&sn=100%25%2B1"},
+        UrlRow{"Japanese", kHome, QStringLiteral("/opt/ゴルフ.exe"),
+               "https://velquan.games/info.php?pf=w&sn=%E3%82%B4%E3%83%AB%E3%83%95"},
+        UrlRow{"HiddenFileIsAllExtension", kHome, "/opt/.velquan", "https://velquan.games/info.php?pf=w&sn="},
+        UrlRow{"HomeInAFolderUsesItsHost", "http://games.test.net:8080/velquan/index.html?x=1", "/opt/velquan",
+               "http://games.test.net:8080/info.php?pf=w&sn=velquan"},
+        UrlRow{"PlaceholderHome", "https://velquan.example.org/", "/opt/velquan", ""},
+        UrlRow{"ReservedTopLevelName", "https://velquan.Example/", "/opt/velquan", ""},
+        UrlRow{"NotAWebAddress", "file:///usr/share/velquan/", "/opt/velquan", ""},
+        UrlRow{"NoHomeAtAll", "", "/opt/velquan", ""}),
+    [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormCommandsTest, InformationOpensThePageForThisExecutable)
 {
+    form.reset();
+    TGameServices services = Services();
+    services.homePage = QString::fromLatin1(kHome);
+    form = std::make_unique<TMainForm1>(services);
     form->N6Click();
-    EXPECT_EQ(shell.opened, QStringList({"https://velquan.example/info.php?pf=w&sn=velquan_tests"}));
+    EXPECT_EQ(shell.opened, QStringList({"https://velquan.games/info.php?pf=w&sn=velquan_tests"}));
+    EXPECT_TRUE(messageBox.shown.empty());
+}
+
+// A placeholder home has no page: the command tells about this copy and starts no browser.
+TEST_F(MainFormCommandsTest, InformationWithoutAHomeShowsWhereTheRankingLives)
+{
+    form->N6Click();
+    EXPECT_TRUE(shell.opened.isEmpty());
+    ASSERT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(messageBox.shown[0].icon, MessageBoxService::Icon::Information);
+    EXPECT_TRUE(messageBox.shown[0].text.startsWith(QStringLiteral("VELQUAN")));
+    EXPECT_TRUE(messageBox.shown[0].text.contains(RankingFile())) << messageBox.shown[0].text.toStdString();
 }
 
 struct AnimationRow {

@@ -35,7 +35,8 @@ protected:
                              .messageBox = &messageBox,
                              .random = &random,
                              .rankingFile = RankingFile(),
-                             .rankingSeed = {}};
+                             .rankingSeed = {},
+                             .homePage = {}};
     }
 
     void WriteRankingFile(const QByteArray& bytes) const
