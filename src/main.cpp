@@ -8,6 +8,7 @@
 #include "platform/exceptions.h"
 #include "platform/fonts.h"
 #include "platform/inputbox.h"
+#include "platform/keyrepeat.h"
 #include "platform/messagebox.h"
 #include "platform/panel.h"
 #include "platform/random.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VELQUAN_APP_ID));
     application.setWindowIcon(QIcon(LoadPicture(Pictures::kIcon)));
     InstallFontSubstitutions();
+    // A held Space is one putt however late its repeats arrive.
+    RequestDetectableAutoRepeat();
     // Before any window: they take their texts as they are built.
     InstallTranslations(QStringLiteral(":/i18n"));
 

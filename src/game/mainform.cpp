@@ -70,9 +70,14 @@ void TMainForm1::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    // A held key repeats; only its first press is the player's. Outside a game the button
-    // lies beneath the ranking and a press would have nothing to charge.
-    if (!event->isAutoRepeat() && FTimeLeft > 0)
+    // One physical hold is one press. A held key repeats as presses marked as repeats, as bare
+    // presses (detectable auto-repeat), or as release and press pairs sharing one time, whose
+    // release a busy machine may deliver before its press shows it was a repeat.
+    const bool repeat =
+        event->isAutoRepeat() || FSpaceDown || (FSpaceReleasedAt != 0 && event->timestamp() == FSpaceReleasedAt);
+    FSpaceDown = true;
+    // Outside a game the button lies beneath the ranking and a press would have nothing to charge.
+    if (!repeat && FTimeLeft > 0)
         bCharge->KeyDown();
 }
 
@@ -84,7 +89,23 @@ void TMainForm1::keyReleaseEvent(QKeyEvent* event)
     }
     // Modifiers pressed meanwhile do not keep the key from letting go.
     if (!event->isAutoRepeat())
-        bCharge->KeyUp();
+        LetGoOfSpace(event->timestamp());
+}
+
+void TMainForm1::changeEvent(QEvent* event)
+{
+    // The release of a key held while the window loses the keyboard goes elsewhere: losing it
+    // lets go, as a mouse button's release reaches the button wherever the pointer is.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && FSpaceDown)
+        LetGoOfSpace(0);
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm1::LetGoOfSpace(std::uint64_t timestamp)
+{
+    FSpaceDown = false;
+    FSpaceReleasedAt = timestamp;
+    bCharge->KeyUp();
 }
 
 void TMainForm1::DrawSwingPicture(int x, int y, int index)

@@ -127,6 +127,7 @@ protected:
     // Space holds "SHOT!!" as the mouse button does, during a game.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // A handler wrapped for a connection: what it throws shows in the standard error box
@@ -153,6 +154,8 @@ private:
     void WaitForTickBoundary(std::uint32_t step);
     void JudgeShot();
     void ShowShotResult(const QString& message, std::int32_t points);
+    // Space is up: the hold it made, if any, ends. timestamp is the release's, 0 for none.
+    void LetGoOfSpace(std::uint64_t timestamp);
 
     TGameServices FServices;
     // The controls and the application's last-resort error box use the game's service too.
@@ -161,6 +164,9 @@ private:
     bool FCentred = false;
     // The window has closed (and saved): a shot under way stops where it is.
     bool FClosed = false;
+    // Space is physically down, and the time its last release came with.
+    bool FSpaceDown = false;
+    std::uint64_t FSpaceReleasedAt = 0;
 
     std::int32_t FSwingFrame = 0;
     std::uint32_t FPressTick = 0;

@@ -7,9 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib/game.bash" "$1"
 source "$(dirname "$0")/lib/atspi.bash"
 
-# No auto-repeat: Space is held while the bus is read, which a busy machine may stretch past
-# the repeat delay, and a repeat that the toolkit takes for a new press would play more putts.
-start_display -r
+start_display
 start_accessibility_bus
 start_game "$source_dir/resources/VELQUAN.ini"
 

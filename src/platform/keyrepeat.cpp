@@ -1,0 +1,33 @@
+#include "platform/keyrepeat.h"
+
+#include <QGuiApplication>
+
+// The C header names a field "explicit", a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+bool RequestDetectableAutoRepeat()
+{
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return false;
+    // The toolkit has taken the extension into use on this connection already; asking again
+    // is harmless, and the flag is set only where the server has the extension at all.
+    const std::unique_ptr<xcb_xkb_use_extension_reply_t, decltype(&std::free)> extension(
+        xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr), &std::free);
+    if (!extension || !extension->supported)
+        return false;
+    constexpr std::uint32_t kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const std::unique_ptr<xcb_xkb_per_client_flags_reply_t, decltype(&std::free)> flags(
+        xcb_xkb_per_client_flags_reply(
+            connection,
+            xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, kDetectable, kDetectable, 0, 0, 0), nullptr),
+        &std::free);
+    return flags && (flags->value & kDetectable) != 0;
+}
