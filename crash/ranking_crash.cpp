@@ -116,8 +116,9 @@ TOutcome Classify(const QString& path, const QByteArray& bytes, TMode mode, TTal
     for (int ranking = 0; ranking < kRankings; ++ranking) {
         const QByteArray head = Expected(ranking);
         const QByteArray tail = bytes.mid(head.size());
-        if (bytes.startsWith(head) && tail.size() >= 4 && tail.startsWith(';') && tail.endsWith("\r\n") &&
-            tail.count(' ') == tail.size() - 3 && ReadsAs(path, ranking)) {
+        const QByteArray marker = ";VELQUAN save padding";
+        if (bytes.startsWith(head) && tail.startsWith(marker) && tail.endsWith("\r\n") &&
+            tail.count(' ') == tail.size() - marker.size() - 2 + marker.count(' ') && ReadsAs(path, ranking)) {
             ++tally.CompleteWithPadding;
             ++tally.Seen[ranking];
             return TOutcome::CompleteWithPadding;

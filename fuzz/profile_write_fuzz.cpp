@@ -54,6 +54,45 @@ bool OnlyTheWrittenLinesChanged(const QByteArray& before, const QByteArray& afte
     return LineBreaks(removed) <= 1 && LineBreaks(added) <= 3;
 }
 
+QList<QByteArray> Lines(const QByteArray& bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        if (bytes.at(at) != '\n' && bytes.at(at) != '\r')
+            continue;
+        lines.append(bytes.mid(start, at - start));
+        if (bytes.at(at) == '\r' && at + 1 < bytes.size() && bytes.at(at + 1) == '\n')
+            ++at;
+        start = at + 1;
+    }
+    if (start < bytes.size())
+        lines.append(bytes.mid(start));
+    return lines;
+}
+
+// Every line of the old file stays, byte for byte and in order, but those the save owns: the
+// lines of the written key and a last line of the save's own padding.
+bool UnownedLinesStay(const QByteArray& before, const QByteArray& after, const QString& key)
+{
+    const QByteArray marker = ";VELQUAN save padding";
+    QList<QByteArray> unowned = Lines(before);
+    if (!unowned.isEmpty() && unowned.last().startsWith(marker) &&
+        unowned.last().mid(marker.size()).count(' ') == unowned.last().size() - marker.size())
+        unowned.removeLast();
+    unowned.removeIf([&key](const QByteArray& line) {
+        const QString text = cp932::decode(line);
+        return text.contains(u'=') &&
+               fuzz::TrimBlanks(text.left(text.indexOf(u'='))).compare(key, Qt::CaseInsensitive) == 0;
+    });
+    const QList<QByteArray> kept = Lines(after);
+    qsizetype found = 0;
+    for (const QByteArray& line : kept)
+        if (found < unowned.size() && line == unowned.at(found))
+            ++found;
+    return found == unowned.size();
+}
+
 void CheckOnlyTheFile(const QString& folder, const QStringList& files)
 {
     QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -98,6 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::Check(ReadProfileString(single, section, key, "\u3000default") == fuzz::ReadBackValue(write.Value),
                     "the written key reads back as the value's first line");
         fuzz::Check(old == "<missing>" || OnlyTheWrittenLinesChanged(old, now), "at most the written lines change");
+        fuzz::Check(old == "<missing>" || UnownedLinesStay(old, now, key), "every line the save does not own stays");
 
         if (old != "<missing>") {
             fuzz::WriteBytes(before, old);

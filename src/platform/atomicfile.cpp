@@ -341,15 +341,20 @@ bool EndsLine(const QByteArray& content)
     return content.isEmpty() || content.endsWith('\n') || content.endsWith('\r');
 }
 
-// The comment line of `size` bytes that pads content: ";" and spaces, on a line of its own.
-// Empty when size is 0, and when size is too small for such a line.
+// A save's padding starts with this comment, which no person or other tool writes by chance:
+// the next save drops such a line, and only such a line.
+constexpr char kPaddingMarker[] = ";VELQUAN save padding";
+
+// The comment line of `size` bytes that pads content: the marker and spaces, on a line of its
+// own. Empty when size is 0, and when size is too small for such a line.
 QByteArray Padding(const QByteArray& content, qsizetype size)
 {
     const QByteArray lineBreak = LineBreakOf(content);
-    const qsizetype spaces = size - 1 - lineBreak.size();
-    if (size == 0 || spaces < 1)
+    const QByteArray marker(kPaddingMarker);
+    const qsizetype spaces = size - marker.size() - lineBreak.size();
+    if (size == 0 || spaces < 0)
         return {};
-    const QByteArray line = ';' + QByteArray(spaces, ' ');
+    const QByteArray line = marker + QByteArray(spaces, ' ');
     return EndsLine(content) ? line + lineBreak : lineBreak + line;
 }
 
@@ -373,16 +378,18 @@ bool Reserve(int fd, const QByteArray& old, qsizetype length)
 {
     if (length <= old.size())
         return true;
-    if (const int fault = InjectedFault(TSaveStep::Reserve))
-        return Fail(fault);
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(length)) == 0)
-        return true;
-    if (errno != EOPNOTSUPP && errno != ENOSYS)
-        return false;
+    int error = InjectedFault(TSaveStep::Reserve);
+    if (error == 0) {
+        if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(length)) == 0)
+            return true;
+        error = errno;
+    }
+    if (error != EOPNOTSUPP && error != ENOSYS)
+        return Fail(error);
     const QByteArray padding = Padding(old, length - old.size());
     if (WriteAllAt(fd, padding.constData(), padding.size(), off_t(old.size())) && ::fsync(fd) == 0)
         return true;
-    const int error = errno;
+    error = errno;
     [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(old.size()));
     return Fail(error);
 }
@@ -518,8 +525,9 @@ QByteArray WithoutSavePadding(const QByteArray& data)
     while (start > 0 && data.at(start - 1) != '\n' && data.at(start - 1) != '\r')
         --start;
     const QByteArrayView line = QByteArrayView(data).sliced(start, end - start);
-    if (line.size() < 2 || line.front() != ';' ||
-        !std::all_of(line.begin() + 1, line.end(), [](char c) { return c == ' '; }))
+    const QByteArrayView marker(kPaddingMarker);
+    if (!line.startsWith(marker) ||
+        !std::all_of(line.begin() + marker.size(), line.end(), [](char c) { return c == ' '; }))
         return data;
     if (ended)
         return data.left(start);

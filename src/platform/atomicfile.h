@@ -35,15 +35,16 @@ bool CreateFileExclusively(const QString& fileName, const QByteArray& data);
 // saver cannot write), the file is rewritten in place instead: the space the new content needs
 // is reserved first, the new content goes over the old in one write and the file is then cut
 // to its new length. Where the new content is shorter, the write fills the rest with a comment
-// line (";" and spaces), so a kill before the cut leaves the new content and that line, and a
-// full disk leaves the old content.
+// line that a marker text makes the save's own, so a kill before the cut leaves the new content
+// and that line, and a full disk leaves the old content.
 //
 // A missing file is created when its folder exists. A file that is no plain file or is over
 // kMaxFileSize is left alone. Returns false when the data could not be written.
 bool WriteFileAtomically(const QString& fileName, const QByteArray& data);
 
-// The data without the padding that a killed in-place save may have left: a last line of ";"
-// and spaces only. A save drops it, so that it does not stay in the file for ever.
+// The data without the padding that a killed in-place save may have left: a last line of the
+// save's marked comment and spaces. A save drops it, so that it does not stay in the file for
+// ever; any other line, a comment of ";" and spaces too, stays.
 QByteArray WithoutSavePadding(const QByteArray& data);
 
 // The moments inside a save at which a test may stop it or make it fail.

@@ -98,17 +98,17 @@ TEST_P(AtomicFileInPlace, KillBeforeTheCutLeavesNoOldBytes)
     EXPECT_EQ(Entries(), QStringList{"VELQUAN.ini"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, AtomicFileInPlace,
-                         ::testing::Values(InPlaceCase{"LongerOverShorter", kShort, kLong, ""},
-                                           InPlaceCase{"OverEmptyFile", "", kShort, ""},
-                                           InPlaceCase{"SameLength", Scored(1), kShort, ""},
-                                           InPlaceCase{"OneByteShorter", Scored(2), kShort, "; +\r\n"},
-                                           InPlaceCase{"TwoBytesShorter", Scored(3), kShort, "; +\r\n"},
-                                           InPlaceCase{"ManyBytesShorter", kLong, kShort, "; +\r\n"},
-                                           InPlaceCase{"LineFeeds", "[RANK]\nNAME1=Bo\nSCORE1=99\n",
-                                                       "[RANK]\nNAME1=Al\nSCORE1=9\n", "; +\n"},
-                                           InPlaceCase{"UnendedLastLine", kLong, "[RANK]\r\nNAME1=Al", "\r\n; +"}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AtomicFileInPlace,
+    ::testing::Values(InPlaceCase{"LongerOverShorter", kShort, kLong, ""}, InPlaceCase{"OverEmptyFile", "", kShort, ""},
+                      InPlaceCase{"SameLength", Scored(1), kShort, ""},
+                      InPlaceCase{"OneByteShorter", Scored(2), kShort, ";VELQUAN save padding *\r\n"},
+                      InPlaceCase{"TwoBytesShorter", Scored(3), kShort, ";VELQUAN save padding *\r\n"},
+                      InPlaceCase{"ManyBytesShorter", kLong, kShort, ";VELQUAN save padding *\r\n"},
+                      InPlaceCase{"LineFeeds", "[RANK]\nNAME1=Bo\nSCORE1=99\n", "[RANK]\nNAME1=Al\nSCORE1=9\n",
+                                  ";VELQUAN save padding *\n"},
+                      InPlaceCase{"UnendedLastLine", kLong, "[RANK]\r\nNAME1=Al", "\r\n;VELQUAN save padding *"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(AtomicFileTest, InPlaceKeepsTheFileItself)
 {
@@ -232,6 +232,26 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"InPlaceShorterWriteStopsHalfWay", TSaveStep::WriteInPlace, EIO, true, kLong},
                       FaultCase{"InPlaceFlushFails", TSaveStep::FlushInPlace, ENOSPC, true, kLong}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+int gWriteFault = 0;
+
+// A file system that cannot reserve space: the old content is padded to the new length first,
+// so a write that then fails puts the old content back, and one that succeeds leaves the new.
+TEST_F(AtomicFileTest, InPlaceWithoutReservingPadsTheOldContentFirst)
+{
+    for (const int writeFault : {0, ENOSPC}) {
+        WriteBytes(FPath, kShort);
+        MakeFolderReadOnly();
+        NoPermissionOverride asPlayer;
+        gWriteFault = writeFault;
+        SetSaveFaultHook([](TSaveStep at) {
+            return at == TSaveStep::Reserve ? EOPNOTSUPP : at == TSaveStep::WriteInPlace ? gWriteFault : 0;
+        });
+        EXPECT_EQ(WriteFileAtomically(FPath, kLong), writeFault == 0);
+        SetSaveFaultHook(nullptr);
+        EXPECT_EQ(ReadBytes(FPath), writeFault == 0 ? kLong : kShort) << writeFault;
+    }
+}
 
 TEST_F(AtomicFileTest, FullDiskNeverCreatesAHalfFile)
 {

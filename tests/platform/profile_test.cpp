@@ -142,6 +142,12 @@ const WriteCase kWriteCases[] = {
     {"ValueCutAtLineBreak", "<missing>", "RANK", "NAME1", "Bob\nSCORE1=9", "[RANK]\r\nNAME1=Bob\r\n"},
     {"ValueCutAtCarriageReturn", "<missing>", "RANK", "NAME1", "\rX=1", "[RANK]\r\nNAME1=\r\n"},
     {"UnmappableNameFindsItsStoredSpelling", "[RANK]\r\n?=1\r\n", "RANK", "\xF0\x9F\x98\x80", "2", "[RANK]\r\n?=2\r\n"},
+    {"PersonsSemicolonLineStays", "[RANK]\r\nSCORE3=90ue\n; ", "RANK", "SCORE3", "9", "[RANK]\r\nSCORE3=9\r\n; "},
+    {"PersonsSemicolonAndSpacesLineStays", "[RANK]\r\nA=1\r\n;    \r\n", "RANK", "B", "2",
+     "[RANK]\r\nA=1\r\nB=2\r\n;    \r\n"},
+    {"SavesOwnPaddingGoes", "[RANK]\r\nA=1\r\n;VELQUAN save padding   \r\n", "RANK", "A", "2", "[RANK]\r\nA=2\r\n"},
+    {"PaddingNotLastStays", "[RANK]\r\n;VELQUAN save padding\r\nA=1\r\n", "RANK", "A", "2",
+     "[RANK]\r\n;VELQUAN save padding\r\nA=2\r\n"},
     {"BomStaysAndIsNoHeader", "\xEF\xBB\xBF[RANK]\r\n", "RANK", "A", "1", "\xEF\xBB\xBF[RANK]\r\n[RANK]\r\nA=1\r\n"},
 };
 
