@@ -71,8 +71,9 @@ QStringList LanguageFamilies(const QString& language)
     case QLocale::SimplifiedHanScript:
     case QLocale::TraditionalHanScript:
     case QLocale::KoreanScript:
-        // A few megabytes for all of Chinese and Hangul; Chinese drawn in a Chinese font throughout,
-        // not in Ume's Japanese forms wherever Japanese shares a character.
+    case QLocale::CyrillicScript:
+        // A few megabytes for all of Chinese and Hangul, with proportional Cyrillic; Chinese drawn in
+        // a Chinese font throughout, not in Ume's Japanese forms wherever Japanese shares a character.
         return {QStringLiteral("WenQuanYi Micro Hei")};
     default: return {};
     }

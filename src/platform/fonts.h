@@ -27,9 +27,10 @@ bool SubstituteInstalled(const QString& family);
 QFont MakeFont(const QString& family, int height, bool bold = false);
 
 // The fonts that draw a language's texts before the layout's own, for a language whose letters the
-// Ume fonts lack: they have the Latin and Cyrillic letters of every translation, but no Hangul and
-// not the simplified characters that Japanese does not use. Empty for every other language, and
-// for the game's own Japanese (an empty name).
+// Ume fonts lack or draw poorly: they have no Hangul, not the simplified characters that Japanese
+// does not use, and only the full-width Cyrillic of Japanese text. Empty for every other language
+// (Ume's Latin letters are proportional and have every accent) and for the game's own Japanese (an
+// empty name).
 QStringList LanguageFamilies(const QString& language);
 
 // MakeFont for texts in the given language (a translation's code, as InstallTranslations gives it).
