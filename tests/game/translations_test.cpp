@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QRawFont>
 #include <QScopeGuard>
@@ -141,6 +142,9 @@ TEST_P(TranslationsTest, EveryTextFitsItsPlaceInLettersItsFontHas)
     for (QAction* title : form->menuBar()->actions())
         EXPECT_TRUE(form->menuBar()->rect().contains(form->menuBar()->actionGeometry(title)))
             << title->text().toStdString();
+    // Qt's own texts, a text field's menu and a box's buttons, speak the language too.
+    const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u'/';
+    EXPECT_TRUE(language == u"en" || QTranslator().load(QStringLiteral("qtbase_") + language, qt)) << qt.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Compiled, TranslationsTest, ::testing::ValuesIn(Languages()),
