@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>時間ギレデス</source>
-        <translation>Temps écoulé&#xa0;!</translation>
+        <translation>Temps écoulé !</translation>
     </message>
     <message>
         <source>F3 デ ゲームヲ開始シマス</source>
@@ -165,15 +165,15 @@
     </message>
     <message>
         <source>ナイスイン!! +100+%1 point</source>
-        <translation>Dans le trou&#xa0;!! +100+%1 pts</translation>
+        <translation>Dans le trou !! +100+%1 pts</translation>
     </message>
     <message>
         <source>ナイスアプロ～チ!! +30+%1 point</source>
-        <translation>Belle appro~che&#xa0;!! +30+%1 pts</translation>
+        <translation>Belle appro~che !! +30+%1 pts</translation>
     </message>
     <message>
         <source>フ～ン!! %1 point</source>
-        <translation>Bof~&#xa0;!! %1 pts</translation>
+        <translation>Bof~ !! %1 pts</translation>
     </message>
 </context>
 </TS>

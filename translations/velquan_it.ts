@@ -137,27 +137,27 @@
     </message>
     <message>
         <source>1位 (魔神)</source>
-        <translation>1° (Arcidemone)</translation>
+        <translation>1º (Arcidemone)</translation>
     </message>
     <message>
         <source>2位 (魔王)</source>
-        <translation>2° (Re demone)</translation>
+        <translation>2º (Re demone)</translation>
     </message>
     <message>
         <source>3位 (魔将)</source>
-        <translation>3° (Scagnozzo)</translation>
+        <translation>3º (Scagnozzo)</translation>
     </message>
     <message>
         <source>4位 (悪魔)</source>
-        <translation>4° (Diavoletto)</translation>
+        <translation>4º (Diavoletto)</translation>
     </message>
     <message>
         <source>5位 (人間)</source>
-        <translation>5° (Mortale)</translation>
+        <translation>5º (Mortale)</translation>
     </message>
     <message>
         <source>%1 位ニ ランクサレマシタ</source>
-        <translation>Sei al %1° posto!!</translation>
+        <translation>Sei al %1º posto!!</translation>
     </message>
     <message>
         <source> アナタノ名前 ：</source>
