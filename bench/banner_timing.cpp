@@ -115,7 +115,8 @@ int main(int argc, char* argv[])
                                   .random = &random,
                                   .rankingFile = ranking,
                                   .rankingSeed = {},
-                                  .homePage = {}});
+                                  .homePage = {},
+                                  .language = {}});
     form.show();
     clock.ProcessMessagesUntil(clock.TickCount() + 500);
 

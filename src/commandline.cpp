@@ -40,7 +40,9 @@ Files:
 Environment:
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
                       the first one set chooses the language: Japanese for a
-                      ja* locale, C or POSIX, English for any other
+                      ja* locale, C or POSIX; German, French, Spanish, Italian,
+                      Portuguese, Polish, Russian, Chinese or Korean for theirs;
+                      English for any other
   XDG_DATA_HOME       the user's data folder; ~/.local/share when unset
   QT_QPA_PLATFORM     the display system, for example wayland or xcb
 )";

@@ -35,8 +35,9 @@ int main(int argc, char* argv[])
     InstallFontSubstitutions();
     // A held Space is one putt however late its repeats arrive.
     RequestDetectableAutoRepeat();
-    // Before any window: they take their texts as they are built.
-    InstallTranslations(QStringLiteral(":/i18n"));
+    // Before any window: they take their texts and fonts as they are built.
+    const QString language = InstallTranslations(QStringLiteral(":/i18n"));
+    InstallLanguageFont(language);
 
     RealClock clock;
     QtSoundService sound;
@@ -52,7 +53,8 @@ int main(int argc, char* argv[])
                                  .random = &random,
                                  .rankingFile = ranking.path,
                                  .rankingSeed = ranking.seedFrom,
-                                 .homePage = QStringLiteral(VELQUAN_HOMEPAGE)};
+                                 .homePage = QStringLiteral(VELQUAN_HOMEPAGE),
+                                 .language = language};
     int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);

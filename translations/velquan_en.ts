@@ -45,10 +45,6 @@
         <translation>Ready, Set...</translation>
     </message>
     <message>
-        <source>ノコリ %1 ビョウ</source>
-        <translation>%1 Secs to Go</translation>
-    </message>
-    <message>
         <source>時間ギレデス</source>
         <translation>Time&apos;s Up!</translation>
     </message>
@@ -171,6 +167,13 @@
     <message>
         <source>インフォメーション</source>
         <translation>Information</translation>
+    </message>
+    <message numerus="yes">
+        <source>ノコリ %n ビョウ</source>
+        <translation>
+            <numerusform>%n Secs to Go</numerusform>
+            <numerusform>%n Secs to Go</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

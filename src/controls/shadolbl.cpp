@@ -17,6 +17,24 @@ void GetRGB(TColor color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& 
 
 namespace {
 
+// The caption a character at a time, as the gradient steps through it: the code page's characters,
+// the same one or two bytes. One the code page lacks (a translation's ä or Hangul) is drawn as
+// itself all the same, in the place of the '?' that stands for it.
+QStringList Characters(const QString& caption)
+{
+    const QByteArray bytes = cp932::encode(caption);
+    const QList<uint> codePoints = caption.toUcs4();
+    QStringList characters;
+    for (int at = 0; at < bytes.size();) {
+        const int length = cp932::CharByteLength(bytes, at);
+        const char32_t codePoint = codePoints.value(characters.size());
+        const bool lacked = length == 1 && bytes.at(at) == '?' && codePoint != U'?';
+        characters.append(lacked ? QString::fromUcs4(&codePoint, 1) : cp932::decode(bytes.mid(at, length)));
+        at += length;
+    }
+    return characters;
+}
+
 // The colour at fraction t between two split colours.
 struct ColorRamp {
     std::uint8_t red = 0, green = 0, blue = 0;
@@ -199,15 +217,12 @@ void TShadowLabel::SetTextGradation(TTextGradation gradation)
 
 int TShadowLabel::CharByCharWidth() const
 {
-    const QByteArray bytes = cp932::encode(DrawnCaption());
-    if (FTextGradation == TTextGradation::tgNone || WordWrap() || cp932::CharCount(bytes) < 2)
+    const QStringList characters = Characters(DrawnCaption());
+    if (FTextGradation == TTextGradation::tgNone || WordWrap() || characters.size() < 2)
         return 0;
     int width = 0;
-    for (int at = 0; at < bytes.size();) {
-        const int length = cp932::CharByteLength(bytes, at);
-        width += TextWidth(font(), cp932::decode(bytes.mid(at, length)));
-        at += length;
-    }
+    for (const QString& character : characters)
+        width += TextWidth(font(), character);
     return width;
 }
 
@@ -343,41 +358,42 @@ void TShadowLabel::DrawShadowAndHighlight(QPainter& surface, const QString& capt
 
 void TShadowLabel::DrawCaptionFace(QPainter& surface, const QString& caption, TRect rect, unsigned flags)
 {
-    const QByteArray bytes = cp932::encode(caption);
-    if (FTextGradation != TTextGradation::tgNone && cp932::CharCount(bytes) > 1) {
-        DrawFace(surface, bytes, rect, flags);
+    const QStringList characters = Characters(caption);
+    if (FTextGradation != TTextGradation::tgNone && characters.size() > 1) {
+        DrawFace(surface, characters, rect, flags);
         return;
     }
     surface.setPen(ToQColor(isEnabled() ? FontColor() : clBtnShadow));
     DrawText(surface, caption, rect, flags);
 }
 
-void TShadowLabel::DrawFace(QPainter& surface, const QByteArray& text, TRect& rect, unsigned flags)
+void TShadowLabel::DrawFace(QPainter& surface, const QStringList& characters, TRect& rect, unsigned flags)
 {
-    if (FTextGradation == TTextGradation::tg2Colors || cp932::CharCount(text) == 2) {
-        GradText(surface, FontColor(), FTextGradationColor, text, rect, flags);
+    if (FTextGradation == TTextGradation::tg2Colors || characters.size() == 2) {
+        GradText(surface, FontColor(), FTextGradationColor, characters, rect, flags);
         return;
     }
-    // Split near the middle, never inside a two-byte character.
-    int split = int(text.size()) / 2;
-    if (cp932::IsLeadByteAt(text, split - 1))
-        ++split;
-    const QByteArray firstPart = text.left(split);
-    const QByteArray secondPart = text.mid(split);
+    // Split near the middle of the bytes, never inside a two-byte character.
+    const int middle = cp932::ByteLength(characters.join(QString())) / 2;
+    qsizetype split = 0;
+    for (int at = 0; at < middle; ++split)
+        at += cp932::ByteLength(characters.at(split));
+    const QStringList firstPart = characters.mid(0, split);
+    const QStringList secondPart = characters.mid(split);
     GradText(surface, FontColor(), FTextMidColor, firstPart, rect, flags);
-    if (cp932::CharCount(secondPart) == 1)
+    if (secondPart.size() == 1)
         GradText(surface, FTextGradationColor, FTextGradationColor, secondPart, rect, flags);
     else
         GradText(surface, FTextMidColor, FTextGradationColor, secondPart, rect, flags);
 }
 
-void TShadowLabel::GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece, TRect& rect,
+void TShadowLabel::GradText(QPainter& surface, TColor first, TColor second, const QStringList& piece, TRect& rect,
                             unsigned flags)
 {
-    const int count = cp932::CharCount(piece);
+    const int count = int(piece.size());
     if (count == 1) {
         surface.setPen(ToQColor(first));
-        const QString character = cp932::decode(piece);
+        const QString& character = piece.first();
         TRect cell{rect.Left, rect.Top, width(), rect.Bottom};
         DrawText(surface, character, cell, flags);
         rect.Left += TextWidth(surface.font(), character);
@@ -387,13 +403,10 @@ void TShadowLabel::GradText(QPainter& surface, TColor first, TColor second, cons
     const ColorRamp ramp(first, second);
     const int overhang = TextOverhang(surface.font());
     int index = 0;
-    for (int at = 0; at < piece.size(); ++index) {
-        surface.setPen(ToQColor(ramp.At(ColorRamp::Fraction(index, count))));
-        const int length = cp932::CharByteLength(piece, at);
-        const QString character = cp932::decode(piece.mid(at, length));
+    for (const QString& character : piece) {
+        surface.setPen(ToQColor(ramp.At(ColorRamp::Fraction(index++, count))));
         rect.Right = rect.Left + TextWidth(surface.font(), character) - overhang;
         DrawText(surface, character, rect, flags);
         rect.Left = rect.Right;
-        at += length;
     }
 }

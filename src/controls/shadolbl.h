@@ -110,8 +110,9 @@ private:
     TRect CaptionRect(QPainter& surface, const QString& caption, unsigned flags) const;
     void DrawShadowAndHighlight(QPainter& surface, const QString& caption, const TRect& rect, unsigned flags) const;
     void DrawCaptionFace(QPainter& surface, const QString& caption, TRect rect, unsigned flags);
-    void DrawFace(QPainter& surface, const QByteArray& text, TRect& rect, unsigned flags);
-    void GradText(QPainter& surface, TColor first, TColor second, const QByteArray& piece, TRect& rect, unsigned flags);
+    void DrawFace(QPainter& surface, const QStringList& characters, TRect& rect, unsigned flags);
+    void GradText(QPainter& surface, TColor first, TColor second, const QStringList& piece, TRect& rect,
+                  unsigned flags);
 
     TEllipsis FEllipsis = TEllipsis::elNone;
     bool FFlickerless = true;

@@ -93,7 +93,8 @@ void TMainForm1::N2Click()
 void TMainForm1::Timer3Timer()
 {
     --FTimeLeft;
-    Label1->SetCaption(tr("ノコリ %1 ビョウ").arg(FTimeLeft));
+    // The seconds are counted: a translation words them with its plural forms.
+    Label1->SetCaption(tr("ノコリ %n ビョウ", nullptr, FTimeLeft));
     if (FTimeLeft > 0)
         return;
 

@@ -41,8 +41,10 @@ TShape* MakeShape(QWidget* parent, TShapeType type, TColor pen, TBrushStyle brus
 }
 
 // Every text line of the window: transparent, centred vertically, white running into a
-// second colour, with a black shadow to the lower right and no highlight.
-TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight, TColor gradationColor, TColor midColor)
+// second colour, with a black shadow to the lower right and no highlight. A translated caption
+// is drawn in its language's font.
+TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight, TColor gradationColor, TColor midColor,
+                        const QString& language = {})
 {
     auto* label = new TShadowLabel(parent);
     label->SetColor(clBlack);
@@ -56,7 +58,7 @@ TShadowLabel* MakeLabel(QWidget* parent, const QString& caption, int fontHeight,
     label->SetTextGradation(TTextGradation::tg2Colors);
     label->SetTextGradationColor(gradationColor);
     label->SetTextMidColor(midColor);
-    label->setFont(MakeFont(kPGothic, fontHeight));
+    label->setFont(MakeTextFont(kPGothic, fontHeight, language));
     label->SetFontColor(clWhite);
     label->SetCaption(caption);
     return label;
@@ -87,14 +89,14 @@ void TMainForm1::CreateControls()
     Shape3 = Place(MakeShape(window, TShapeType::stEllipse, clRed, TBrushStyle::bsSolid, clBlack), 358, 240, 50, 10);
     Shape1 = Place(MakeShape(window, TShapeType::stCircle, clGray, TBrushStyle::bsSolid, clWhite), 51, 242, 8, 8);
 
-    Label9 = MakeLabel(window, QStringLiteral("NICE IN!! +0"), 12, clYellow, clBlue);
+    Label9 = MakeLabel(window, QStringLiteral("NICE IN!! +0"), 12, clYellow, clBlue, FServices.language);
     Label9->move(212, 191);
     Label9->hide();
     FSurface->CreateDrawing();
 
     Panel5 = Place(new TPanel(window), 30, 0, 449, 43);
     Image1 = Place(MakeImage(Panel5, Pictures::kTopBar, false), 0, 0, 449, 43);
-    Label1 = MakeLabel(Panel5, tr("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue);
+    Label1 = MakeLabel(Panel5, tr("F3 デ ゲ～ムヲ開始シマス"), 16, clYellow, clBlue, FServices.language);
     Label1->move(5, 17);
     Label2 = MakeLabel(Panel5, QStringLiteral("SCORE"), 16, clRed, clLime);
     Label2->move(205, 17);
@@ -126,7 +128,7 @@ void TMainForm1::CreateControls()
     StringGrid1->SetColor(clBlack);
     StringGrid1->SetFixedColor(clPurple);
     // Players' names may hold characters that only another font has.
-    QFont gridFont = MakeFont(kPMincho, 11);
+    QFont gridFont = MakeTextFont(kPMincho, 11, FServices.language);
     gridFont.setStyleStrategy(QFont::NoAntialias);
     StringGrid1->setFont(gridFont);
     StringGrid1->SetFontColor(clWhite);

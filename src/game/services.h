@@ -25,4 +25,7 @@ struct TGameServices {
     // The game's home page, whose host serves the information page. A reserved example host
     // (the build's placeholder) has no page: the information command tells about this copy.
     QString homePage;
+    // The language of the window's texts, as InstallTranslations gives it: empty for the game's own
+    // Japanese. A language the layout's fonts lack letters of draws them in its own font.
+    QString language;
 };

@@ -1,6 +1,8 @@
 #include "platform/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -59,4 +61,41 @@ QFont MakeFont(const QString& family, int height, bool bold)
     font.setStyleStrategy(SubstituteInstalled(family) ? QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging)
                                                       : QFont::NoAntialias);
     return font;
+}
+
+QStringList LanguageFamilies(const QString& language)
+{
+    if (language.isEmpty())
+        return {};
+    switch (QLocale(language).script()) {
+    case QLocale::SimplifiedHanScript:
+    case QLocale::TraditionalHanScript:
+    case QLocale::KoreanScript:
+    case QLocale::CyrillicScript:
+        // A few megabytes for all of Chinese and Hangul, with proportional Cyrillic; Chinese drawn in
+        // a Chinese font throughout, not in Ume's Japanese forms wherever Japanese shares a character.
+        return {QStringLiteral("WenQuanYi Micro Hei")};
+    default: return {};
+    }
+}
+
+QFont MakeTextFont(const QString& family, int height, const QString& language)
+{
+    QFont font = MakeFont(family, height);
+    if (const QStringList own = LanguageFamilies(language); !own.isEmpty()) {
+        font.setFamilies(own + font.families());
+        // Without the language's font, the layout's draws what it has and other fonts the rest.
+        if (!QFontDatabase::hasFamily(own.first()))
+            font.setStyleStrategy(QFont::NoAntialias);
+    }
+    return font;
+}
+
+void InstallLanguageFont(const QString& language)
+{
+    if (const QStringList own = LanguageFamilies(language); !own.isEmpty()) {
+        QFont font = QGuiApplication::font();
+        font.setFamilies(own + font.families());
+        QGuiApplication::setFont(font);
+    }
 }

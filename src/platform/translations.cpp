@@ -34,6 +34,13 @@ QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& tra
             return full;
         if (translated.contains(language))
             return language;
+        // Another region's translation of the language, in the same script: Hong Kong reads
+        // Taiwan's traditional Chinese, Singapore the mainland's simplified, Portugal Brazil's
+        // Portuguese until it has its own.
+        const QLocale::Script script = QLocale(tag).script();
+        for (const QString& other : translated)
+            if (other.section(u'_', 0, 0) == language && QLocale(other).script() == script)
+                return other;
     }
     return kFallback;
 }

@@ -4,8 +4,9 @@
 
 // The language of the game's texts for a player's languages, best first, as
 // QLocale::uiLanguages() lists them: the first that has a translation among those given
-// (language codes, "de" or "pt_BR"). Japanese, the game's own language, and the C locale need
-// none and give an empty name; a list with none of them gives English.
+// (language codes, "de" or "pt_BR"), else one for another region of the same language and script
+// ("pt_PT" reads "pt_BR", "zh_HK" "zh_TW"). Japanese, the game's own language, and the C locale
+// need none and give an empty name; a list with none of them gives English.
 QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& translated);
 
 // Installs the translation chosen for the system's languages among folder/velquan_<language>.qm,

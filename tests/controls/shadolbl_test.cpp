@@ -266,7 +266,12 @@ INSTANTIATE_TEST_SUITE_P(
                  QStringLiteral("aあい"),
                  TTextGradation::tg3Colors,
                  {clWhite, clLime, clRed}},
-        FaceCase{"OneCharacterKeepsTheTextColour", "A", TTextGradation::tg2Colors, {clWhite}}),
+        FaceCase{"OneCharacterKeepsTheTextColour", "A", TTextGradation::tg2Colors, {clWhite}},
+        // Letters the code page lacks are drawn as themselves, a step each, not as "?".
+        FaceCase{"LettersTheCodePageLacksKeepTheirPlaces",
+                 QStringLiteral("łąkę"),
+                 TTextGradation::tg2Colors,
+                 {RGB(255, 255, 255), RGB(255, 170, 170), RGB(255, 85, 85), RGB(255, 0, 0)}}),
     [](const ::testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });
 
 // Each letter's advance is rounded on its own, so a caption drawn letter by letter is wider

@@ -22,6 +22,8 @@ protected:
     FakeMessageBox messageBox;
     TRandomGenerator random;
     std::unique_ptr<TMainForm1> form;
+    // The translation's language the window is built for; empty for the game's own Japanese.
+    QString language;
 
     QString RankingFile() const { return folder.filePath(QStringLiteral("VELQUAN.ini")); }
 
@@ -36,7 +38,8 @@ protected:
                              .random = &random,
                              .rankingFile = RankingFile(),
                              .rankingSeed = {},
-                             .homePage = {}};
+                             .homePage = {},
+                             .language = language};
     }
 
     void WriteRankingFile(const QByteArray& bytes) const

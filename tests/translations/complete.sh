@@ -10,7 +10,7 @@ for ts in "$5"/translations/*.ts; do
   copy=$scratch/${ts##*/}
   cp "$ts" "$copy" && "$4" -silent -project "$scratch/project.json" "${@:6}" -ts "$copy" || exit 1
   diff -u "$ts" "$copy" || { echo "${ts##*/} is behind the sources: build update_translations"; status=1; }
-  grep -B1 -E '<translation( type=|/>|></translation>)' "$copy" && { echo "unfinished in ${ts##*/}"; status=1; }
+  grep -B1 -E '<translation( type=|/>|></translation>)|<numerusform(/>|></numerusform>)' "$copy" && { echo "unfinished in ${ts##*/}"; status=1; }
 done
 # The font names are no shown texts.
 grep -rnP --include='*.cpp' --include='*.h' '^(?!\s*//).*"[^"]*[^\x00-\x7F]' "$5/src" |
