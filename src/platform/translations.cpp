@@ -45,12 +45,25 @@ QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& tra
     return kFallback;
 }
 
+bool IsCLocale(const QString& messagesLocale)
+{
+    const QString name = messagesLocale.section(u'.', 0, 0).section(u'@', 0, 0);
+    return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX");
+}
+
 QString InstallTranslations(const QString& folder)
 {
+    QString messagesLocale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messagesLocale = qEnvironmentVariable(variable);
+        if (!messagesLocale.isEmpty())
+            break;
+    }
+    // As gettext has it, LANGUAGE counts only outside the C locale, whatever its encoding.
     const QLocale system = QLocale::system();
-    // As gettext has it, LANGUAGE counts only outside the C locale.
-    const QStringList languages =
-        system.name() == QLatin1String("C") ? QStringList{QStringLiteral("C")} : system.uiLanguages();
+    const QStringList languages = IsCLocale(messagesLocale) || system.name() == QLatin1String("C")
+                                      ? QStringList{QStringLiteral("C")}
+                                      : system.uiLanguages();
     QStringList translated;
     for (const QString& file : QDir(folder).entryList({kPrefix + u'*' + kSuffix}, QDir::Files))
         translated.append(file.mid(kPrefix.size()).chopped(kSuffix.size()));

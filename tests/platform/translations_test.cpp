@@ -42,4 +42,13 @@ INSTANTIATE_TEST_SUITE_P(Players, ChooseTranslationTest,
                                            ChoiceCase{"CLocale", {"C"}, ""}),
                          RowName);
 
+// The C locale in any encoding, or none set at all, is the game's Japanese whatever LANGUAGE says.
+TEST(LanguageChoiceTest, KnowsTheCLocaleInEveryEncoding)
+{
+    for (const char* name : {"", "C", "C.UTF-8", "C.utf8", "POSIX"})
+        EXPECT_TRUE(IsCLocale(QString::fromLatin1(name))) << name;
+    for (const char* name : {"de_DE.UTF-8", "ca_ES@valencia", "Czech"})
+        EXPECT_FALSE(IsCLocale(QString::fromLatin1(name))) << name;
+}
+
 } // namespace
