@@ -7,8 +7,13 @@
 // the permission override dropped), so every save rewrites the file in place. "shared" gives
 // the file to another user and saves as a third one in a folder everyone may write, as a
 // group-shared ranking is saved: in place too, since a new file would change its owner.
-// "both" runs normal and inplace; "all" adds shared (it needs root).
+// "both" runs normal and inplace; "all" adds shared (it needs root). "concurrent" runs two
+// players' processes saving entries into one file at once, as windows of a shared ranking do,
+// and kills one or the other: the file must stay one whole table, and no entry whose save
+// finished may be lost unless five higher scores have pushed it out.
+#include "game/rankingtable.h"
 #include "platform/cp932.h"
+#include "platform/filelock.h"
 #include "platform/profile.h"
 #include "support/nooverride.h"
 
@@ -17,6 +22,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -311,6 +318,121 @@ bool Run(TMode mode, int kills)
     ::_exit(tally.Failures == 0 ? 0 : 1);
 }
 
+// The concurrent mode's shared memory: the next score to enter, and which scores' saves finished.
+constexpr int kMaxScores = 1 << 16;
+struct TSharedScores {
+    int Next;
+    char Finished[kMaxScores];
+};
+
+QString PlayerName(int score)
+{
+    return QStringLiteral("魔%1").arg(score);
+}
+
+// A player's window: enters a new, higher score again and again and saves each at once.
+[[noreturn]] void EnterForever(const QString& path, TSharedScores* shared, int ready)
+{
+    const char signal = 1;
+    if (::write(ready, &signal, 1) != 1)
+        ::_exit(2);
+    TRankingTable base = ReadRankingTable(path).value_or(TRankingTable{});
+    for (;;) {
+        const int score = __atomic_add_fetch(&shared->Next, 1, __ATOMIC_RELAXED);
+        if (score >= kMaxScores)
+            ::_exit(0);
+        const QList<TRankingEntry> ours{{PlayerName(score), QString::number(score)}};
+        try {
+            base = SaveRankingTable(path, Merged(base, ours).value_or(base), base, ours);
+        } catch (...) {
+            ::_exit(3);
+        }
+        __atomic_store_n(&shared->Finished[score], 1, __ATOMIC_RELEASE);
+    }
+}
+
+pid_t StartPlayer(const QString& path, TSharedScores* shared)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        ::_exit(1);
+    const pid_t player = ::fork();
+    if (player == 0) {
+        ::close(pipeFds[0]);
+        EnterForever(path, shared, pipeFds[1]);
+    }
+    ::close(pipeFds[1]);
+    char signal = 0;
+    [[maybe_unused]] const ssize_t started = ::read(pipeFds[0], &signal, 1);
+    ::close(pipeFds[0]);
+    return player;
+}
+
+// The file read as the game reads it, while no save is under way: one whole table of the
+// players' entries, holding every finished entry that five higher ones have not pushed out.
+bool CheckShared(const QString& path, const TSharedScores& shared, int kill)
+{
+    std::optional<TRankingTable> table;
+    {
+        const TFileLock reading(path, TFileLock::TKind::Shared, kRankingLockWait);
+        table = ReadRankingTable(path);
+    }
+    QList<int> scores;
+    for (const TRankingEntry& entry : table.value_or(TRankingTable{})) {
+        bool number = false;
+        const int score = entry.Score.toInt(&number);
+        if (!number || entry.Name != PlayerName(score)) {
+            std::fprintf(stderr, "kill %d: the file is no whole table: '%s' '%s'\n", kill, qPrintable(entry.Name),
+                         qPrintable(entry.Score));
+            return false;
+        }
+        scores.append(score);
+    }
+    const int lowest = *std::min_element(scores.begin(), scores.end());
+    for (int score = lowest + 1; score < std::min(shared.Next, kMaxScores); ++score) {
+        if (__atomic_load_n(&shared.Finished[score], __ATOMIC_ACQUIRE) && !scores.contains(score)) {
+            std::fprintf(stderr, "kill %d: the finished entry %d is lost from %s\n", kill, score,
+                         qPrintable(QStringList({QString::number(scores[0]), QString::number(scores[4])}).join("..")));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RunConcurrent(int kills)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VELQUAN.ini"));
+    TRankingTable start;
+    for (int rank = 0; rank < kRanks; ++rank)
+        start[size_t(rank)] = {PlayerName(-rank), QString::number(-rank)};
+    WriteRankingTable(path, start);
+    auto* shared = static_cast<TSharedScores*>(
+        ::mmap(nullptr, sizeof(TSharedScores), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    std::array<pid_t, 2> players{StartPlayer(path, shared), StartPlayer(path, shared)};
+    int failures = 0;
+    for (int kill = 0; kill < kills && failures == 0; ++kill) {
+        ::usleep(useconds_t(QRandomGenerator::global()->bounded(3000)));
+        pid_t& victim = players[size_t(kill % 2)];
+        ::kill(victim, SIGKILL);
+        ::waitpid(victim, nullptr, 0);
+        failures += CheckShared(path, *shared, kill) ? 0 : 1;
+        victim = StartPlayer(path, shared);
+    }
+    for (const pid_t player : players) {
+        ::kill(player, SIGKILL);
+        ::waitpid(player, nullptr, 0);
+    }
+    failures += CheckShared(path, *shared, kills) ? 0 : 1;
+    int finished = 0;
+    for (int score = 1; score < std::min(shared->Next, kMaxScores); ++score)
+        finished += shared->Finished[score];
+    std::printf("two players saving at once: %d kills over %d finished entries, %d failures\n", kills, finished,
+                failures);
+    std::fflush(stdout);
+    return failures == 0 && finished > kills;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -327,6 +449,8 @@ int main(int argc, char** argv)
         std::printf("SKIP: saving as another user needs root\n");
         return 77;
     }
+    if (mode == "concurrent")
+        return RunConcurrent(kills) ? 0 : 1;
     bool passed = true;
     if (mode == "normal" || mode == "both" || mode == "all")
         passed = Run(TMode::Normal, kills) && passed;

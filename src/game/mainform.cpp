@@ -33,6 +33,7 @@ TMainForm1::TMainForm1(const TGameServices& services, QWidget* parent)
     LoadRanking();
     FScore = 0;
     ShowHighScore();
+    WatchRankingFile();
 }
 
 TMainForm1::~TMainForm1() = default;

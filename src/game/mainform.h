@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/rankingtable.h"
 #include "game/services.h"
 #include "platform/errorguard.h"
 #include "platform/messagebox.h"
@@ -10,6 +11,7 @@
 #include <vector>
 
 class QAction;
+class QFileSystemWatcher;
 class QMenu;
 class TdxfColorButton;
 class TdxfLabel;
@@ -107,8 +109,16 @@ public:
     // Raises the level and narrows green and cup when advance is true; returns the level.
     int AdvanceLevel(bool advance);
 
-    // Puts a new score into the ranking when it beats a stored one, asking for the name.
+    // Puts a new score into the ranking when it beats a stored one, asking for the name, and
+    // saves it at once.
     void EnterRanking();
+    // Shows the ranking as the file now holds it, with this window's unsaved entries put in,
+    // unless the name box is up; a table that cannot be read leaves the grid as it is.
+    void RefreshRanking();
+    // The ranking file or its folder changed: an idle window shows the new table.
+    void RankingFileChanged();
+    // The ranking as the grid shows it.
+    TRankingTable Ranking() const;
 
     // Draws picture index of ImageList1 onto the window's surface, top-left at (x, y).
     void DrawSwingPicture(int x, int y, int index);
@@ -147,6 +157,9 @@ private:
     void LoadSwingPictures();
     void WriteRankingHeadings();
     void LoadRanking();
+    void WatchRankingFile();
+    void ShowRanking(const TRankingTable& table);
+    // Writes the ranking into the file under its lock, merged with what others saved meanwhile.
     void SaveRanking();
     void ShowHighScore();
     int ClientWidth() const;
@@ -164,6 +177,13 @@ private:
     bool FCentred = false;
     // The window has closed (and saved): a shot under way stops where it is.
     bool FClosed = false;
+    // The ranking as this window last read or wrote it, the entries made since, and the watch
+    // on the file through which other players' saves show.
+    TRankingTable FRankingBase;
+    QList<TRankingEntry> FRankingOurs;
+    QFileSystemWatcher* FRankingWatcher = nullptr;
+    // The name box is up: the grid waits for the name.
+    bool FEnteringRanking = false;
     // Space is physically down, and the time its last release came with.
     bool FSpaceDown = false;
     std::uint64_t FSpaceReleasedAt = 0;

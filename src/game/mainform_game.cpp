@@ -63,6 +63,8 @@ void TMainForm1::PlayBanner(const QString& text, const QString& sound)
 
 void TMainForm1::N2Click()
 {
+    // Where the file system cannot report another player's save, F3 shows it.
+    RefreshRanking();
     Label1->SetCaption(tr("ジュンビハイイカ・・・"));
     RepaintNow();
     PlayBanner(QStringLiteral("GAME START"), QStringLiteral("snd_start.wav"));

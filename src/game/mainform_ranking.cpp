@@ -3,27 +3,20 @@
 #include "controls/shadolbl.h"
 #include "platform/appdir.h"
 #include "platform/convert.h"
+#include "platform/filelock.h"
 #include "platform/inputbox.h"
 #include "platform/profile.h"
 #include "platform/stringgrid.h"
 #include "platform/timer.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 
 namespace {
 
 constexpr int kRanks = 5;
 constexpr int kNameColumn = 1;
 constexpr int kScoreColumn = 2;
-const QString kSection = QStringLiteral("RANK");
-
-QString NameKey(int rank)
-{
-    return QStringLiteral("NAME%1").arg(rank);
-}
-
-QString ScoreKey(int rank)
-{
-    return QStringLiteral("SCORE%1").arg(rank);
-}
 
 } // namespace
 
@@ -48,13 +41,24 @@ void TMainForm1::LoadRanking()
     // A FIFO or a huge file in the way stops the start with a clear message, before any read.
     CheckProfileFile(FServices.rankingFile);
     CheckProfileFile(source);
+    // A missing file or key leaves its cell as it is: empty.
+    FRankingBase = ReadRankingTable(source).value_or(TRankingTable{});
+    ShowRanking(FRankingBase);
+}
+
+TRankingTable TMainForm1::Ranking() const
+{
+    TRankingTable table;
+    for (int rank = 1; rank <= kRanks; ++rank)
+        table[size_t(rank - 1)] = {StringGrid1->Cells(kNameColumn, rank), StringGrid1->Cells(kScoreColumn, rank)};
+    return table;
+}
+
+void TMainForm1::ShowRanking(const TRankingTable& table)
+{
     for (int rank = 1; rank <= kRanks; ++rank) {
-        StringGrid1->SetCells(
-            kNameColumn, rank,
-            ReadProfileString(source, kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)));
-        StringGrid1->SetCells(
-            kScoreColumn, rank,
-            ReadProfileString(source, kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)));
+        StringGrid1->SetCells(kNameColumn, rank, table[size_t(rank - 1)].Name);
+        StringGrid1->SetCells(kScoreColumn, rank, table[size_t(rank - 1)].Score);
     }
 }
 
@@ -64,41 +68,89 @@ void TMainForm1::ShowHighScore()
     Label5->SetCaption(QString::number(FHighScore));
 }
 
+void TMainForm1::RefreshRanking()
+{
+    // The name box's rank was announced against the grid as it is.
+    if (FEnteringRanking)
+        return;
+    std::optional<TRankingTable> theirs;
+    {
+        const TFileLock reading(FServices.rankingFile, TFileLock::TKind::Shared, kRankingLockWait);
+        theirs = ReadRankingTable(FServices.rankingFile);
+    }
+    if (!theirs || *theirs == FRankingBase)
+        return;
+    // A table with a score that is no number (a hand edit under way) leaves the grid alone.
+    const std::optional<TRankingTable> shown = Merged(*theirs, FRankingOurs);
+    if (!shown)
+        return;
+    FRankingBase = *theirs;
+    ShowRanking(*shown);
+    ShowHighScore();
+}
+
+void TMainForm1::RankingFileChanged()
+{
+    // A save that replaces the file leaves the watch on the old one.
+    if (!FRankingWatcher->files().contains(FServices.rankingFile) && QFileInfo(FServices.rankingFile).isFile())
+        FRankingWatcher->addPath(FServices.rankingFile);
+    // A running game hides the grid; its game over reads the file anyway.
+    if (FTimeLeft <= 0)
+        RefreshRanking();
+}
+
+void TMainForm1::WatchRankingFile()
+{
+    FRankingWatcher = new QFileSystemWatcher(this);
+    FRankingWatcher->addPath(QFileInfo(FServices.rankingFile).absolutePath());
+    if (QFileInfo(FServices.rankingFile).isFile())
+        FRankingWatcher->addPath(FServices.rankingFile);
+    connect(FRankingWatcher, &QFileSystemWatcher::fileChanged, this, Guard([this] { RankingFileChanged(); }));
+    connect(FRankingWatcher, &QFileSystemWatcher::directoryChanged, this, Guard([this] { RankingFileChanged(); }));
+}
+
 void TMainForm1::EnterRanking()
 {
+    // The rank the name box announces is the rank in the file as other players left it.
+    RefreshRanking();
+    TRankingTable table = Ranking();
     // Every stored score is converted, so a damaged table is reported at each game over.
-    int target = 0;
-    for (int rank = kRanks; rank >= 1; --rank)
-        if (StrToInt(StringGrid1->Cells(kScoreColumn, rank)) < FScore)
-            target = rank;
-
+    const int target = RankFor(table, FScore);
     if (target > 0) {
-        for (int rank = kRanks; rank > target; --rank) {
-            StringGrid1->SetCells(kNameColumn, rank, StringGrid1->Cells(kNameColumn, rank - 1));
-            StringGrid1->SetCells(kScoreColumn, rank, StringGrid1->Cells(kScoreColumn, rank - 1));
-        }
-        StringGrid1->SetCells(kNameColumn, target, QString());
-        StringGrid1->SetCells(kScoreColumn, target, QString::number(FScore));
-        const QString name =
-            FServices.inputBox->InputBox(tr("%1 位ニ ランクサレマシタ").arg(target), tr(" アナタノ名前 ："), QString());
+        InsertAt(table, target, {QString(), QString::number(FScore)});
+        ShowRanking(table);
+        const QString name = [this, target] {
+            FEnteringRanking = true;
+            const struct TDone {
+                bool& Flag;
+                ~TDone() { Flag = false; }
+            } done{FEnteringRanking};
+            return FServices.inputBox->InputBox(tr("%1 位ニ ランクサレマシタ").arg(target), tr(" アナタノ名前 ："),
+                                                QString());
+        }();
         StringGrid1->SetCells(kNameColumn, target, name);
+        FRankingOurs.append({name, QString::number(FScore)});
     }
     ShowHighScore();
+    // A score the game announced is on the disk before anything can lose it.
+    if (target > 0)
+        SaveRanking();
 }
 
 void TMainForm1::SaveRanking()
 {
-    // One transaction: a crash while saving must never pair names with the wrong scores.
-    QList<TProfileWrite> writes;
-    for (int rank = 1; rank <= kRanks; ++rank) {
-        writes.append({kSection, NameKey(rank), StringGrid1->Cells(kNameColumn, rank)});
-        writes.append({kSection, ScoreKey(rank), StringGrid1->Cells(kScoreColumn, rank)});
-    }
     // A copy that failed at start (a full disk, say) is tried again; the save then writes the
     // player's copy, never the file it is made from.
     if (!FServices.rankingSeed.isEmpty())
         SeedRankingFile({FServices.rankingFile, FServices.rankingSeed});
-    WriteProfileStrings(FServices.rankingFile, writes);
+    const TRankingTable own = Ranking();
+    const TRankingTable table = SaveRankingTable(FServices.rankingFile, own, FRankingBase, FRankingOurs);
+    FRankingBase = table;
+    FRankingOurs.clear();
+    if (table != own) {
+        ShowRanking(table);
+        ShowHighScore();
+    }
 }
 
 void TMainForm1::FormCloseQuery(bool&)

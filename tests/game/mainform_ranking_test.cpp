@@ -330,3 +330,89 @@ TEST_F(RankingTest, FailedCopyAtStartIsMadeAtTheSave)
     EXPECT_TRUE(ReadBytes(player).endsWith("; kept\r\n"));
     EXPECT_EQ(ReadBytes(starter), RankingWithScores({5, 4, 3, 2, 1}) + "; kept\r\n");
 }
+
+// Windows of one shared ranking, as players in one office have them: each ends a game with a
+// qualifying score and enters its name, then they close in every order.
+class SharedRankingTest : public RankingTest, public ::testing::WithParamInterface<std::array<int, 3>> {};
+
+TEST_P(SharedRankingTest, EveryEntryStaysWhateverOrderTheyCloseIn)
+{
+    WriteRankingFile(RankingWithScores({50, 40, 30, 20, 10}));
+    // All three read the file before anyone has played, and hear of no change meanwhile.
+    std::array<std::unique_ptr<TMainForm1>, 3> windows;
+    for (auto& window : windows)
+        window = std::make_unique<TMainForm1>(Services());
+    const std::array<std::pair<const char*, int>, 3> games = {{{"Aki", 300}, {"Ben", 200}, {"Cho", 250}}};
+    for (size_t player = 0; player < windows.size(); ++player) {
+        inputBox.answers.push_back(QString::fromLatin1(games[player].first));
+        windows[player]->SetScoreForRanking(games[player].second);
+        windows[player]->EnterRanking();
+    }
+    EXPECT_EQ(inputBox.captions,
+              QStringList({"1 位ニ ランクサレマシタ", "2 位ニ ランクサレマシタ", "2 位ニ ランクサレマシタ"}));
+    for (const int player : GetParam())
+        EXPECT_TRUE(windows[size_t(player)]->close());
+    EXPECT_EQ(RankingFileBytes(),
+              QByteArray("[RANK]\r\nNAME1=Aki\r\nSCORE1=300\r\nNAME2=Cho\r\nSCORE2=250\r\n"
+                         "NAME3=Ben\r\nSCORE3=200\r\nNAME4=A\r\nSCORE4=50\r\nNAME5=B\r\nSCORE5=40\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(CloseOrders, SharedRankingTest,
+                         ::testing::Values(std::array{0, 1, 2}, std::array{0, 2, 1}, std::array{1, 0, 2},
+                                           std::array{1, 2, 0}, std::array{2, 0, 1}, std::array{2, 1, 0}),
+                         [](const auto& info) {
+                             return "Close" + std::to_string(info.param[0]) + std::to_string(info.param[1]) +
+                                    std::to_string(info.param[2]);
+                         });
+
+// The entry is on the disk once the name is in; a save that fails there shows the error box,
+// closes nothing, and the entry goes with the next save.
+TEST_F(RankingTest, EntryIsSavedAtOnceAndAFailedSaveKeepsIt)
+{
+    WriteRankingFile(RankingWithScores({50, 40, 30, 20, 10}));
+    CreateForm();
+    inputBox.answers = {"Aki", "Ben"};
+    form->SetScoreForRanking(45);
+    form->EnterRanking();
+    EXPECT_EQ(RankingFileBytes(), RankingWithScores({50, 45, 40, 30, 20})
+                                      .replace("NAME2=B", "NAME2=Aki")
+                                      .replace("NAME3=C", "NAME3=B")
+                                      .replace("NAME4=D", "NAME4=C")
+                                      .replace("NAME5=E", "NAME5=D"));
+
+    SetSaveFaultHook([](TSaveStep) { return ENOSPC; });
+    form->SetScoreForRanking(60);
+    EXPECT_THROW(form->EnterRanking(), EWriteError);
+    SetSaveFaultHook(nullptr);
+    EXPECT_EQ(form->HighScore(), 60);
+    EXPECT_TRUE(RankingFileBytes().contains("NAME2=Aki"));
+    EXPECT_FALSE(RankingFileBytes().contains("Ben"));
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(
+        RankingFileBytes().startsWith("[RANK]\r\nNAME1=Ben\r\nSCORE1=60\r\nNAME2=A\r\nSCORE2=50\r\nNAME3=Aki\r\n"));
+}
+
+// An idle window shows another player's save; a table that cannot be read, or a game under way,
+// leaves the grid alone, and the game over reads the file before it announces a rank.
+TEST_F(RankingTest, AnotherPlayersSaveShowsWhenTheGridDoes)
+{
+    WriteRankingFile(RankingWithScores({50, 40, 30, 20, 10}));
+    CreateForm();
+    WriteRankingFile(RankingWithScores({90, 50, 40, 30, 20}));
+    form->RankingFileChanged();
+    EXPECT_EQ(Column(*form->StringGrid1, 2), QStringList({"90", "50", "40", "30", "20"}));
+    EXPECT_EQ(form->Label5->Caption(), QStringLiteral("90"));
+
+    WriteRankingFile(RankingWithScores({95, 50, 40, 30, 20}).replace("SCORE3=40", "SCORE3=4O"));
+    form->RankingFileChanged();
+    EXPECT_EQ(form->StringGrid1->Cells(2, 1), QStringLiteral("90"));
+
+    form->N2Click();
+    WriteRankingFile(RankingWithScores({99, 90, 50, 40, 30}));
+    form->RankingFileChanged();
+    EXPECT_EQ(form->StringGrid1->Cells(2, 1), QStringLiteral("90"));
+    form->SetScoreForRanking(95);
+    form->EnterRanking();
+    EXPECT_EQ(inputBox.captions, QStringList({"2 位ニ ランクサレマシタ"}));
+    EXPECT_EQ(Column(*form->StringGrid1, 2), QStringList({"99", "95", "90", "50", "40"}));
+}

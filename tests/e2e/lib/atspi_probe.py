@@ -18,6 +18,9 @@ disabled and then enabled again.
 
     atspi_probe.py --texts [TIMEOUT]
 Prints every name in the game's window, menus and ranking cells included, one a line.
+
+    atspi_probe.py --ranking PID
+Prints the names in the ranking of the game with that process id, best first, one a line.
 """
 import shlex
 import sys
@@ -37,11 +40,11 @@ def walk(node, depth=0):
         yield from walk(node.get_child_at_index(index), depth + 1)
 
 
-def game_frame():
+def game_frame(pid=None):
     desktop = Atspi.get_desktop(0)
     for index in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(index)
-        if app is None:
+        if app is None or (pid is not None and app.get_process_id() != pid):
             continue
         for child in range(app.get_child_count()):
             frame = app.get_child_at_index(child)
@@ -110,9 +113,21 @@ def listen(seconds):
     return 0
 
 
+def ranking_names(pid):
+    frame = game_frame(pid)
+    for node in walk(frame):
+        if node.get_role() == Atspi.Role.TABLE and node.get_name() == "RANKING":
+            print("\n".join(node.get_child_at_index(row * 3 + 1).get_name() or "" for row in range(1, 6)))
+            return 0
+    print(f"no ranking of process {pid} on the accessibility bus", file=sys.stderr)
+    return 1
+
+
 def main():
     if len(sys.argv) > 2 and sys.argv[1] == "--listen":
         return listen(float(sys.argv[2]))
+    if len(sys.argv) > 2 and sys.argv[1] == "--ranking":
+        return ranking_names(int(sys.argv[2]))
     texts = sys.argv[1:2] == ["--texts"]
     timeout = float(sys.argv[1 + texts]) if len(sys.argv) > 1 + texts else 10.0
     deadline = time.monotonic() + timeout
