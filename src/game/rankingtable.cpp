@@ -87,7 +87,7 @@ TRankingTable SaveRankingTable(const QString& fileName, const TRankingTable& own
 {
     // Read, merged and written while no other player's save can come in between.
     const TFileLock saving(fileName, TFileLock::TKind::Exclusive, kRankingLockWait);
-    const TRankingTable table = TableToSave(own, base, ReadRankingTable(fileName), ours);
+    TRankingTable table = TableToSave(own, base, ReadRankingTable(fileName), ours);
     // One transaction: a crash while saving must never pair names with the wrong scores.
     WriteRankingTable(fileName, table);
     return table;
