@@ -2,7 +2,7 @@
 """Plays whole games as a player would, with Space and with the mouse, and checks them through
 the accessibility bus.
 
-    robot.py --desktop x11|sway --seed N --games N --name NAME --shot X,Y
+    robot.py --desktop x11|sway --pid PID --seed N --games N --name NAME --shot X,Y
 
 The holds (0.1 to 2.5 s, Space or the mouse on "SHOT!!" at X,Y on the screen) follow from the
 seed. Each game starts with F3 and ends with the minute; a qualifying score gets NAME typed
@@ -82,7 +82,8 @@ class Desktop:
 class Game:
     """What the game tells the bus: the putts, the scores, the results and the status line."""
 
-    def __init__(self):
+    def __init__(self, pid):
+        self.pid = pid
         self.events = []  # (kind, value) in the order heard
         listener = Atspi.EventListener.new(self.heard)
         for kind in ("object:state-changed:enabled", "object:property-change:accessible-name"):
@@ -91,7 +92,8 @@ class Game:
 
     def heard(self, event):
         source = event.source
-        if source is None:
+        # Another game may share the bus.
+        if source is None or source.get_process_id() != self.pid:
             return
         if event.type.startswith("object:state-changed:enabled"):
             if source.get_name() == "SHOT!!":
@@ -134,11 +136,13 @@ def walk(node, depth=0):
         yield from walk(node.get_child_at_index(index), depth + 1)
 
 
-def game_application():
+def game_application(pid):
     desktop = Atspi.get_desktop(0)
     for index in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(index)
-        for child in range(app.get_child_count() if app else 0):
+        if app is None or app.get_process_id() != pid:
+            continue
+        for child in range(app.get_child_count()):
             frame = app.get_child_at_index(child)
             if frame is not None and frame.get_name() == "VELQUAN":
                 return app
@@ -250,6 +254,7 @@ def play(desktop, game, app, rng, name):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--desktop", choices=["x11", "sway"], required=True)
+    parser.add_argument("--pid", type=int, required=True)
     parser.add_argument("--seed", type=int, required=True)
     parser.add_argument("--games", type=int, default=1)
     parser.add_argument("--name", required=True)
@@ -260,13 +265,13 @@ def main():
     app = None
     deadline = time.monotonic() + 30
     while app is None and time.monotonic() < deadline:
-        app = game_application()
+        app = game_application(options.pid)
         time.sleep(0.2)
     if app is None:
         print("the game is not on the accessibility bus", file=sys.stderr)
         return 1
     # Listening starts once the game is on the bus, which then tells it that someone listens.
-    game = Game()
+    game = Game(options.pid)
     settled = time.monotonic() + 1
     game.wait(lambda: time.monotonic() > settled, 5, "the bus")
     for number in range(1, options.games + 1):
