@@ -182,7 +182,8 @@ def play(desktop, game, app, rng, name):
         desktop.focus_game()
         desktop.key("F3")
         try:
-            game.wait(lambda: READY in game.since(start, "status"), 10, "the start of a game")
+            game.wait(lambda: any(status == READY or COUNTDOWN.match(status) for status in game.since(start, "status")),
+                      10, "the start of a game")
             break
         except AssertionError:
             continue
