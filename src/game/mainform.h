@@ -96,9 +96,6 @@ public:
     // The information page on the home page's host for an executable: its base name as the
     // value of "sn", escaped. Empty while the home page is a placeholder or no web address.
     static QString InformationUrl(const QString& homePage, const QString& executablePath);
-    // What the information command shows while there is no page to open: the name and version,
-    // the licence, where this copy keeps its ranking, and the keys.
-    QString InformationText() const;
 
     // Plays a sound effect when the sound switch is on; returns at once.
     void PlaySoundEffect(const QString& fileName);
@@ -112,13 +109,8 @@ public:
     // Puts a new score into the ranking when it beats a stored one, asking for the name, and
     // saves it at once.
     void EnterRanking();
-    // Shows the ranking as the file now holds it, with this window's unsaved entries put in,
-    // unless the name box is up; a table that cannot be read leaves the grid as it is.
-    void RefreshRanking();
     // The ranking file or its folder changed: an idle window shows the new table.
     void RankingFileChanged();
-    // The ranking as the grid shows it.
-    TRankingTable Ranking() const;
 
     // Draws picture index of ImageList1 onto the window's surface, top-left at (x, y).
     void DrawSwingPicture(int x, int y, int index);
@@ -158,6 +150,14 @@ private:
     void WriteRankingHeadings();
     void LoadRanking();
     void WatchRankingFile();
+    // Shows the ranking as the file now holds it, with this window's unsaved entries put in,
+    // unless the name box is up; a table that cannot be read leaves the grid as it is.
+    void RefreshRanking();
+    // What the information command shows while there is no page to open: the name and version,
+    // the licence, where this copy keeps its ranking, and the keys.
+    QString InformationText() const;
+    // The ranking as the grid shows it, and a table put into the grid.
+    TRankingTable Ranking() const;
     void ShowRanking(const TRankingTable& table);
     // Writes the ranking into the file under its lock, merged with what others saved meanwhile.
     void SaveRanking();

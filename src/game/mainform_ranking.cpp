@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -119,15 +120,12 @@ void TMainForm1::EnterRanking()
     if (target > 0) {
         InsertAt(table, target, {QString(), QString::number(FScore)});
         ShowRanking(table);
-        const QString name = [this, target] {
-            FEnteringRanking = true;
-            const struct TDone {
-                bool& Flag;
-                ~TDone() { Flag = false; }
-            } done{FEnteringRanking};
-            return FServices.inputBox->InputBox(tr("%1 位ニ ランクサレマシタ").arg(target), tr(" アナタノ名前 ："),
+        QString name;
+        {
+            const QScopedValueRollback entering(FEnteringRanking, true);
+            name = FServices.inputBox->InputBox(tr("%1 位ニ ランクサレマシタ").arg(target), tr(" アナタノ名前 ："),
                                                 QString());
-        }();
+        }
         StringGrid1->SetCells(kNameColumn, target, name);
         FRankingOurs.append({name, QString::number(FScore)});
     }

@@ -43,6 +43,7 @@ void InsertAt(TRankingTable& table, int rank, const TRankingEntry& entry)
 std::optional<TRankingTable> Merged(TRankingTable table, const QList<TRankingEntry>& entries)
 {
     try {
+        // Converts every score, so a table with one that is no number is refused with no entries too.
         RankFor(table, 0);
         for (const TRankingEntry& entry : entries)
             if (const int rank = RankFor(table, StrToInt(entry.Score)))

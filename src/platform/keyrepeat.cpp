@@ -15,13 +15,10 @@ bool RequestDetectableAutoRepeat()
 {
     const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return false;
-    // The toolkit has taken the extension into use on this connection already; asking again
-    // is harmless, and the flag is set only where the server has the extension at all.
-    const std::unique_ptr<xcb_xkb_use_extension_reply_t, decltype(&std::free)> extension(
-        xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr), &std::free);
-    if (!extension || !extension->supported)
+    // A request of an extension the server lacks would close the connection. The toolkit has
+    // asked for this one already, so the answer is at hand and the extension taken into use.
+    const xcb_query_extension_reply_t* xkb = connection ? xcb_get_extension_data(connection, &xcb_xkb_id) : nullptr;
+    if (!xkb || !xkb->present)
         return false;
     constexpr std::uint32_t kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
     const std::unique_ptr<xcb_xkb_per_client_flags_reply_t, decltype(&std::free)> flags(

@@ -60,10 +60,8 @@ QString InstallTranslations(const QString& folder)
             break;
     }
     // As gettext has it, LANGUAGE counts only outside the C locale, whatever its encoding.
-    const QLocale system = QLocale::system();
-    const QStringList languages = IsCLocale(messagesLocale) || system.name() == QLatin1String("C")
-                                      ? QStringList{QStringLiteral("C")}
-                                      : system.uiLanguages();
+    const QStringList languages =
+        IsCLocale(messagesLocale) ? QStringList{QStringLiteral("C")} : QLocale::system().uiLanguages();
     QStringList translated;
     for (const QString& file : QDir(folder).entryList({kPrefix + u'*' + kSuffix}, QDir::Files))
         translated.append(file.mid(kPrefix.size()).chopped(kSuffix.size()));
