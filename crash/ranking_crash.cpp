@@ -197,27 +197,36 @@ void BecomeSaver(TMode mode, const QString& folder, const QString& path)
     }
 }
 
-// Starts a process saving ranking after ranking and kills it at a random moment within
-// maxDelay microseconds; true when it was the kill that ended it.
-bool KillASave(const QString& path, int next, long long maxDelay, long long* savesDone)
+// Starts a child that runs work, which tells through the descriptor it is given once it has
+// started; returns the child once it has.
+template <class Work>
+pid_t StartChild(Work work)
 {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         ::_exit(1);
-    const pid_t saver = ::fork();
-    if (saver == 0) {
+    const pid_t child = ::fork();
+    if (child == 0) {
         ::close(pipeFds[0]);
-        SaveForever(path, next, pipeFds[1], savesDone);
+        work(pipeFds[1]);
     }
     ::close(pipeFds[1]);
     char signal = 0;
-    const bool started = ::read(pipeFds[0], &signal, 1) == 1;
+    [[maybe_unused]] const ssize_t started = ::read(pipeFds[0], &signal, 1);
     ::close(pipeFds[0]);
+    return child;
+}
+
+// Starts a process saving ranking after ranking and kills it at a random moment within
+// maxDelay microseconds; true when it was the kill that ended it.
+bool KillASave(const QString& path, int next, long long maxDelay, long long* savesDone)
+{
+    const pid_t saver = StartChild([&](int ready) { SaveForever(path, next, ready, savesDone); });
     ::usleep(useconds_t(QRandomGenerator::global()->bounded(maxDelay + 1)));
     ::kill(saver, SIGKILL);
     int status = 0;
     ::waitpid(saver, &status, 0);
-    return started && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
 // After a kill: the file must be a whole ranking, and the next save must succeed, give
@@ -353,19 +362,7 @@ QString PlayerName(int score)
 
 pid_t StartPlayer(const QString& path, TSharedScores* shared)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        ::_exit(1);
-    const pid_t player = ::fork();
-    if (player == 0) {
-        ::close(pipeFds[0]);
-        EnterForever(path, shared, pipeFds[1]);
-    }
-    ::close(pipeFds[1]);
-    char signal = 0;
-    [[maybe_unused]] const ssize_t started = ::read(pipeFds[0], &signal, 1);
-    ::close(pipeFds[0]);
-    return player;
+    return StartChild([&](int ready) { EnterForever(path, shared, ready); });
 }
 
 // The file read as the game reads it, while no save is under way: one whole table of the

@@ -55,20 +55,11 @@ bool OnlyTheWrittenLinesChanged(const QByteArray& before, const QByteArray& afte
     return LineBreaks(removed) <= 1 && LineBreaks(added) <= 3;
 }
 
-QList<QByteArray> Lines(const QByteArray& bytes)
+QList<QByteArray> Lines(QByteArray bytes)
 {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype at = 0; at < bytes.size(); ++at) {
-        if (bytes.at(at) != '\n' && bytes.at(at) != '\r')
-            continue;
-        lines.append(bytes.mid(start, at - start));
-        if (bytes.at(at) == '\r' && at + 1 < bytes.size() && bytes.at(at + 1) == '\n')
-            ++at;
-        start = at + 1;
-    }
-    if (start < bytes.size())
-        lines.append(bytes.mid(start));
+    QList<QByteArray> lines = bytes.replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

@@ -1,7 +1,6 @@
 #include "platform/fonts.h"
 
 #include <QFontInfo>
-#include <QRawFont>
 #include <gtest/gtest.h>
 
 TEST(MulDivTest, RoundsHalfAwayFromZero)
@@ -44,17 +43,4 @@ TEST(Fonts, FallbackFontsAreSparedOnlyForInstalledSubstitutes)
     EXPECT_FALSE(missing.styleStrategy() & QFont::NoFontMerging);
     EXPECT_TRUE(missing.styleStrategy() & QFont::NoAntialias);
     QFont::removeSubstitutions(QStringLiteral("Layout Font Without Substitute"));
-}
-
-// Ume lacks Hangul and the simplified characters Japanese does not use: such a language's texts
-// draw in a font that has them, and every other language's in the layout's font as it is.
-TEST(FontsTest, TextsUmeLacksLettersOfDrawInTheirLanguagesFont)
-{
-    const char32_t hangul = U'게', simplified = U'这';
-    EXPECT_FALSE(QRawFont::fromFont(MakeFont(kPGothic, 16)).supportsCharacter(hangul));
-    EXPECT_FALSE(QRawFont::fromFont(MakeFont(kPMincho, 11)).supportsCharacter(simplified));
-    EXPECT_TRUE(QRawFont::fromFont(MakeTextFont(kPGothic, 16, QStringLiteral("ko"))).supportsCharacter(hangul));
-    EXPECT_TRUE(QRawFont::fromFont(MakeTextFont(kPMincho, 11, QStringLiteral("zh_CN"))).supportsCharacter(simplified));
-    for (const char* same : {"", "en", "de", "pl"})
-        EXPECT_EQ(MakeTextFont(kPGothic, 16, QString::fromUtf8(same)), MakeFont(kPGothic, 16)) << same;
 }

@@ -113,14 +113,23 @@ def listen(seconds):
     return 0
 
 
-def ranking_names(pid):
-    frame = game_frame(pid)
+def ranking_rows(frame):
+    """The five rows of the game's ranking as (name, score text), or None when it has none."""
     for node in walk(frame):
         if node.get_role() == Atspi.Role.TABLE and node.get_name() == "RANKING":
-            print("\n".join(node.get_child_at_index(row * 3 + 1).get_name() or "" for row in range(1, 6)))
-            return 0
-    print(f"no ranking of process {pid} on the accessibility bus", file=sys.stderr)
-    return 1
+            node.clear_cache()
+            cells = [node.get_child_at_index(index).get_name() or "" for index in range(node.get_child_count())]
+            return [(cells[row * 3 + 1], cells[row * 3 + 2]) for row in range(1, 6)]
+    return None
+
+
+def ranking_names(pid):
+    rows = ranking_rows(game_frame(pid))
+    if rows is None:
+        print(f"no ranking of process {pid} on the accessibility bus", file=sys.stderr)
+        return 1
+    print("\n".join(name for name, _ in rows))
+    return 0
 
 
 def main():

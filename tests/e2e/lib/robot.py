@@ -23,6 +23,8 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
+from atspi_probe import game_frame, ranking_rows  # noqa: E402
+
 COUNTDOWN = re.compile(r"^ノコリ (\d+) ビョウ$")
 IDLE = "F3 デ ゲームヲ開始シマス"
 READY = "ジュンビハイイカ・・・"
@@ -128,35 +130,12 @@ class Game:
         return 0
 
 
-def walk(node, depth=0):
-    if node is None or depth > 30:
-        return
-    yield node
-    for index in range(node.get_child_count()):
-        yield from walk(node.get_child_at_index(index), depth + 1)
-
-
-def game_application(pid):
-    desktop = Atspi.get_desktop(0)
-    for index in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(index)
-        if app is None or app.get_process_id() != pid:
-            continue
-        for child in range(app.get_child_count()):
-            frame = app.get_child_at_index(child)
-            if frame is not None and frame.get_name() == "VELQUAN":
-                return app
-    return None
-
-
 def ranking(app):
     """The five rows of the ranking as (name, score text)."""
-    for node in walk(app):
-        if node.get_role() == Atspi.Role.TABLE and node.get_name() == "RANKING":
-            node.clear_cache()
-            cells = [node.get_child_at_index(index).get_name() or "" for index in range(node.get_child_count())]
-            return [(cells[row * 3 + 1], cells[row * 3 + 2]) for row in range(1, 6)]
-    raise AssertionError("no ranking table on the bus")
+    rows = ranking_rows(app)
+    if rows is None:
+        raise AssertionError("no ranking table on the bus")
+    return rows
 
 
 def ranking_box(app):
@@ -266,7 +245,8 @@ def main():
     app = None
     deadline = time.monotonic() + 30
     while app is None and time.monotonic() < deadline:
-        app = game_application(options.pid)
+        frame = game_frame(options.pid)
+        app = frame.get_application() if frame is not None else None
         time.sleep(0.2)
     if app is None:
         print("the game is not on the accessibility bus", file=sys.stderr)
