@@ -34,7 +34,6 @@ start_display
 sway_game=$!
 (cd "$work/x11" && unset WAYLAND_DISPLAY && exec ./velquan) > "$work/x11.log" 2>&1 &
 x11_game=$!
-cleanup_pids+=("$sway_game" "$x11_game")
 
 # Where "SHOT!!" is on each screen.
 read -r shot_x shot_y <<<"$(shot_button_middle)"
@@ -47,9 +46,10 @@ read -r X Y _ HEIGHT <<<"$geometry"
 sway_shot="$((X + shot_x)),$((Y + HEIGHT - $(layout kClientHeight) + shot_y))"
 
 # Three busy loops for as long as the games run, as a browser or a compile beside the game.
+busy=()
 for _ in 1 2 3; do
   bash -c 'while :; do :; done' &
-  cleanup_pids+=($!)
+  busy+=($!)
 done
 robot() {  # desktop, game's process id, "SHOT!!" as x,y
   /usr/bin/python3 "$atspi_lib/robot.py" --desktop "$1" --pid "$2" --seed "$seed" --games "$games" \
@@ -62,7 +62,7 @@ sway_robot=$!
 x11_status=0 sway_status=0
 wait "$x11_robot" || x11_status=$?
 wait "$sway_robot" || sway_status=$?
-kill "${cleanup_pids[@]: -3}"
+kill "${busy[@]}"
 cat "$work/x11.out" "$work/sway.out"
 [ "$x11_status" -eq 0 ] || fail "on X11: $(cat "$work/x11.err")"
 [ "$sway_status" -eq 0 ] || fail "on sway: $(cat "$work/sway.err")"

@@ -11,13 +11,6 @@ set -euo pipefail
 
 source "$(dirname "$0")/lib/game.bash" "$1"
 probe=$(realpath "$2")
-server_pid=""
-reader_pid=""
-stop_sound_server() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  [ -n "$reader_pid" ] && kill "$reader_pid" 2>/dev/null || true
-}
-trap 'stop_sound_server; cleanup' EXIT
 
 for tool in pulseaudio pactl; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
@@ -34,7 +27,6 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/r
 mkfifo "$work/output.fifo"
 recording="$work/output.raw"
 cat "$work/output.fifo" > "$recording" &
-reader_pid=$!
 sink="sink_name=velquan_test file=$work/output.fifo format=s16le rate=$rate channels=1"
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
   -L "module-pipe-sink $sink use_system_clock_for_timing=yes" \
@@ -189,7 +181,6 @@ fi
 # No sound server at all: the service returns at once, plays nothing and the program ends.
 kill "$server_pid"
 wait "$server_pid" 2>/dev/null || true
-server_pid=""
 start=$(date +%s%N)
 PULSE_SERVER="unix:$work/no-server" timeout 20 "$probe" 500 snd_start.wav snd_shot.wav > "$work/probe.log" ||
   fail "without a sound server the probe failed or hung"

@@ -21,7 +21,6 @@ declare -A pid_of
 for player in "${players[@]}"; do
   (cd "$work" && exec ./velquan) > "$work/$player.log" 2>&1 &
   pid_of[$player]=$!
-  cleanup_pids+=($!)
 done
 windows_of() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1 || true; }
 has_window() { [ -n "$(windows_of "$1" "$2")" ]; }

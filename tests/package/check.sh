@@ -4,21 +4,9 @@
 # starts the game from there on a virtual display as a player with a home of their own, whose
 # data folder must then hold the ranking.
 set -euo pipefail
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-cd "$source_dir"
-
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/game.log" ] && cat "$work/game.log" >&2; exit 1; }
+source "$(dirname "$0")/../e2e/lib/common.bash"
 source "$source_dir/tests/e2e/lib/display.bash"
+cd "$source_dir"
 
 deb=$(scripts/package | tail -n1)
 [ -f "$deb" ] || fail "scripts/package made no package"
@@ -94,8 +82,10 @@ fi
 chmod 700 "$home"
 
 start_display -noreset
+mkdir -m 700 "$work/player-runtime"
+[ "$(id -u)" -ne 0 ] || chown nobody: "$work/player-runtime"
 (cd "$home" && exec "${player[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-  "$executable" --an-argument-it-ignores) > "$work/game.log" 2>&1 &
+  XDG_RUNTIME_DIR="$work/player-runtime" VELQUAN_TEST_WORK="$work" "$executable" --an-argument-it-ignores) > "$work/game.log" 2>&1 &
 game_pid=$!
 wait_for_window '^VELQUAN$'
 

@@ -1,6 +1,6 @@
 # The game read through the accessibility bus, as a screen reader reads it. Needs $work and
-# fail() from game.bash; sets DBUS_SESSION_BUS_ADDRESS and bus_pid, which common.bash's
-# clean-up ends (the bus launcher and registry it started go with it).
+# fail() from game.bash; sets DBUS_SESSION_BUS_ADDRESS. common.bash's clean-up ends the bus,
+# and the bus launcher and registry it started, and waits for them.
 
 atspi_lib=$(dirname "${BASH_SOURCE[0]}")
 
@@ -11,11 +11,8 @@ start_accessibility_bus() {
     || { echo "SKIP: no Python AT-SPI bindings (python3-gi, gir1.2-atspi-2.0)"; exit 77; }
   [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: no accessibility bus (at-spi2-core)"; exit 77; }
   command -v dbus-daemon >/dev/null || { echo "SKIP: no dbus-daemon"; exit 77; }
-  local started
-  started=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) \
+  DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --nopidfile --print-address=1) \
     || fail "no D-Bus session bus"
-  DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$started")
-  bus_pid=$(sed -n 2p <<<"$started")
   export DBUS_SESSION_BUS_ADDRESS
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   unset AT_SPI_BUS_ADDRESS

@@ -1,6 +1,6 @@
 # A headless Wayland desktop of the test's own: sway with a top panel over a white
-# background, no X display at all. Needs $work and fail(); sets WAYLAND_DISPLAY, SWAYSOCK and
-# compositor_pid, which the caller's clean-up ends. Keys go in through the virtual keyboard
+# background, no X display at all. Needs $work and fail(); sets WAYLAND_DISPLAY and SWAYSOCK.
+# The caller's clean-up ends the compositor and waits for it. Keys go in through the virtual keyboard
 # (wtype), the pointer through sway's own seat commands on a virtual pointer of our own,
 # screenshots come from grim.
 
@@ -13,13 +13,15 @@ require_wayland_tools() {
 }
 
 start_wayland() {  # width height
-  local runtime="$work/runtime"
+  # The compositor's own runtime folder: clients keep theirs and reach its socket by path.
+  local runtime="$work/sway-runtime"
   mkdir -m 700 "$runtime"
   cat > "$work/sway.conf" <<CONF
 output * resolution $1x$2 position 0 0 bg #ffffff solid_color
 default_border none
 default_floating_border none
 focus_follows_mouse no
+xwayland disable
 bar {
   position top
   status_command while echo panel; do sleep 60; done
@@ -35,15 +37,13 @@ CONF
   env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" HOME="$runtime" \
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     "${as[@]}" sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
-  compositor_pid=$!
-  export XDG_RUNTIME_DIR="$runtime"
   for _ in $(seq 100); do
     SWAYSOCK=$(ls "$runtime"/sway-ipc.*.sock 2>/dev/null | head -n1 || true)
     [ -n "$SWAYSOCK" ] && [ -S "$runtime/wayland-1" ] && break
     sleep 0.1
   done
   [ -n "$SWAYSOCK" ] || { cat "$work/sway.log" >&2; fail "sway did not start"; }
-  export SWAYSOCK WAYLAND_DISPLAY=wayland-1
+  export SWAYSOCK WAYLAND_DISPLAY="$runtime/wayland-1"
   unset DISPLAY QT_QPA_PLATFORM
   # It ends by itself when the compositor does.
   python3 "$(dirname "${BASH_SOURCE[0]}")/virtual_pointer.py" >>"$work/sway.log" 2>&1 &
