@@ -4,6 +4,7 @@
 
 #include <QAudioSink>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QThread>
@@ -36,12 +37,13 @@ public:
         FRelease.reset();
         if (FSink) {
             QObject::disconnect(FStateHandler);
+            StopSink();
             // The server answers the closing of a stream after a moment; should the program
-            // end before, the sound library's clean-up at exit can crash on that answer.
-            if (FSink->state() != QAudio::StoppedState) {
-                FSink->stop();
-                QThread::msleep(kCloseSettle);
-            }
+            // end before, the sound library's clean-up at exit can crash on that answer. So
+            // can it for a stream the release closed just before.
+            const qint64 sinceClosed = FStopped.isValid() ? FStopped.elapsed() : kCloseSettle;
+            if (sinceClosed < kCloseSettle)
+                QThread::msleep(static_cast<unsigned long>(kCloseSettle - sinceClosed));
         }
         FSink.reset();
         FBuffer.reset();
@@ -62,10 +64,18 @@ public:
         if (!FSink)
             return;
         FRelease->stop();
-        FSink->stop();
+        StopSink();
     }
 
 private:
+    void StopSink()
+    {
+        if (FSink->state() == QAudio::StoppedState)
+            return;
+        FSink->stop();
+        FStopped.start();
+    }
+
     // The output is opened at the first playing; without a sound server there is none.
     bool OpenOutput()
     {
@@ -80,7 +90,7 @@ private:
         FBuffer->setData(FWave->samples);
         FRelease = std::make_unique<QTimer>();
         FRelease->setSingleShot(true);
-        QObject::connect(FRelease.get(), &QTimer::timeout, FRelease.get(), [this] { FSink->stop(); });
+        QObject::connect(FRelease.get(), &QTimer::timeout, FRelease.get(), [this] { StopSink(); });
         FSink = std::make_unique<QAudioSink>(device, FWave->format);
         // Once the last bytes are handed over, the server still holds up to a buffer of them:
         // the stream is given back only when those have played. An open stream left to the
@@ -99,6 +109,7 @@ private:
     std::unique_ptr<QTimer> FRelease;
     std::unique_ptr<QAudioSink> FSink;
     QMetaObject::Connection FStateHandler;
+    QElapsedTimer FStopped; // since the stream was last closed
 };
 
 } // namespace
