@@ -32,10 +32,12 @@ Options:
 Files:
   $XDG_DATA_HOME/velquan/VELQUAN.ini
                       the top five of an installed game, first copied from the
-                      installed starter ranking
+                      installed starter ranking; saved when a name goes in and
+                      when the game closes
   VELQUAN.ini beside the executable
                       the top five of a portable copy (a build or an unpacked
-                      folder) whose folder is writable
+                      folder) whose folder or ranking file is writable, and of
+                      an installed game that has one there already
 
 Environment:
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
