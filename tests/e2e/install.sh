@@ -32,9 +32,7 @@ grep -qx "Icon=$app_id" "$entry" || fail "desktop entry names another icon"
 [ ! -e "$prefix/bin/VELQUAN.ini" ] || fail "the install put a ranking beside the executable"
 echo "installed: executable, sounds, starter ranking, icons, desktop entry, metainfo, manual page"
 
-# -noreset: the games start one after another, and a server resetting after the last
-# client has gone would turn the next one away.
-start_display -noreset
+start_display
 export XDG_DATA_HOME="$work/xdg"
 
 # As a system install is: the executable's folder read-only to the player. The superuser can

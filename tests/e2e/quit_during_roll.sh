@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib/game.bash" "$1"
 
 ranking="$source_dir/resources/VELQUAN.ini"
 expected=$(ranking_text "$ranking")
-start_display -noreset
+start_display
 
 check_saved() {
   [ -f "$work/VELQUAN.ini" ] || fail "no ranking saved after $1"

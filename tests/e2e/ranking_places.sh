@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib/game.bash" "$1"
 
 [ "$(id -u)" -eq 0 ] || skip "needs root to play as an ordinary user in a read-only folder"
 play_as_ordinary_user
-start_display -noreset
+start_display
 
 copy="$work/portable"
 mkdir -m 755 "$copy"

@@ -10,9 +10,7 @@ source "$(dirname "$0")/lib/game.bash" "$1"
 cp "$executable" "$work/velquan"
 expected=$(ranking_text "$source_dir/resources/VELQUAN.ini")
 
-# -noreset: the games start one after another, and a server resetting after the last
-# client has gone would turn the next one away.
-start_display -noreset
+start_display
 
 # Windows titled VELQUAN: the game's, and the error box's, which carries the game's title.
 count_windows() { xdotool search --onlyvisible --name '^VELQUAN$' 2>/dev/null | wc -l; }

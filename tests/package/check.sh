@@ -81,7 +81,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 chmod 700 "$home"
 
-start_display -noreset
+start_display
 mkdir -m 700 "$work/player-runtime"
 [ "$(id -u)" -ne 0 ] || chown nobody: "$work/player-runtime"
 (cd "$home" && exec "${player[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \

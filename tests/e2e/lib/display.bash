@@ -3,21 +3,27 @@
 # for it; a failure tells whether it still ran, and what it said.
 
 # A display of its own, $display_size large (1024x768 unless set); arguments go to Xvfb.
-# The number stays the test's until its server has gone: the server itself holds a lock on it
-# from before it starts until it has exited and removed its sockets, so no other test's
-# server takes the number while this one is going down, and none removes another's socket.
+# Like a desktop's server, it does not reset when its last client leaves: a reset closes a
+# client that is just connecting, and a test's short-lived clients (xdotool's polls) leave
+# the server without clients between them while the game is still starting.
+# The number is the test's until the test and everything it started have gone: the lock on it
+# is held by the script and passes to every process it starts. So no other test's server
+# takes the number while this one goes down, and no client of this test that outlives its
+# server (a poll, a bus service) can reach the next test's server of that number.
 start_display() {
-  local number lock
+  local number
   unset QT_QPA_PLATFORM
   for number in $(seq 20 299); do
-    lock="/tmp/.velquan-display-$number.lock"
+    exec {display_lock}>>"/tmp/.velquan-display-$number.lock"
+    if ! flock -n "$display_lock"; then
+      exec {display_lock}>&-
+      continue
+    fi
     : > "$work/display"
-    # The subshell takes the lock and then becomes the server, which keeps it.
-    (exec 4>>"$lock" && flock -n 4 &&
-      exec Xvfb ":$number" -displayfd 3 -screen 0 "${display_size:-1024x768}x24" -nolisten tcp "$@" \
-        3>"$work/display") >"$work/xvfb.log" 2>&1 &
+    Xvfb ":$number" -displayfd 3 -screen 0 "${display_size:-1024x768}x24" -nolisten tcp -noreset "$@" \
+      3>"$work/display" >"$work/xvfb.log" 2>&1 &
     display_server=$!
-    # A number that another server (or another test) holds ends the subshell at once.
+    # A number another desktop's server holds ends this one at once.
     for _ in $(seq 600); do
       if [ -s "$work/display" ]; then
         export DISPLAY=":$number"
@@ -28,6 +34,7 @@ start_display() {
     done
     kill -0 "$display_server" 2>/dev/null && fail "Xvfb did not start on :$number"
     wait "$display_server" 2>/dev/null || true
+    exec {display_lock}>&-
   done
   fail "Xvfb did not start: no free display from :20 to :299"
 }
