@@ -82,8 +82,7 @@ fi
 chmod 700 "$home"
 
 start_display
-mkdir -m 700 "$work/player-runtime"
-[ "$(id -u)" -ne 0 ] || chown nobody: "$work/player-runtime"
+make_player_runtime
 (cd "$home" && exec "${player[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
   XDG_RUNTIME_DIR="$work/player-runtime" VELQUAN_TEST_WORK="$work" "$executable" --an-argument-it-ignores) > "$work/game.log" 2>&1 &
 game_pid=$!

@@ -99,12 +99,16 @@ wait_until() {
 # Runs a command as an ordinary user (nobody) when the test runs as the superuser, who could
 # write anywhere. The clone may sit in a folder that user cannot read, so a sanitizer build's
 # suppressions are handed over through a copy in $work; $work itself is opened for reading.
+# The ordinary user's runtime folder, $work/player-runtime, is the player's own, as a desktop
+# session's is.
+make_player_runtime() {
+  mkdir -m 700 "$work/player-runtime"
+  [ "$(id -u)" -ne 0 ] || chown 65534:65534 "$work/player-runtime"
+}
 as_player=()
 play_as_ordinary_user() {
   [ "$(id -u)" -eq 0 ] || return 0
-  # The player's runtime folder is the player's own, as a desktop session's is.
-  mkdir -m 700 "$work/player-runtime"
-  chown 65534:65534 "$work/player-runtime"
+  make_player_runtime
   as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups -- env XDG_RUNTIME_DIR="$work/player-runtime")
   chmod 755 "$work"
   if [[ "${LSAN_OPTIONS:-}" == *suppressions=* ]]; then
