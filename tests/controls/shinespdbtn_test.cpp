@@ -1066,7 +1066,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ShineSpeedButtonHook, ::testing::Bool(),
 // the down rules first. A disabled button ignores it.
 TEST_F(ShineSpeedButtonInput, Accelerator)
 {
-    QApplication::setActiveWindow(&host);
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     button->SetCaption(QStringLiteral("&Go"));
     button->SetGroupIndex(1);
     button->SetAllowAllUp(true);

@@ -226,16 +226,19 @@ TEST_F(KeyboardTest, LosingTheKeyboardLetsGo)
 {
     StartGame();
     form->show();
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     SpacePress();
     timers->RunFor(300);
     QWidget other;
     other.show();
-    QApplication::setActiveWindow(&other);
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_EQ(sound.played.count(QStringLiteral("snd_shot.wav")), 1);
     EXPECT_FALSE(form->bCharge->KeyHeld());
     // The next press, back in the window, is a hold of its own.
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     SpacePress();
     EXPECT_TRUE(form->bCharge->KeyHeld());
 }
