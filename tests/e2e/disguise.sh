@@ -66,7 +66,7 @@ echo "before F4: $outside non-black pixels outside the text box, $in_game in the
 show_disguise() {
   game=$(wait_for_window VELQUAN shown) || fail "the game window is gone"
   xdotool windowfocus --sync "$game"
-  xdotool key F4
+  x11_key F4
   local boss
   boss=$(wait_for_window BossForm1 shown) || fail "F4 showed no disguise window"
   eval "$(xdotool getwindowgeometry --shell "$boss")"

@@ -29,7 +29,7 @@ read_in() {
   unset LANGUAGE LC_ALL && export LANG=C.UTF-8
   expect_texts F "$2"
   if [ -n "${3:-}" ]; then
-    xdotool key F3 && sleep 3.6 && xdotool keydown space && sleep 0.3 && xdotool keyup space
+    x11_key F3 && sleep 3.6 && xdotool keydown space && sleep 0.3 && xdotool keyup space
     expect_texts P "$3"
   fi
   echo "$settings: read as expected"

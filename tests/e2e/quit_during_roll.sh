@@ -47,7 +47,7 @@ echo "SIGTERM during a roll: saved, ended after ${ended_after}s"
 start_game "$ranking"
 rm "$work/VELQUAN.ini"
 pressed_at=$(date +%s.%N)
-xdotool key F3
+x11_key F3
 sleep 0.8
 kill -TERM "$game_pid"
 wait_for_exit_before "$(awk -v p="$pressed_at" 'BEGIN { printf "%.3f", p + 2.16 }')" "SIGTERM during the start banner"

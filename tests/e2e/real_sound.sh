@@ -162,7 +162,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   sound_stack_mapped() { grep -qE 'libQt6Multimedia|libpulse' "/proc/$game_pid/maps"; }
   ! sound_stack_mapped || fail "the sound libraries were loaded before the first sound"
   start=$(stat -c %s "$recording")
-  xdotool windowfocus --sync "$window" key F3
+  xdotool windowfocus --sync "$window" && x11_key F3
   expected=$(loud_in_file "$work/game/snd_start.wav")
   # Up to ten seconds for the whole effect: the game may start it late on a busy machine.
   for _ in $(seq 20); do

@@ -30,9 +30,7 @@ fine_detail() {  # shot x y width height
   local crop="$((2 * $4))x$((2 * $5))+$((client_x + 2 * $2))+$((client_y + 2 * $3))"
   convert "$work/$1.png" -crop "$crop" +repage "$work/crop.png"
   convert "$work/crop.png" -sample 50% -sample 200% "$work/blocks.png"
-  local differ
-  differ=$(compare -metric AE "$work/crop.png" "$work/blocks.png" null: 2>&1 || true)
-  echo "${differ%% *}"
+  differing_pixels "$((2 * $4))x$((2 * $5))+0+0" "$work/crop.png" "$work/blocks.png"
 }
 
 expect_fine() {  # label shot x y width height
@@ -50,7 +48,7 @@ expect_fine "stone top bar with its captions" idle 30 0 449 43
 expect_fine "ground picture" idle 30 275 449 130
 expect_fine "ranking table" idle 34 185 441 90
 
-xdotool key F3
+x11_key F3
 wait_for_play_strip 2
 shot playing
 expect_fine "power bar" playing 36 260 120 10

@@ -26,7 +26,7 @@ sleep 0.5
 read_game
 [ "$score" = 0 ] && [ "$shot_pressed" = 0 ] || fail "Space outside a game changed something"
 
-xdotool key F3
+x11_key F3
 for _ in $(seq 100); do
   read_game
   [ "$ranking_showing" = 0 ] && break

@@ -30,7 +30,7 @@ done
 
 # Three games at once; no putt is needed: the score of 0 beats every starter score.
 for player in "${players[@]}"; do
-  xdotool windowfocus --sync "$(windows_of "${pid_of[$player]}" '^VELQUAN$')" key F3
+  xdotool windowfocus --sync "$(windows_of "${pid_of[$player]}" '^VELQUAN$')" && x11_key F3
 done
 for player in "${players[@]}"; do
   for _ in $(seq 1200); do

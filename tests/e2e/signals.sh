@@ -80,7 +80,7 @@ start_game
 window=$(xdotool search --onlyvisible --name '^VELQUAN$' | head -n1)
 xdotool windowfocus --sync "$window"
 before=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
-xdotool key F4
+x11_key F4
 for _ in $(seq 100); do
   [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] && break
   sleep 0.1

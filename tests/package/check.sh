@@ -97,7 +97,7 @@ echo "window class $wm_class matches the desktop entry"
 
 # The first sound loads the sound module from the installed library folder.
 ! grep -q velquan-sound "/proc/$game_pid/maps" || fail "the sound module was loaded before the first sound"
-xdotool windowfocus --sync "$window" key F3
+xdotool windowfocus --sync "$window" && x11_key F3
 for _ in $(seq 50); do grep -q velquan-sound "/proc/$game_pid/maps" && break; sleep 0.1; done
 grep -q velquan-sound "/proc/$game_pid/maps" || fail "F3 did not load the installed sound module"
 echo "the first sound loaded the installed sound module"

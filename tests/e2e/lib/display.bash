@@ -52,3 +52,6 @@ wait_for_window() {
   done
   [ -n "$window" ] || fail "no window titled $1 appeared"
 }
+
+# Keys as a keyboard sends them, for the function keys above all (see keyboard.py).
+x11_key() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/keyboard.py" "$@"; }

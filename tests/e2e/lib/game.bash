@@ -16,11 +16,22 @@ find_game_window() {
   client_y=$((Y + HEIGHT - $(layout kClientHeight)))
 }
 
-# Starts the game from $work with the given ranking file, on whatever display is set.
+# The game runs as a portable copy in $work, or with VELQUAN_E2E_INSTALLED=1 where it is
+# installed, for a player whose home is in $work.
+ranking_file="$work/VELQUAN.ini"
+[ -z "${VELQUAN_E2E_INSTALLED:-}" ] || ranking_file="$work/home/.local/share/velquan/VELQUAN.ini"
+
+# Starts the game with the given ranking file, on whatever display is set.
 launch_game() {
-  cp "$executable" "$work/velquan"
-  cp "$1" "$work/VELQUAN.ini"
-  (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
+  if [ -n "${VELQUAN_E2E_INSTALLED:-}" ]; then
+    mkdir -p "$(dirname "$ranking_file")"
+    cp "$1" "$ranking_file"
+    (cd "$work/home" && HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" exec "$executable") > "$work/game.log" 2>&1 &
+  else
+    cp "$executable" "$work/velquan"
+    cp "$1" "$ranking_file"
+    (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
+  fi
   game_pid=$!
 }
 
@@ -59,6 +70,13 @@ client_pixel() {
 # Saves the screen as a PNG.
 screenshot() {
   xwd -root -silent | convert xwd:- "$1"
+}
+
+# How many pixels of a rectangle (WxH+X+Y) differ in any channel between two pictures,
+# counted by an expression of our own rather than read from a tool's report.
+differing_pixels() {  # rectangle a.png b.png
+  convert "$2" "$3" -alpha off -crop "$1" +repage -compose difference -composite -separate \
+    -evaluate-sequence max -threshold 0 -precision 15 -format '%[fx:int(mean * w * h + 0.5)]' info:
 }
 
 # Opens the game's first menu and waits until its popup is up, so that the next key goes to it.
@@ -135,7 +153,7 @@ wait_for_play_strip() {
 # seconds and lets go: the ball then rolls for about as long. released_at is the moment of
 # letting go (date +%s.%N).
 start_a_roll() {
-  xdotool key F3
+  x11_key F3
   wait_for_play_strip
   read -r shot_x shot_y <<<"$(shot_button_middle)"
   xdotool mousemove $((client_x + shot_x)) $((client_y + shot_y))

@@ -12,6 +12,7 @@ it, and that the ranking took the score and the name in the right row. Prints on
 and exits with 1 at the first game that went wrong.
 """
 import argparse
+import os
 import random
 import re
 import subprocess
@@ -60,7 +61,7 @@ class Desktop:
 
     def key(self, name):
         if self.kind == "x11":
-            subprocess.run(["xdotool", "key", name], check=True)
+            subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "keyboard.py"), name], check=True)
         else:
             subprocess.run(["wtype", "-s", "300", "-k", name], check=True)
 
