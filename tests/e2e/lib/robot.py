@@ -99,7 +99,8 @@ class Game:
         if source is None or source.get_process_id() != self.pid:
             return
         if event.type.startswith("object:state-changed:enabled"):
-            if source.get_name() == "SHOT!!":
+            # Newer Qt reports each change of the state twice: a repeat is no new change.
+            if source.get_name() == "SHOT!!" and self.since(0, "enabled")[-1:] != [event.detail1]:
                 self.events.append(("enabled", event.detail1))
             return
         name = source.get_name() or ""
