@@ -16,22 +16,17 @@ find_game_window() {
   client_y=$((Y + HEIGHT - $(layout kClientHeight)))
 }
 
-# The game runs as a portable copy in $work, or with VELQUAN_E2E_INSTALLED=1 where it is
-# installed, for a player whose home is in $work.
-ranking_file="$work/VELQUAN.ini"
-[ -z "${VELQUAN_E2E_INSTALLED:-}" ] || ranking_file="$work/home/.local/share/velquan/VELQUAN.ini"
-
-# Starts the game with the given ranking file, on whatever display is set.
+# Starts the game with the given ranking file, on whatever display is set: a copy in $work,
+# or with VELQUAN_E2E_INSTALLED=1 the installed game, for a player whose home is $work.
+ranking_file="$work/VELQUAN.ini" game_command=./velquan
+if [ -n "${VELQUAN_E2E_INSTALLED:-}" ]; then
+  export HOME="$work" XDG_DATA_HOME="$work/data"
+  ranking_file="$work/data/velquan/VELQUAN.ini" game_command=$executable
+fi
 launch_game() {
-  if [ -n "${VELQUAN_E2E_INSTALLED:-}" ]; then
-    mkdir -p "$(dirname "$ranking_file")"
-    cp "$1" "$ranking_file"
-    (cd "$work/home" && HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" exec "$executable") > "$work/game.log" 2>&1 &
-  else
-    cp "$executable" "$work/velquan"
-    cp "$1" "$ranking_file"
-    (cd "$work" && exec ./velquan) > "$work/game.log" 2>&1 &
-  fi
+  [ -n "${VELQUAN_E2E_INSTALLED:-}" ] || cp "$executable" "$work/velquan"
+  mkdir -p "${ranking_file%/*}" && cp "$1" "$ranking_file"
+  (cd "$work" && exec "$game_command") > "$work/game.log" 2>&1 &
   game_pid=$!
 }
 
