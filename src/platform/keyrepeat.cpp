@@ -3,9 +3,16 @@
 #include <QGuiApplication>
 
 // The C header names a field "explicit", a C++ keyword.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 #include <cstdint>
 #include <cstdlib>
