@@ -115,9 +115,10 @@ QtSoundService::QtSoundService(QStringList ownFolders, TAudioThreadOutputs outpu
       FAudioContext(std::make_unique<QObject>())
 {
     // The effects need only Qt Multimedia's own audio output. Since Qt 6.5 its default media
-    // backend is FFmpeg's, for players and cameras: it maps over a hundred codec libraries at
-    // the first sound, which a busy machine then plays up to two seconds late. Named, a
-    // backend that does not exist leaves the audio output alone. The player's choice stands.
+    // backend is FFmpeg's, for players and cameras: it maps a hundred codec libraries at the
+    // first sound, which a busy machine then plays up to two seconds late. Asked for a backend
+    // that does not exist, Qt 6.8 keeps to the audio output (6.11 loads FFmpeg all the same).
+    // The player's own choice stands.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "none");
     FAudioThread->setObjectName(QStringLiteral("audio"));
