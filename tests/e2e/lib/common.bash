@@ -48,7 +48,7 @@ test_processes() {
 
 # Ends every process of the test and waits until all have gone, so that none still holds or
 # removes a display, socket or folder when the next test starts: asked to end first, killed
-# after ten seconds.
+# after five seconds.
 end_test_processes() {
   local left round
   for round in $(seq 300); do
