@@ -1,8 +1,14 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
-// The two options that answer without a display, before any window system is touched:
-// --help and --version print their answer and give the exit status. Nothing means the game
-// starts; it ignores every other argument, as it always has.
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv);
+// What the command line asks for, read before any window system is touched. --help and
+// --version print their answer, and so does a --ranking without a file; any other argument
+// is ignored, as it always was.
+struct TCommandLine {
+    std::optional<int> answer;              // exit at once with this status
+    std::optional<std::string> rankingFile; // --ranking FILE: the ranking every copy may share
+};
+
+TCommandLine ReadCommandLine(int argc, const char* const* argv);

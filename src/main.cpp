@@ -24,8 +24,9 @@
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
-        return *status;
+    const TCommandLine commandLine = ReadCommandLine(argc, argv);
+    if (commandLine.answer)
+        return *commandLine.answer;
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("VELQUAN"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELQUAN_VERSION));
@@ -44,7 +45,8 @@ int main(int argc, char* argv[])
     QtShellService shell;
     QtInputBoxService inputBox;
     TRandomGenerator random;
-    const TRankingFile ranking = RankingFile();
+    const TRankingFile ranking = RankingFile(commandLine.rankingFile ? QString::fromLocal8Bit(*commandLine.rankingFile)
+                                                                     : qEnvironmentVariable("VELQUAN_RANKING"));
     const TGameServices services{.clock = &clock,
                                  .sound = &sound,
                                  .shell = &shell,

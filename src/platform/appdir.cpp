@@ -56,6 +56,8 @@ TRankingFile LocateRankingFile(const TRankingPlaces& places)
 {
     const QString beside = WithSeparator(places.executableDir) + kRankingName;
     const QString seed = places.installed && !places.besideExists ? places.starterFile : beside;
+    if (!places.chosenFile.isEmpty())
+        return {places.chosenFile, places.installed || places.besideExists ? seed : QString()};
     // Without a data folder of the player's there is nowhere else to go.
     if (places.dataHome.isEmpty())
         return {beside, places.installed && !places.besideExists ? seed : QString()};
@@ -81,9 +83,11 @@ bool SeedRankingFile(const TRankingFile& file)
     return CreateFileExclusively(file.path, starter);
 }
 
-TRankingFile RankingFile()
+TRankingFile RankingFile(const QString& chosenFile)
 {
     TRankingPlaces places;
+    if (!chosenFile.isEmpty())
+        places.chosenFile = QFileInfo(chosenFile).absoluteFilePath();
     places.executableDir = ApplicationDir();
     places.installed = QFileInfo(InstalledDataDir()).isDir();
     const QString beside = places.executableDir + kRankingName;

@@ -21,6 +21,7 @@ struct TRankingPlaces {
     bool besideWritable = false; // that file may be written
     QString dataHome;            // the user's data folder ($XDG_DATA_HOME); may be empty
     QString starterFile;         // the installed starter ranking
+    QString chosenFile;          // the file the player named (absolute), or empty
 };
 
 // The ranking file of a run: read at start and written at every save. When it is missing, it
@@ -37,13 +38,15 @@ struct TRankingFile {
 // executable while that file or its folder can be written, and otherwise in the player's data
 // folder, copied from the one beside the executable. An installed copy keeps it in the
 // player's data folder, copied from the installed starter, unless a ranking already lies
-// beside the executable, which is then treated as a portable copy's. Decides only; touches
-// nothing.
+// beside the executable, which is then treated as a portable copy's. A file the player named
+// is used wherever it is, copied when missing from the starter the copy would use otherwise.
+// Decides only; touches nothing.
 TRankingFile LocateRankingFile(const TRankingPlaces& places);
 
 // Copies file.seedFrom to file.path when the path is missing, in one step and never over an
 // existing file. True when the path exists afterwards.
 bool SeedRankingFile(const TRankingFile& file);
 
-// The ranking file of the running executable.
-TRankingFile RankingFile();
+// The ranking file of the running executable: chosenFile (relative to the current folder)
+// when set, else the one its places give.
+TRankingFile RankingFile(const QString& chosenFile = QString());

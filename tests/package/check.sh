@@ -83,10 +83,22 @@ chmod 700 "$home"
 
 start_display
 make_player_runtime
-(cd "$home" && exec "${player[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-  XDG_RUNTIME_DIR="$work/player-runtime" VELQUAN_TEST_WORK="$work" "$executable" --an-argument-it-ignores) > "$work/game.log" 2>&1 &
-game_pid=$!
-wait_for_window '^VELQUAN$'
+# Starts the installed game as the player with the arguments given, and waits for its window.
+start_as_player() {
+  (cd "$home" && exec "${player[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+    XDG_RUNTIME_DIR="$work/player-runtime" VELQUAN_TEST_WORK="$work" "$executable" "$@") > "$work/game.log" 2>&1 &
+  game_pid=$!
+  wait_for_window '^VELQUAN$'
+}
+# Closes it as a logout does; it must save and exit with 0.
+close_as_logout() {
+  local status=0
+  kill -TERM "$game_pid"
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [ "$status" -eq 0 ] || fail "the packaged game exited with $status"
+}
+start_as_player --an-argument-it-ignores
 
 # Desktops tie the window to its entry by the class it names in StartupWMClass.
 wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
@@ -102,11 +114,7 @@ for _ in $(seq 50); do grep -q velquan-sound "/proc/$game_pid/maps" && break; sl
 grep -q velquan-sound "/proc/$game_pid/maps" || fail "F3 did not load the installed sound module"
 echo "the first sound loaded the installed sound module"
 
-kill -TERM "$game_pid"
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the packaged game exited with $status"
+close_as_logout
 
 ranking="$home/.local/share/velquan/VELQUAN.ini"
 [ -f "$ranking" ] || fail "no ranking in the player's data folder"
@@ -114,3 +122,14 @@ cmp -s "$data/VELQUAN.ini" "$ranking" || fail "the player's ranking is not the s
 [ "$(stat -c %U "$ranking")" = "$(stat -c %U "$home")" ] || fail "the ranking belongs to $(stat -c %U "$ranking")"
 [ -z "$(find "$root" -name VELQUAN.ini -newer "$deb")" ] || fail "the game wrote into the installed folders"
 echo "the packaged game kept its ranking in ${ranking#"$work"/}"
+
+# An office's ranking: an installed copy pointed at a shared file makes it from the starter.
+office="$work/office"
+mkdir -m 1777 "$office"
+start_as_player --ranking "$office/VELQUAN.ini"
+close_as_logout
+cmp -s "$data/VELQUAN.ini" "$office/VELQUAN.ini" || fail "--ranking did not make the shared file from the starter"
+[ "$(env -i "$executable" --ranking 2>&1 >/dev/null; echo $?)" = "velquan: --ranking needs a file
+Try 'velquan --help' for more information.
+2" ] || fail "--ranking without a file did not stop with 2"
+echo "--ranking made ${office#"$work"/}/VELQUAN.ini from the starter; without a file it stops with 2"

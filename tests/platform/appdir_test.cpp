@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 TEST(ApplicationDirTest, IsTheExecutablesFolderWithSeparator)
 {
@@ -78,6 +79,26 @@ INSTANTIATE_TEST_SUITE_P(
         LocationCase{"InstalledExistingReadOnlyFile", true, true, false, false, true, Place::PlayerCopy,
                      Seed::FromBeside}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// A file the player names is the ranking of every kind of copy; a missing one starts from the
+// file that copy would have copied its own from.
+TEST(ChosenRankingFileTest, WinsEverywhereAndSeedsLikeTheCopy)
+{
+    const QString shared = "/srv/office/VELQUAN.ini";
+    const QString beside = QString(kBin) + "VELQUAN.ini";
+    for (const auto& [installed, besideExists, seed] :
+         {std::tuple{true, false, QString(kStarter)}, {true, true, beside}, {false, true, beside}, {false, false, QString()}}) {
+        TRankingPlaces places{.executableDir = kBin,
+                              .installed = installed,
+                              .besideExists = besideExists,
+                              .executableDirWritable = true,
+                              .dataHome = kDataHome,
+                              .starterFile = kStarter,
+                              .chosenFile = shared};
+        EXPECT_EQ(LocateRankingFile(places), (TRankingFile{shared, seed})) << installed << besideExists;
+    }
+    EXPECT_EQ(RankingFile("office.ini").path, QDir::current().absoluteFilePath("office.ini"));
+}
 
 class SeedRankingTest : public ::testing::Test {
 protected:
