@@ -17,11 +17,13 @@ find_game_window() {
 }
 
 # Starts the game with the given ranking file, on whatever display is set: a copy in $work,
-# or with VELQUAN_E2E_INSTALLED=1 the installed game, for a player whose home is $work.
+# or with VELQUAN_E2E_INSTALLED=1 the installed game, for a player whose home is $work. A
+# sandbox gives the game a data folder of its own, which VELQUAN_E2E_DATA names inside the
+# home (a Flatpak's .var/app/<id>/data).
 ranking_file="$work/VELQUAN.ini" game_command=./velquan
 if [ -n "${VELQUAN_E2E_INSTALLED:-}" ]; then
   export HOME="$work" XDG_DATA_HOME="$work/data"
-  ranking_file="$work/data/velquan/VELQUAN.ini" game_command=$executable
+  ranking_file="$work/${VELQUAN_E2E_DATA:-data}/velquan/VELQUAN.ini" game_command=$executable
 fi
 launch_game() {
   [ -n "${VELQUAN_E2E_INSTALLED:-}" ] || cp "$executable" "$work/velquan"

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The installed Flatpak in its sandbox, beside a copy outside it; scripts/flatpak runs this:
+#   tests/flatpak/sandbox.sh RUN_FLATPAK HOST_GAME [BRANCH_WITH_HOME_PAGE]
+# RUN_FLATPAK runs the app (flatpak run, with $VELQUAN_FLATPAK_OPTIONS before the app's id).
+# Both games share one ranking in a folder granted with --filesystem and each enters a name:
+# the file keeps both. The sandboxed F3 reaches a PulseAudio server, and Information shows its
+# box; a build with a real home page asks the OpenURI portal for its page instead.
+set -euo pipefail
+source "$(dirname "$0")/../e2e/lib/game.bash" "$1"
+host_game=$(realpath "$2")
+start_display
+
+# A sound server whose one sink writes what a sound card would play into a file.
+mkfifo "$work/output.fifo"
+cat "$work/output.fifo" >"$work/output.raw" &
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+  -L "module-pipe-sink file=$work/output.fifo format=s16le rate=44100 channels=1 use_system_clock_for_timing=yes" \
+  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" >"$work/pulse.log" 2>&1 &
+export PULSE_SERVER="unix:$work/native"
+wait_until pactl info >/dev/null || fail "the sound server did not start"
+loud_since() { tail -c +$(($1 + 1)) "$work/output.raw" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }'; }
+
+office="$work/office"
+mkdir "$office"
+printf '[RANK]\r\n' >"$office/VELQUAN.ini"
+for rank in 1 2 3 4 5; do
+  printf 'NAME%s=Low %s\r\nSCORE%s=%s\r\n' "$rank" "$rank" "$rank" "$((-100000 - rank))" >>"$office/VELQUAN.ini"
+done
+VELQUAN_FLATPAK_OPTIONS="--filesystem=$office" "$executable" --ranking "$office/VELQUAN.ini" >"$work/game.log" 2>&1 &
+game_pid=$!
+(cd "$work" && exec "$host_game" --ranking "$office/VELQUAN.ini") >"$work/host.log" 2>&1 &
+host_pid=$!
+# The sandboxed game's process id is its sandbox's own: its windows are those not the host's.
+windows() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null || true; }
+host_window() { xdotool search --all --onlyvisible --pid "$host_pid" --name "$1" 2>/dev/null | head -n1 || true; }
+sandboxed_window() { windows "$1" | grep -vxF "$(host_window "$1")" | head -n1 || true; }
+two_windows() { [ "$(windows "$1" | wc -l)" -eq 2 ]; }
+wait_until two_windows '^VELQUAN$' || fail "the two games' windows did not appear"
+window=$(sandboxed_window '^VELQUAN$')
+
+heard_from=$(stat -c %s "$work/output.raw")
+xdotool windowfocus --sync "$window" && x11_key F3
+heard() { [ "$(loud_since "$heard_from")" -gt 4410 ]; }
+wait_until heard || fail "the sandboxed game's F3 was not heard on the sound server"
+xdotool windowfocus --sync "$(host_window '^VELQUAN$')" && x11_key F3
+echo "the sandboxed game's start sound reached PulseAudio: $(loud_since "$heard_from") loud samples"
+
+# A minute's game each, with no putt: a score of 0 beats every entry there.
+for _ in $(seq 1200); do two_windows 'ランクサレマシタ' && break; sleep 0.1; done
+two_windows 'ランクサレマシタ' || fail "the two games did not both ask for a name"
+for name in Flat Host; do
+  [ $name = Flat ] && box=$(sandboxed_window 'ランクサレマシタ') || box=$(host_window 'ランクサレマシタ')
+  xdotool windowfocus --sync "$box" type --delay 50 "$name"
+  xdotool key Return
+done
+both_saved() { ranking_text "$office/VELQUAN.ini" | grep -qx 'NAME[12]=Flat' && ranking_text "$office/VELQUAN.ini" | grep -qx 'NAME[12]=Host'; }
+wait_until both_saved || fail "the shared ranking lacks an entry: $(ranking_text "$office/VELQUAN.ini")"
+echo "a shared ranking granted with --filesystem holds the sandboxed game's entry and the host's"
+
+xdotool windowfocus --sync "$window" key --delay 100 alt+h i
+wait_for_window 'インフォメーション'
+[ -z "${VELQUAN_E2E_SHOTS:-}" ] || screenshot "$VELQUAN_E2E_SHOTS/flatpak-information.png"
+xdotool windowfocus --sync "$window" key Return
+echo "Information showed its box in the sandbox"
+window=$(sandboxed_window '^VELQUAN$')
+close_game_from_menu
+kill -TERM "$host_pid" && wait "$host_pid" || fail "the host's game did not close cleanly"
+both_saved || fail "an entry was lost at the close: $(ranking_text "$office/VELQUAN.ini")"
+echo "both entries kept after both games closed"
+
+[ -n "${3:-}" ] || exit 0
+# A session bus of the test's own, on which the portal starts on demand, as on a desktop.
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
+wait_until test -s "$work/bus" || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+dbus-monitor "interface='org.freedesktop.portal.OpenURI'" >"$work/portal.log" 2>&1 &
+VELQUAN_FLATPAK_OPTIONS="--branch=$3" launch_game "$office/VELQUAN.ini"
+find_game_window
+xdotool windowfocus --sync "$window" key --delay 100 alt+h i
+asked_portal() { grep -q 'info.php' "$work/portal.log"; }
+wait_until asked_portal || fail "Information did not ask the portal: $(cat "$work/portal.log")"
+echo "Information asked the OpenURI portal: $(grep -o '"https://[^"]*info.php[^"]*"' "$work/portal.log" | head -n1)"
+[ -z "$(windows 'インフォメーション')" ] || fail "a build with a home page showed the box instead"
+close_game_from_menu
