@@ -79,7 +79,7 @@ count_pixels() {  # name
 }
 
 # The rest of the game goes on behind the disguise; the ranking is saved at exit anyway.
-rm "$work/VELQUAN.ini"
+rm "$ranking_file"
 wl_key -k F4
 geometry=$(wl_wait_for_window BossForm1 shown) || fail "F4 showed no disguise window"
 [ "$geometry" = "0 0 $screen_w $screen_h" ] || fail "disguise window at $geometry, not over the whole output"
@@ -100,7 +100,7 @@ shot back
 # The desktop's close request, as from a title bar's close button.
 swaymsg -q '[title="^VELQUAN$"] kill'
 expect_game_exit
-[ -f "$work/VELQUAN.ini" ] || fail "no ranking file was written"
-[ "$(ranking_text "$work/VELQUAN.ini")" = "$(ranking_text "$source_dir/resources/VELQUAN.ini")" ] ||
+[ -f "$ranking_file" ] || fail "no ranking file was written"
+[ "$(ranking_text "$ranking_file")" = "$(ranking_text "$source_dir/resources/VELQUAN.ini")" ] ||
   fail "saved ranking differs"
 echo "played on Wayland: disguise covered the output, ranking saved"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed Flatpak in its sandbox, beside a copy outside it; scripts/flatpak runs this:
 #   tests/flatpak/sandbox.sh RUN_FLATPAK HOST_GAME [BRANCH_WITH_HOME_PAGE]
-# RUN_FLATPAK runs the app (flatpak run, with $VELQUAN_FLATPAK_OPTIONS before the app's id).
+# RUN_FLATPAK runs the app: flatpak run, with the branch $VELQUAN_FLATPAK_BRANCH and the
+# options $VELQUAN_FLATPAK_OPTIONS.
 # Both games share one ranking in a folder granted with --filesystem and each enters a name:
 # the file keeps both. The sandboxed F3 reaches a PulseAudio server, and Information shows its
 # box; a build with a real home page asks the OpenURI portal for its page instead.
@@ -17,7 +18,7 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
   -L "module-pipe-sink file=$work/output.fifo format=s16le rate=44100 channels=1 use_system_clock_for_timing=yes" \
   -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" >"$work/pulse.log" 2>&1 &
 export PULSE_SERVER="unix:$work/native"
-wait_until pactl info >/dev/null || fail "the sound server did not start"
+wait_until pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 loud_since() { tail -c +$(($1 + 1)) "$work/output.raw" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }'; }
 
 office="$work/office"
@@ -59,6 +60,7 @@ echo "a shared ranking granted with --filesystem holds the sandboxed game's entr
 
 xdotool windowfocus --sync "$window" key --delay 100 alt+h i
 wait_for_window 'インフォメーション'
+sleep 1 # let it paint before the picture
 [ -z "${VELQUAN_E2E_SHOTS:-}" ] || screenshot "$VELQUAN_E2E_SHOTS/flatpak-information.png"
 xdotool windowfocus --sync "$window" key Return
 echo "Information showed its box in the sandbox"
@@ -74,7 +76,7 @@ dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
 wait_until test -s "$work/bus" || fail "no session bus"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 dbus-monitor "interface='org.freedesktop.portal.OpenURI'" >"$work/portal.log" 2>&1 &
-VELQUAN_FLATPAK_OPTIONS="--branch=$3" launch_game "$office/VELQUAN.ini"
+VELQUAN_FLATPAK_BRANCH=$3 launch_game "$office/VELQUAN.ini"
 find_game_window
 xdotool windowfocus --sync "$window" key --delay 100 alt+h i
 asked_portal() { grep -q 'info.php' "$work/portal.log"; }

@@ -77,13 +77,16 @@ differing_pixels() {  # rectangle a.png b.png
 }
 
 # Opens the game's first menu and waits until its popup is up, so that the next key goes to it.
+# The game's windows are those of its window's process, as the window names it: in a sandbox
+# that is the sandbox's own number for it, not $game_pid.
 open_game_menu() {
-  local before
-  before=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
+  local before pid
+  pid=$(xdotool getwindowpid "$window")
+  before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
   xdotool windowfocus --sync "$window"
   xdotool key --delay 100 alt+m
   for _ in $(seq 300); do
-    [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+    [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
     sleep 0.1
   done
   fail "the menu did not open"
