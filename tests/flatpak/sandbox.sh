@@ -58,15 +58,16 @@ both_saved() { ranking_text "$office/VELQUAN.ini" | grep -qx 'NAME[12]=Flat' && 
 wait_until both_saved || fail "the shared ranking lacks an entry: $(ranking_text "$office/VELQUAN.ini")"
 echo "a shared ranking granted with --filesystem holds the sandboxed game's entry and the host's"
 
+# Alone on the display: with no window manager, two windows in one place hide each other.
+kill -TERM "$host_pid" && wait "$host_pid" || fail "the host's game did not close cleanly"
 xdotool windowfocus --sync "$window" key --delay 100 alt+h i
 wait_for_window 'インフォメーション'
 sleep 1 # let it paint before the picture
-[ -z "${VELQUAN_E2E_SHOTS:-}" ] || screenshot "$VELQUAN_E2E_SHOTS/flatpak-information.png"
+[ -z "${VELQUAN_E2E_SHOTS:-}" ] || xwd -silent -id "$window" | convert xwd:- "$VELQUAN_E2E_SHOTS/flatpak-information.png"
 xdotool windowfocus --sync "$window" key Return
 echo "Information showed its box in the sandbox"
 window=$(sandboxed_window '^VELQUAN$')
 close_game_from_menu
-kill -TERM "$host_pid" && wait "$host_pid" || fail "the host's game did not close cleanly"
 both_saved || fail "an entry was lost at the close: $(ranking_text "$office/VELQUAN.ini")"
 echo "both entries kept after both games closed"
 
