@@ -86,8 +86,10 @@ TEST(ChosenRankingFileTest, WinsEverywhereAndSeedsLikeTheCopy)
 {
     const QString shared = "/srv/office/VELQUAN.ini";
     const QString beside = QString(kBin) + "VELQUAN.ini";
-    for (const auto& [installed, besideExists, seed] :
-         {std::tuple{true, false, QString(kStarter)}, {true, true, beside}, {false, true, beside}, {false, false, QString()}}) {
+    for (const auto& [installed, besideExists, seed] : {std::tuple{true, false, QString(kStarter)},
+                                                        {true, true, beside},
+                                                        {false, true, beside},
+                                                        {false, false, QString()}}) {
         TRankingPlaces places{.executableDir = kBin,
                               .installed = installed,
                               .besideExists = besideExists,
