@@ -10,49 +10,17 @@
 set -euo pipefail
 
 source "$(dirname "$0")/lib/game.bash" "$1"
+source "$(dirname "$0")/lib/sound.bash"
 probe=$(realpath "$2")
 
 for tool in pulseaudio pactl; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
-readonly rate=44100
-# Samples louder than this (about -40 dBFS) count as sound.
-readonly loud=300
-
-# A server of our own: its own runtime folder and socket, one sink into a pipe, paced by
-# the clock as a sound card would be.
-mkdir -p "$work/run" "$work/state" "$work/home"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/run" PULSE_STATE_PATH="$work/state"
-mkfifo "$work/output.fifo"
-recording="$work/output.raw"
-cat "$work/output.fifo" > "$recording" &
-sink="sink_name=velquan_test file=$work/output.fifo format=s16le rate=$rate channels=1"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-  -L "module-pipe-sink $sink use_system_clock_for_timing=yes" \
-  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" > "$work/server.log" 2>&1 &
-server_pid=$!
-export PULSE_SERVER="unix:$work/native"
-# Up to twenty seconds: a server too slow to start on a busy machine would skip the test.
-for _ in $(seq 200); do
-  pactl info >/dev/null 2>&1 && [ -s "$recording" ] && break
-  kill -0 "$server_pid" 2>/dev/null || break
-  sleep 0.1
-done
-pactl info >/dev/null 2>&1 || { cat "$work/server.log"; skip "the sound server did not start"; }
-[ -s "$recording" ] || fail "the sink writes nothing"
-
-# Prints, for what the sink put out from byte start on: its peak, its loud time, its first
-# and last loud moments and its length (ms).
-measure_since() {
-  local start=$1 end
-  end=$(stat -c %s "$recording")
-  tail -c +$((start + 1)) "$recording" | head -c $((end - start)) | od -An -v -td2 -w2 |
-    awk -v r=$rate -v t=$loud '
-      { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
-        if (v > t) { n++; if (!first) first = NR; last = NR } }
-      END { printf "%d %d %d %d %d\n", peak, n * 1000 / r, first * 1000 / r, last * 1000 / r, NR * 1000 / r }'
-}
+# A server of our own, with a runtime folder and home of the test's.
+mkdir -p -m 700 "$work/run" "$work/home"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+start_recording_server
 
 # Prints the moments (ms) at which sound starts after at least 300 ms of quiet, in what the
 # sink put out from byte start on.

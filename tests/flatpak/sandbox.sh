@@ -8,18 +8,11 @@
 # box; a build with a real home page asks the OpenURI portal for its page instead.
 set -euo pipefail
 source "$(dirname "$0")/../e2e/lib/game.bash" "$1"
+source "$(dirname "$0")/../e2e/lib/sound.bash"
 host_game=$(realpath "$2")
 start_display
 
-# A sound server whose one sink writes what a sound card would play into a file.
-mkfifo "$work/output.fifo"
-cat "$work/output.fifo" >"$work/output.raw" &
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-  -L "module-pipe-sink file=$work/output.fifo format=s16le rate=44100 channels=1 use_system_clock_for_timing=yes" \
-  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" >"$work/pulse.log" 2>&1 &
-export PULSE_SERVER="unix:$work/native"
-wait_until pactl info >/dev/null 2>&1 || fail "the sound server did not start"
-loud_since() { tail -c +$(($1 + 1)) "$work/output.raw" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }'; }
+start_recording_server
 
 office="$work/office"
 mkdir "$office"
@@ -39,12 +32,13 @@ two_windows() { [ "$(windows "$1" | wc -l)" -eq 2 ]; }
 wait_until two_windows '^VELQUAN$' || fail "the two games' windows did not appear"
 window=$(sandboxed_window '^VELQUAN$')
 
-heard_from=$(stat -c %s "$work/output.raw")
+heard_from=$(stat -c %s "$recording")
 xdotool windowfocus --sync "$window" && x11_key F3
-heard() { [ "$(loud_since "$heard_from")" -gt 4410 ]; }
+loud_ms() { measure_since "$heard_from" | cut -d' ' -f2; }
+heard() { [ "$(loud_ms)" -gt 100 ]; }
 wait_until heard || fail "the sandboxed game's F3 was not heard on the sound server"
 xdotool windowfocus --sync "$(host_window '^VELQUAN$')" && x11_key F3
-echo "the sandboxed game's start sound reached PulseAudio: $(loud_since "$heard_from") loud samples"
+echo "the sandboxed game's start sound reached PulseAudio: $(loud_ms) ms loud"
 
 # A minute's game each, with no putt: a score of 0 beats every entry there.
 for _ in $(seq 1200); do two_windows 'ランクサレマシタ' && break; sleep 0.1; done
