@@ -1,7 +1,6 @@
 #include "commandline.h"
 
 #include <cstdio>
-#include <string>
 #include <string_view>
 
 namespace {
