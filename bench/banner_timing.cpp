@@ -116,7 +116,8 @@ int main(int argc, char* argv[])
                                   .rankingFile = ranking,
                                   .rankingSeed = {},
                                   .homePage = {},
-                                  .language = {}});
+                                  .language = {},
+                                  .settingsFile = {}});
     form.show();
     clock.ProcessMessagesUntil(clock.TickCount() + 500);
 

@@ -19,8 +19,20 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QStandardPaths>
 #include <memory>
 #include <optional>
+
+namespace {
+
+// The player's own settings: $XDG_CONFIG_HOME/velquan/settings.ini, or nowhere without a home.
+QString SettingsFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/velquan/settings.ini");
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -56,7 +68,8 @@ int main(int argc, char* argv[])
                                  .rankingFile = ranking.path,
                                  .rankingSeed = ranking.seedFrom,
                                  .homePage = QStringLiteral(VELQUAN_HOMEPAGE),
-                                 .language = language};
+                                 .language = language,
+                                 .settingsFile = SettingsFile()};
     int status = 0;
     try {
         std::unique_ptr<TMainForm1> mainForm = std::make_unique<TMainForm1>(services);

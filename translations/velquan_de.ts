@@ -175,5 +175,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>Tja~!! %1 Pkt.</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>Vollbild (&amp;F)</translation>
+    </message>
 </context>
 </TS>

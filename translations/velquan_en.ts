@@ -175,5 +175,9 @@
             <numerusform>%n Secs to Go</numerusform>
         </translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>&amp;Full Screen</translation>
+    </message>
 </context>
 </TS>

@@ -175,5 +175,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>Bof~ !! %1 pts</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>Plein écran (&amp;F)</translation>
+    </message>
 </context>
 </TS>

@@ -175,5 +175,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>Mah~!! %1 pt.</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>Schermo intero (&amp;F)</translation>
+    </message>
 </context>
 </TS>

@@ -174,5 +174,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>흥~!! %1점</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>전체 화면(&amp;F)</translation>
+    </message>
 </context>
 </TS>

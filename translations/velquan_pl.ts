@@ -176,5 +176,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>Phi~!! %1 pkt</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>Pełny ekran (&amp;F)</translation>
+    </message>
 </context>
 </TS>

@@ -175,5 +175,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>Aff~!! %1 pts</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>Tela cheia (&amp;F)</translation>
+    </message>
 </context>
 </TS>

@@ -176,5 +176,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>Пф~!! %1 очк.</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>Полный экран (&amp;F)</translation>
+    </message>
 </context>
 </TS>

@@ -174,5 +174,9 @@
         <source>フ～ン!! %1 point</source>
         <translation>哼～！！ %1 分</translation>
     </message>
+    <message>
+        <source>フルスクリーン(&amp;F)</source>
+        <translation>全屏(&amp;F)</translation>
+    </message>
 </context>
 </TS>

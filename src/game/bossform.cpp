@@ -2,11 +2,11 @@
 
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/fullscreen.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTextCursor>
 
 TBossForm1* BossForm1 = nullptr;
@@ -64,15 +64,9 @@ void TBossForm1::resizeEvent(QResizeEvent* event)
 
 void TBossForm1::CoverScreen()
 {
-    // Full screen rather than maximised, so panels and task bars are covered too. Without a
-    // window manager nobody answers the request, so the geometry is set to the screen's as
-    // well; a compositor that places windows itself ignores that and sizes it for us.
-    const Qt::WindowStates state = windowState();
-    if (!(state & Qt::WindowFullScreen))
-        return;
-    if (const QScreen* shown = screen())
-        setGeometry(shown->geometry());
-    setWindowState(state); // a new geometry ends the full-screen state
+    // Full screen rather than maximised, so panels and task bars are covered too.
+    if (windowState() & Qt::WindowFullScreen)
+        ShowFullScreen(*this);
 }
 
 void TBossForm1::ShowModal()

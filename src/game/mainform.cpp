@@ -28,6 +28,8 @@ TMainForm1::TMainForm1(const TGameServices& services, QWidget* parent)
     DescribeForAssistiveTools();
     LoadSwingPictures();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FView = LoadViewSettings(FServices.settingsFile);
+    ShowView();
 
     WriteRankingHeadings();
     LoadRanking();
@@ -44,6 +46,8 @@ void TMainForm1::showEvent(QShowEvent* event)
     if (FCentred)
         return;
     FCentred = true;
+    if (isFullScreen())
+        return;
     if (const QScreen* shown = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(shown->availableGeometry().center());
@@ -67,6 +71,10 @@ void TMainForm1::closeEvent(QCloseEvent* event)
 
 void TMainForm1::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && FView.fullScreen) {
+        FullScreen1Click();
+        return;
+    }
     if (event->key() != Qt::Key_Space) {
         QMainWindow::keyPressEvent(event);
         return;

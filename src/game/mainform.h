@@ -2,15 +2,18 @@
 
 #include "game/rankingtable.h"
 #include "game/services.h"
+#include "game/viewsettings.h"
 #include "platform/errorguard.h"
 #include "platform/messagebox.h"
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QFileSystemWatcher;
 class QMenu;
 class TdxfColorButton;
@@ -23,6 +26,7 @@ class TShadowLabel;
 class TShape;
 class TStringGrid;
 class TTimer;
+class TZoomHost;
 
 // The game window: its layout, the game state and every handler of the game.
 class TMainForm1 : public QMainWindow {
@@ -74,10 +78,14 @@ public:
     QAction* Exit1 = nullptr;
     QMenu* O1 = nullptr;
     QAction* S1 = nullptr;
+    QActionGroup* ZoomGroup = nullptr;
+    std::array<QAction*, TViewSettings::kMaxZoom> ZoomItems{};
+    QAction* FullScreen1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* N6 = nullptr;
 
     TFormSurface* Surface() const { return FSurface; }
+    TZoomHost* ZoomHost() const { return FZoomHost; }
 
     // Handlers, called by the controls and timers as the window system would.
     void bChargeMouseDown();
@@ -91,6 +99,9 @@ public:
     void N6Click();
     void S1Click();
     void Exit1Click();
+    // The window at a zoom of its picture, and the picture on the whole screen.
+    void ZoomItemClick(int zoom);
+    void FullScreen1Click();
     void FormCloseQuery(bool& CanClose);
 
     // The information page on the home page's host for an executable: its base name as the
@@ -144,6 +155,7 @@ private:
     void CreateShotControls();
     void CreateBanner();
     void CreateMenu();
+    void CreateViewMenu();
     void CreateTimers();
     void DescribeForAssistiveTools();
     void LoadSwingPictures();
@@ -166,6 +178,14 @@ private:
     void PlayBanner(const QString& text, const QString& sound);
     void WaitForTickBoundary(std::uint32_t step);
     void JudgeShot();
+    // Blocks for the given time, after putting what was repainted for it on the screen.
+    void Pause(std::uint32_t milliseconds);
+    // Shows the window as FView says and remembers it for the player.
+    void ShowView();
+    void KeepView();
+    bool ZoomFits(int zoom) const;
+    // The zoom items that would not fit the screen are disabled.
+    void EnableFittingZooms();
     void ShowShotResult(const QString& message, std::int32_t points);
     // Space is up: the hold it made, if any, ends. timestamp is the release's, 0 for none.
     void LetGoOfSpace(std::uint64_t timestamp);
@@ -174,6 +194,10 @@ private:
     // The controls and the application's last-resort error box use the game's service too.
     TScopedMessageBoxes FMessageBoxes{FServices.messageBox};
     TFormSurface* FSurface = nullptr;
+    TZoomHost* FZoomHost = nullptr;
+    TViewSettings FView;
+    // Where the window's frame was before it filled the screen.
+    QPoint FNormalPlace;
     bool FCentred = false;
     // The window has closed (and saved): a shot under way stops where it is.
     bool FClosed = false;

@@ -49,14 +49,13 @@ void TMainForm1::PlayBanner(const QString& text, const QString& sound)
     PlaySoundEffect(sound);
     Panel2->show();
 
-    Clock& clock = *FServices.clock;
     for (int step = 0; step < kBannerSteps; ++step) {
-        clock.Sleep(kShrinkWait);
+        Pause(kShrinkWait);
         StepBanner(dxfLabel1, kShrinkTurn, kShrinkPoints);
     }
-    clock.Sleep(kBannerPause);
+    Pause(kBannerPause);
     for (int step = 0; step < kBannerSteps; ++step) {
-        clock.Sleep(kGrowWait);
+        Pause(kGrowWait);
         StepBanner(dxfLabel1, kGrowTurn, kGrowPoints);
     }
 }

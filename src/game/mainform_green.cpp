@@ -1,4 +1,5 @@
 #include "game/mainform.h"
+#include "game/surface.h"
 
 #include "platform/random.h"
 #include "platform/shape.h"
@@ -13,7 +14,7 @@ constexpr int kSlidingStartsAbove = 30;
 
 int TMainForm1::ClientWidth() const
 {
-    return centralWidget()->width();
+    return FSurface->width();
 }
 
 int TMainForm1::PlaceGreen(int left)

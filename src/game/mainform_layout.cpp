@@ -13,6 +13,7 @@
 #include "platform/shape.h"
 #include "platform/stringgrid.h"
 #include "platform/timer.h"
+#include "platform/zoomhost.h"
 
 #include <QAction>
 #include <QMenu>
@@ -77,7 +78,8 @@ TImage* MakeImage(QWidget* parent, const QString& picture, bool stretch)
 void TMainForm1::CreateControls()
 {
     FSurface = new TFormSurface(this, kClientSize);
-    setCentralWidget(FSurface);
+    FZoomHost = new TZoomHost(FSurface, this);
+    setCentralWidget(FZoomHost);
     QWidget* window = FSurface;
 
     Shape5 =
@@ -171,6 +173,7 @@ void TMainForm1::CreateMenu()
     S1 = O1->addAction(tr("効果音を鳴らす(&S)"));
     S1->setCheckable(true);
     S1->setChecked(true); // Qt toggles a checkable item itself when it is chosen, as S1Click does
+    CreateViewMenu();
 
     Help1 = menuBar()->addMenu(tr("ヘルプ(&H)"));
     N6 = Help1->addAction(tr("インフォメーション(&I)..."), this, Guard([this] { N6Click(); }));

@@ -104,19 +104,19 @@ void TMainForm1::JudgeShot()
         RepaintNow();
         DrawSwingPicture(kSwingPicture.x(), kSwingPicture.y(), 0);
         ShowShotResult(tr("ナイスイン!! +100+%1 point").arg(level), level + 100);
-        FServices.clock->Sleep(kResultPause);
+        Pause(kResultPause);
         AdvanceLevel(true);
         AdvanceLevel(true);
         Shape1->show();
     } else if (inside(Shape2)) {
         PlaySoundEffect(QStringLiteral("snd_approach.wav"));
         ShowShotResult(tr("ナイスアプロ～チ!! +30+%1 point").arg(level), level + 30);
-        FServices.clock->Sleep(kResultPause);
+        Pause(kResultPause);
         AdvanceLevel(true);
     } else {
         PlaySoundEffect(contact > kFarMissBeyond ? QStringLiteral("snd_akuma.wav") : QStringLiteral("snd_dame.wav"));
         ShowShotResult(tr("フ～ン!! %1 point").arg(-level), -level);
-        FServices.clock->Sleep(kResultPause);
+        Pause(kResultPause);
     }
 }
 

@@ -28,4 +28,6 @@ struct TGameServices {
     // The language of the window's texts, as InstallTranslations gives it: empty for the game's own
     // Japanese. A language the layout's fonts lack letters of draws them in its own font.
     QString language;
+    // The player's settings file, where the window's size is kept; empty keeps nothing.
+    QString settingsFile;
 };

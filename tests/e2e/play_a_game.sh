@@ -9,6 +9,7 @@ source "$(dirname "$0")/lib/game.bash" "$1"
 printf '[RANK]\r\nNAME1=A\r\nSCORE1=50\r\nNAME2=B\r\nSCORE2=40\r\nNAME3=C\r\nSCORE3=30\r\nNAME4=D\r\nSCORE4=20\r\nNAME5=E\r\nSCORE5=10\r\n' > "$work/low.ini"
 start_display
 start_game "$work/low.ini"
+[ -z "${VELQUAN_E2E_FULL_SCREEN:-}" ] || enter_full_screen
 
 # The ranking grid's purple heading row lies over the play strip while idle; this point of it
 # is clear of the heading texts.
@@ -19,7 +20,7 @@ heading_x=300 heading_y=$(($(layout kGridTop) + 5))
 # The banner turns and shrinks while the game sleeps between its frames: two screenshots
 # taken during it must both show its red text, and differ. The first is taken as soon as the
 # text shows; the shrinking lasts at least 1.44 s from then, however late the game's frames.
-banner="$(layout kStripWidth)x$(layout kStripHeight)+$((client_x + $(layout kStripLeft)))+$((client_y + $(layout kStripTop)))"
+banner="$((zoom * $(layout kStripWidth)))x$((zoom * $(layout kStripHeight)))+$((client_x + zoom * $(layout kStripLeft)))+$((client_y + zoom * $(layout kStripTop)))"
 red_share() {
   convert "$1" -crop "$banner" +repage -fx '(r>0.7 && g<0.3) ? 1 : 0' -format '%[fx:mean]' info:
 }

@@ -24,6 +24,8 @@ protected:
     std::unique_ptr<TMainForm1> form;
     // The translation's language the window is built for; empty for the game's own Japanese.
     QString language;
+    // Where the window keeps the player's view settings; empty keeps nothing.
+    QString settingsFile;
 
     QString RankingFile() const { return folder.filePath(QStringLiteral("VELQUAN.ini")); }
 
@@ -39,7 +41,8 @@ protected:
                              .rankingFile = RankingFile(),
                              .rankingSeed = {},
                              .homePage = {},
-                             .language = language};
+                             .language = language,
+                             .settingsFile = settingsFile};
     }
 
     void WriteRankingFile(const QByteArray& bytes) const

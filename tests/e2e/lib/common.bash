@@ -11,6 +11,8 @@ work=$(mktemp -d)
 # outlive it).
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
+# Settings of the test's own, never the player's.
+export XDG_CONFIG_HOME="$work/config"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus" PULSE_SERVER="unix:$work/no-sound-server"
 unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 # Everything the test starts, and whatever that starts in turn however it detaches (a bus's

@@ -5,15 +5,37 @@ executable=$(realpath "$1")
 source "$(dirname "${BASH_SOURCE[0]}")/common.bash"
 source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
 
+# The window's zoom, which VELQUAN_E2E_ZOOM chooses for the game before it starts.
+zoom=${VELQUAN_E2E_ZOOM:-1}
+# Room for the window at that zoom, or on the whole screen at two.
+[ "$zoom" = 1 ] && [ -z "${VELQUAN_E2E_FULL_SCREEN:-}" ] || display_size=${display_size:-$((zoom > 1 ? 800 * zoom : 1280))x$((zoom > 1 ? 700 * zoom : 1024))}
+
 # Waits for the one window titled VELQUAN and takes its place ($window, $X, $Y, $WIDTH,
-# $HEIGHT and the client area's origin $client_x, $client_y).
+# $HEIGHT, the menu bar's $menu_height and the client area's origin $client_x, $client_y).
 find_game_window() {
   wait_for_window '^VELQUAN$'
   [ "$(echo "$window" | wc -l)" -eq 1 ] || fail "more than one VELQUAN window: $window"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # The client area is the bottom of the window, below the menu bar.
   client_x=$X
-  client_y=$((Y + HEIGHT - $(layout kClientHeight)))
+  client_y=$((Y + HEIGHT - zoom * $(layout kClientHeight)))
+  menu_height=$((client_y - Y))
+}
+
+# F11, and the client area where the game shows it on the whole screen: at the largest zoom
+# that fits below the menu bar, centred.
+enter_full_screen() {
+  local screen_w screen_h width=$(layout kClientWidth) height=$(layout kClientHeight)
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  fills_screen() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$X $Y $WIDTH $HEIGHT" = "0 0 $screen_w $screen_h" ]
+  }
+  x11_key F11
+  wait_until fills_screen || fail "F11 did not fill the screen"
+  zoom=$(( screen_w / width < (screen_h - menu_height) / height ? screen_w / width : (screen_h - menu_height) / height ))
+  client_x=$(( (screen_w - 1) / 2 - (zoom * width - 1) / 2 ))
+  client_y=$(( menu_height + (screen_h - menu_height - 1) / 2 - (zoom * height - 1) / 2 ))
 }
 
 # Starts the game with the given ranking file, on whatever display is set: a copy in $work,
@@ -27,6 +49,10 @@ if [ -n "${VELQUAN_E2E_INSTALLED:-}" ]; then
 fi
 launch_game() {
   [ -n "${VELQUAN_E2E_INSTALLED:-}" ] || cp "$executable" "$work/velquan"
+  if [ "$zoom" != 1 ]; then
+    mkdir -p "$XDG_CONFIG_HOME/velquan"
+    printf '[Window]\nZoom=%s\n' "$zoom" > "$XDG_CONFIG_HOME/velquan/settings.ini"
+  fi
   mkdir -p "${ranking_file%/*}" && cp "$1" "$ranking_file"
   (cd "$work" && exec "$game_command") > "$work/game.log" 2>&1 &
   game_pid=$!
@@ -56,12 +82,12 @@ expect_game_exit() {
 
 # The middle of "SHOT!!" in the client area, as "x y".
 shot_button_middle() {
-  echo "$(($(layout kShotLeft) + $(layout kShotWidth) / 2)) $(($(layout kShotTop) + $(layout kShotHeight) / 2))"
+  echo "$((zoom * ($(layout kShotLeft) + $(layout kShotWidth) / 2))) $((zoom * ($(layout kShotTop) + $(layout kShotHeight) / 2)))"
 }
 
-# The colour of one pixel of the client area, as "r,g,b".
+# The colour of one pixel of the client area at zoom 1, as "r,g,b".
 client_pixel() {
-  xwd -root -silent | convert xwd:- -crop "1x1+$((client_x + $1))+$((client_y + $2))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+  xwd -root -silent | convert xwd:- -crop "1x1+$((client_x + zoom * $1))+$((client_y + zoom * $2))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
 }
 
 # Saves the screen as a PNG.
@@ -128,9 +154,9 @@ wait_for_exit_before() {
 
 # True when the screenshot $1 shows the start banner ended and the game taking shots: the
 # ranking grid's purple heading row is gone, and "SHOT!!", which the black banner panel
-# covers, shows its grey face. $2 is the display's scale (1 unless given).
+# covers, shows its grey face. $2 is the display's scale (the window's zoom unless given).
 shows_play_strip() {
-  local scale=${2:-1} heading button
+  local scale=${2:-$zoom} heading button
   heading="1x1+$((client_x + scale * 300))+$((client_y + scale * ($(layout kGridTop) + 5)))"
   button="$((scale * $(layout kShotWidth)))x$((scale * $(layout kShotHeight)))+$((client_x + scale * $(layout kShotLeft)))+$((client_y + scale * $(layout kShotTop)))"
   [ "$(convert "$1" -crop "$heading" -format '%[fx:int(255*(r+g+b))]' info:)" = 0 ] &&

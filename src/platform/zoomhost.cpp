@@ -1,0 +1,149 @@
+#include "platform/zoomhost.h"
+
+#include "platform/devicepixels.h"
+
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <algorithm>
+
+namespace {
+
+// Draws the widget into a picture at its own size (at the screen's own fineness), then scales
+// that picture without smoothing, so each pixel becomes a block. Qt's item cache does the same,
+// but loses the clipping of children when a shown widget is embedded.
+class TPixelProxy final : public QGraphicsProxyWidget {
+public:
+    TPixelProxy() { setFlag(ItemUsesExtendedStyleOption); }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override
+    {
+        QWidget* content = widget();
+        const QRect exposed = option->exposedRect.toAlignedRect() & (content ? content->rect() : QRect());
+        if (exposed.isEmpty())
+            return;
+        const qreal ratio = painter->device()->devicePixelRatio();
+        if (FPicture.deviceIndependentSize() != QSizeF(content->size()) || FPicture.devicePixelRatio() != ratio)
+            FPicture = OffscreenImage(content->size(), ratio);
+        content->render(&FPicture, exposed.topLeft(), QRegion(exposed));
+        painter->drawImage(QRectF(exposed), FPicture,
+                           QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
+    }
+
+private:
+    QImage FPicture;
+};
+
+} // namespace
+
+TZoomHost::TZoomHost(QWidget* content, QWidget* parent)
+    : QWidget(parent), FContent(content), FScene(new QGraphicsScene(this)), FView(new QGraphicsView(FScene, this))
+{
+    FContent->setParent(this);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    setPalette(colours);
+
+    // The view is only the picture: no frame, no scrolling, and the keyboard stays with the window.
+    FView->setFrameShape(QFrame::NoFrame);
+    FView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FView->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FView->setFocusPolicy(Qt::NoFocus);
+    FView->setBackgroundBrush(Qt::black);
+    FView->hide();
+    SetZoom(1);
+}
+
+int TZoomHost::LargestZoom(QSize content, QSize area)
+{
+    if (content.isEmpty())
+        return 1;
+    return std::max(1, std::min(area.width() / content.width(), area.height() / content.height()));
+}
+
+void TZoomHost::SetZoom(int zoom)
+{
+    FZoom = std::max(1, zoom);
+    if (!FFilling)
+        setFixedSize(FContent->size() * FZoom);
+    Arrange();
+}
+
+void TZoomHost::SetFilling(bool filling)
+{
+    FFilling = filling;
+    if (FFilling) {
+        setMinimumSize(FContent->size());
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(FContent->size() * FZoom);
+    }
+    Arrange();
+}
+
+int TZoomHost::ShownZoom() const
+{
+    return FFilling ? LargestZoom(FContent->size(), size()) : FZoom;
+}
+
+QRect TZoomHost::ContentRect() const
+{
+    QRect shown(QPoint(), FContent->size() * ShownZoom());
+    if (FFilling)
+        shown.moveCenter(rect().center());
+    return shown;
+}
+
+void TZoomHost::PresentNow()
+{
+    if (FProxy)
+        FView->viewport()->repaint();
+}
+
+void TZoomHost::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Arrange();
+}
+
+void TZoomHost::Arrange()
+{
+    const int zoom = ShownZoom();
+    if (zoom > 1 && !FProxy)
+        Enlarge();
+    else if (zoom == 1 && FProxy)
+        ShowAtOwnSize();
+    const QRect shown = ContentRect();
+    if (FProxy) {
+        FView->setGeometry(shown);
+        FView->setTransform(QTransform::fromScale(zoom, zoom));
+    } else {
+        FContent->move(shown.topLeft());
+    }
+}
+
+void TZoomHost::Enlarge()
+{
+    // Only a widget without a parent can be embedded.
+    FContent->setParent(nullptr);
+    FProxy = new TPixelProxy;
+    FProxy->setWidget(FContent);
+    FScene->addItem(FProxy);
+    FScene->setSceneRect(QRectF(QPointF(), FContent->size()));
+    FContent->show();
+    FView->show();
+}
+
+void TZoomHost::ShowAtOwnSize()
+{
+    FProxy->setWidget(nullptr);
+    delete FProxy;
+    FProxy = nullptr;
+    FContent->setParent(this, Qt::Widget);
+    FContent->show();
+    FView->hide();
+}
