@@ -4,16 +4,16 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
 
-TAccessibleLabel::TAccessibleLabel(TCustomLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+TAccessibleLabel::TAccessibleLabel(TCustomLabel* label) : TAccessibleWidget(label, QAccessible::StaticText) {}
 
 QString TAccessibleLabel::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
         return static_cast<const TCustomLabel*>(widget())->Caption();
-    return QAccessibleWidget::text(t);
+    return TAccessibleWidget::text(t);
 }
 
-TAccessibleColorButton::TAccessibleColorButton(TdxfColorButton* button) : QAccessibleWidget(button, QAccessible::Button)
+TAccessibleColorButton::TAccessibleColorButton(TdxfColorButton* button) : TAccessibleWidget(button, QAccessible::Button)
 {
 }
 
@@ -21,17 +21,17 @@ QString TAccessibleColorButton::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
         return static_cast<const TdxfColorButton*>(widget())->Caption().join(u' ');
-    return QAccessibleWidget::text(t);
+    return TAccessibleWidget::text(t);
 }
 
 QAccessible::State TAccessibleColorButton::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = TAccessibleWidget::state();
     state.pressed = static_cast<const TdxfColorButton*>(widget())->DrawDown();
     return state;
 }
 
-TAccessibleProgressBar::TAccessibleProgressBar(TdxfProgressBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar)
+TAccessibleProgressBar::TAccessibleProgressBar(TdxfProgressBar* bar) : TAccessibleWidget(bar, QAccessible::ProgressBar)
 {
 }
 
@@ -44,14 +44,14 @@ void* TAccessibleProgressBar::interface_cast(QAccessible::InterfaceType t)
 {
     if (t == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
+    return TAccessibleWidget::interface_cast(t);
 }
 
 QString TAccessibleProgressBar::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return Bar()->PositionText();
-    return QAccessibleWidget::text(t);
+    return TAccessibleWidget::text(t);
 }
 
 QVariant TAccessibleProgressBar::currentValue() const

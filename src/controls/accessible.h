@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/accessiblewidget.h"
+
 #include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
 
 class TCustomLabel;
 class TdxfColorButton;
@@ -12,14 +13,14 @@ class TdxfProgressBar;
 // says what the text is about ("SCORE" for a bare number).
 
 // A label of either kind: static text whose name is its caption.
-class TAccessibleLabel : public QAccessibleWidget {
+class TAccessibleLabel : public TAccessibleWidget {
 public:
     explicit TAccessibleLabel(TCustomLabel* label);
     QString text(QAccessible::Text t) const override;
 };
 
 // A push button named by its caption lines, pressed while its pressed face shows.
-class TAccessibleColorButton : public QAccessibleWidget {
+class TAccessibleColorButton : public TAccessibleWidget {
 public:
     explicit TAccessibleColorButton(TdxfColorButton* button);
     QString text(QAccessible::Text t) const override;
@@ -28,7 +29,7 @@ public:
 
 // A progress bar whose value is its Position (which may run past Max) and whose value
 // text is what the bar shows.
-class TAccessibleProgressBar : public QAccessibleWidget, public QAccessibleValueInterface {
+class TAccessibleProgressBar : public TAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit TAccessibleProgressBar(TdxfProgressBar* bar);
     void* interface_cast(QAccessible::InterfaceType t) override;

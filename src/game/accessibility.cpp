@@ -4,8 +4,10 @@
 #include "controls/customlabel.h"
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
+#include "platform/accessiblewidget.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridaccessible.h"
+#include "platform/zoomhost.h"
 
 #include <QAccessible>
 
@@ -22,6 +24,16 @@ QAccessibleInterface* GameAccessibleFactory(const QString& className, QObject* o
         return new TAccessibleProgressBar(static_cast<TdxfProgressBar*>(object));
     if (className == QLatin1String("TStringGrid"))
         return new TAccessibleStringGrid(static_cast<TStringGrid*>(object));
+    // The window's surface and the plain parts on it are found where an enlarged window shows them.
+    if (className == QLatin1String("TZoomHost")) {
+        auto* host = static_cast<TZoomHost*>(object);
+        return new TAccessibleViewHolder(host, host->Content());
+    }
+    for (const char* plain : {"TFormSurface", "TSurfaceDrawing", "TPanel", "TImage", "TShape"})
+        if (className == QLatin1String(plain))
+            return new TAccessibleWidget(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QApplication"))
+        return new TAccessibleApplication;
     return nullptr;
 }
 

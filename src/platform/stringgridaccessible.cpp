@@ -2,7 +2,7 @@
 
 #include "platform/stringgrid.h"
 
-TAccessibleStringGrid::TAccessibleStringGrid(TStringGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+TAccessibleStringGrid::TAccessibleStringGrid(TStringGrid* grid) : TAccessibleWidget(grid, QAccessible::Table) {}
 
 TAccessibleStringGrid::~TAccessibleStringGrid()
 {
@@ -20,7 +20,7 @@ void* TAccessibleStringGrid::interface_cast(QAccessible::InterfaceType t)
 {
     if (t == QAccessible::TableInterface)
         return static_cast<QAccessibleTableInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
+    return TAccessibleWidget::interface_cast(t);
 }
 
 int TAccessibleStringGrid::rowCount() const
@@ -131,8 +131,7 @@ QRect TAccessibleGridCell::rect() const
 {
     if (!FGrid)
         return {};
-    const QRect cell = FGrid->CellRect(FColumn, FRow);
-    return QRect(FGrid->mapToGlobal(cell.topLeft()), cell.size());
+    return ScreenRect(FGrid, FGrid->CellRect(FColumn, FRow));
 }
 
 QAccessible::Role TAccessibleGridCell::role() const

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/accessiblewidget.h"
 #include <QAccessibleTableInterface>
-#include <QAccessibleWidget>
 #include <QPointer>
 #include <vector>
 
@@ -10,7 +10,7 @@ class TStringGrid;
 // The grid as assistive tools read it: a table of all its rows and columns, the fixed rows
 // being the column headings. The cells are not widgets, so the table makes their
 // interfaces on first use and gives them back to Qt when it goes.
-class TAccessibleStringGrid : public QAccessibleWidget, public QAccessibleTableInterface {
+class TAccessibleStringGrid : public TAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TAccessibleStringGrid(TStringGrid* grid);
     ~TAccessibleStringGrid() override;

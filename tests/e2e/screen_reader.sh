@@ -18,6 +18,9 @@ read_game
 [ -n "${high_score:-}" ] || fail "no high score on the bus"
 [ "${ranking_showing:-}" = 1 ] || fail "the ranking table does not read as showing while idle"
 [ "${ranking_cells:-}" = 18 ] || fail "the ranking table has ${ranking_cells:-no} cells, not 18"
+[ "${windows:-}" = 1 ] || fail "the game shows ${windows:-no} top-level objects, not its window alone"
+expected_box="$((client_x + zoom * $(layout kShotLeft))) $((client_y + zoom * $(layout kShotTop))) $((zoom * $(layout kShotWidth))) $((zoom * $(layout kShotHeight)))"
+[ "${shot_box:-}" = "$expected_box" ] || fail "SHOT!! reads as placed at ${shot_box:-nowhere}, not where it shows: $expected_box"
 echo "idle: status '${status:-}', score $score, high score $high_score, ranking of $ranking_cells cells"
 
 # Outside a game Space does nothing.

@@ -5,7 +5,8 @@
 Prints shell assignments (quoted) for the game's status line, score, high score, the
 "SHOT!!" button and the ranking table:
     status=... score=... high_score=... shot=... shot_enabled=0|1 shot_pressed=0|1
-    ranking_showing=0|1 ranking_cells=N result=...
+    shot_box="X Y W H" ranking_showing=0|1 ranking_cells=N result=... windows=N
+(shot_box is the button's place on the screen; windows counts the game's top-level objects.)
 Exits with 1 when no application shows a frame titled VELQUAN within the timeout.
 
     atspi_probe.py --listen SECONDS
@@ -73,6 +74,8 @@ def read(frame):
             found["shot"] = name
             found["shot_enabled"] = int(states.contains(Atspi.StateType.ENABLED))
             found["shot_pressed"] = int(states.contains(Atspi.StateType.PRESSED))
+            box = node.get_extents(Atspi.CoordType.SCREEN)
+            found["shot_box"] = f"{box.x} {box.y} {box.width} {box.height}"
         elif role == Atspi.Role.TABLE and name == "RANKING":
             found["ranking_showing"] = int(states.contains(Atspi.StateType.SHOWING))
             found["ranking_cells"] = node.get_child_count()
@@ -150,7 +153,9 @@ def main():
     if texts:
         print("\n".join(node.get_name() for node in walk(frame) if node.get_name()))
         return 0
-    for key, value in sorted(read(frame).items()):
+    found = read(frame)
+    found["windows"] = frame.get_parent().get_child_count()
+    for key, value in sorted(found.items()):
         print(f"{key}={shlex.quote(str(value))}")
     return 0
 
