@@ -8,7 +8,7 @@ namespace {
 const QString kZoomKey = QStringLiteral("Window/Zoom");
 const QString kFullScreenKey = QStringLiteral("Window/FullScreen");
 // A settings file is a few lines; anything bigger is not ours.
-constexpr qint64 kMaxFileSize = 64 * 1024;
+constexpr qint64 kMaxFileSize = qint64(64) * 1024;
 
 } // namespace
 
