@@ -2,13 +2,14 @@
 # The real game on a headless Wayland desktop with a panel and no X display: it starts
 # natively, F3 starts a game, a held press plays a shot, F4 covers the whole output panel
 # included, a double click brings the game back, and closing the window saves the ranking.
-# Set VELQUAN_E2E_SHOTS to a folder to keep the screenshots.
+# At a zoom (VELQUAN_E2E_ZOOM) its picture is also the ×1 picture in blocks. Set
+# VELQUAN_E2E_SHOTS to a folder to keep the screenshots.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash" "$1"
 source "$(dirname "$0")/lib/wayland.bash"
 require_wayland_tools
 
-readonly screen_w=1024 screen_h=768
+readonly screen_w=$((zoom > 1 ? 1280 : 1024)) screen_h=$((zoom > 1 ? 1024 : 768))
 # The interpreter's text lies within this top-left box; everything else must be black.
 readonly text_w=560 text_h=200
 
@@ -24,8 +25,20 @@ shot() {  # name
   keep "$1"
 }
 client_pixel() {  # x y in the client area, as "r,g,b"
-  convert "$work/$3.png" -crop "1x1+$((client_x + $1))+$((client_y + $2))" \
+  convert "$work/$3.png" -crop "1x1+$((client_x + zoom * $1))+$((client_y + zoom * $2))" \
     -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+}
+
+# Waits for the window at the zoom and takes its client area's place.
+find_wayland_window() {
+  for _ in $(seq 100); do
+    read -r X Y WIDTH HEIGHT < <(wl_window_geometry VELQUAN) || true
+    [ "${WIDTH:-}" = $((zoom * $(layout kClientWidth))) ] && break
+    sleep 0.1
+  done
+  [ "${WIDTH:-}" = $((zoom * $(layout kClientWidth))) ] || fail "window is ${WIDTH:-not} wide, expected ×$zoom"
+  client_x=$X
+  client_y=$((Y + HEIGHT - zoom * $(layout kClientHeight)))
 }
 
 start_wayland $screen_w $screen_h
@@ -33,20 +46,49 @@ start_wayland $screen_w $screen_h
 # exit, and the plugin is unloaded before the report, so no suppression can name it. The
 # game's own leaks are checked by every X11 run.
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
+# At a zoom, the ×1 picture first, for what the zoomed one must be in blocks.
+if [ "$zoom" != 1 ]; then
+  zoomed=$zoom zoom=1
+  launch_game "$source_dir/resources/VELQUAN.ini"
+  find_wayland_window
+  shot idle-1
+  convert "$work/idle-1.png" -crop "$(layout kClientWidth)x$(layout kClientHeight)+$client_x+$client_y" +repage \
+    -scale "${zoomed}00%" "$work/idle-blocks.png"
+  swaymsg -q '[title="^VELQUAN$"] kill'
+  expect_game_exit
+  zoom=$zoomed
+fi
 launch_game "$source_dir/resources/VELQUAN.ini"
-geometry=$(wl_wait_for_window VELQUAN shown) || fail "no window titled VELQUAN appeared"
-read -r X Y WIDTH HEIGHT <<< "$geometry"
+wl_wait_for_window VELQUAN shown >/dev/null || fail "no window titled VELQUAN appeared"
+find_wayland_window
 echo "game window at $X,$Y size ${WIDTH}x$HEIGHT"
 shell=$(swaymsg -t get_tree | jq -r '.. | objects | select(.name? == "VELQUAN") | .shell' | head -n1)
 [ "$shell" = xdg_shell ] || fail "the game is not a native Wayland client (shell: $shell)"
-[ "$WIDTH" -eq "$(layout kClientWidth)" ] || fail "window is $WIDTH pixels wide, expected $(layout kClientWidth)"
-client_x=$X
-client_y=$((Y + HEIGHT - $(layout kClientHeight)))
 # A point of the ranking grid's heading row, clear of its texts.
 heading_y=$(($(layout kGridTop) + 5))
 
 shot idle
 [ "$(client_pixel 300 "$heading_y" idle)" = "128,0,128" ] || fail "the idle screen does not show the ranking grid"
+if [ "$zoom" != 1 ]; then
+  client_area="$((zoom * $(layout kClientWidth)))x$((zoom * $(layout kClientHeight)))"
+  convert "$work/idle.png" -crop "$client_area+$client_x+$client_y" +repage "$work/idle-zoomed.png"
+  differ=$(differing_pixels "$client_area+0+0" "$work/idle-zoomed.png" "$work/idle-blocks.png")
+  [ "$differ" = 0 ] || fail "at ×$zoom, $differ pixels are not the ×1 picture in blocks"
+  echo "×$zoom: the ×1 picture in $zoom × $zoom blocks"
+  # F11: the whole output, black left of the picture and the grid where the picture is centred.
+  wl_key -k F11
+  for _ in $(seq 50); do [ "$(wl_window_geometry VELQUAN)" = "0 0 $screen_w $screen_h" ] && break; sleep 0.1; done
+  [ "$(wl_window_geometry VELQUAN)" = "0 0 $screen_w $screen_h" ] || fail "F11 did not fill the output"
+  menu_height=$((client_y - Y))
+  place_on_whole_screen $screen_w $screen_h
+  shot full
+  [ "$(convert "$work/full.png" -crop "${client_x}x1+0+$((client_y + 300))" -format '%[fx:maxima]' info:)" = 0 ] ||
+    fail "the output left of the full-screen picture is not black"
+  [ "$(client_pixel 300 "$heading_y" full)" = "128,0,128" ] || fail "the full-screen picture is not centred"
+  wl_key -k Escape
+  find_wayland_window
+  echo "F11 centred the picture on black; Escape gave the window back"
+fi
 
 wl_key -k F3
 for _ in $(seq 40); do
@@ -63,7 +105,7 @@ sleep 0.7
 wl_release
 sleep 1.5
 shot after-shot
-strip="449x102+$((client_x + 30))+$((client_y + 173))"
+strip="$((zoom * 449))x$((zoom * 102))+$((client_x + zoom * 30))+$((client_y + zoom * 173))"
 moved=$(differing_pixels "$strip" "$work/playing.png" "$work/after-shot.png")
 echo "the shot changed $moved pixels of the play strip"
 [ "$moved" -gt 20 ] || fail "the shot changed nothing on the play strip"

@@ -22,10 +22,19 @@ find_game_window() {
   menu_height=$((client_y - Y))
 }
 
-# F11, and the client area where the game shows it on the whole screen: at the largest zoom
-# that fits below the menu bar, centred.
+# The zoom and the client area's origin of the game filling a screen $1 x $2 wide and high:
+# the largest zoom that fits below the menu bar, centred.
+place_on_whole_screen() {
+  local width height
+  width=$(layout kClientWidth) height=$(layout kClientHeight)
+  zoom=$(( $1 / width < ($2 - menu_height) / height ? $1 / width : ($2 - menu_height) / height ))
+  client_x=$(( ($1 - 1) / 2 - (zoom * width - 1) / 2 ))
+  client_y=$(( menu_height + ($2 - menu_height - 1) / 2 - (zoom * height - 1) / 2 ))
+}
+
+# F11, and the game's place on the whole screen.
 enter_full_screen() {
-  local screen_w screen_h width=$(layout kClientWidth) height=$(layout kClientHeight)
+  local screen_w screen_h
   read -r screen_w screen_h < <(xdotool getdisplaygeometry)
   fills_screen() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -33,9 +42,8 @@ enter_full_screen() {
   }
   x11_key F11
   wait_until fills_screen || fail "F11 did not fill the screen"
-  zoom=$(( screen_w / width < (screen_h - menu_height) / height ? screen_w / width : (screen_h - menu_height) / height ))
-  client_x=$(( (screen_w - 1) / 2 - (zoom * width - 1) / 2 ))
-  client_y=$(( menu_height + (screen_h - menu_height - 1) / 2 - (zoom * height - 1) / 2 ))
+  sleep 1 # let the window lay itself out and paint
+  place_on_whole_screen "$screen_w" "$screen_h"
 }
 
 # Starts the game with the given ranking file, on whatever display is set: a copy in $work,
