@@ -2,6 +2,7 @@
 
 #include "platform/devicepixels.h"
 
+#include <QCoreApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -100,8 +101,13 @@ QRect TZoomHost::ContentRect() const
 
 void TZoomHost::PresentNow()
 {
-    if (FProxy)
-        FView->viewport()->repaint();
+    if (!FProxy)
+        return;
+    // The scene hands what the content repainted to the view when it next handles its posted
+    // events, and the window paints it when it handles its own: both now, and nothing else.
+    QCoreApplication::sendPostedEvents(FContent, QEvent::UpdateRequest);
+    QCoreApplication::sendPostedEvents(FScene, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
 void TZoomHost::resizeEvent(QResizeEvent* event)
