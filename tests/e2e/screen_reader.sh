@@ -10,6 +10,7 @@ source "$(dirname "$0")/lib/atspi.bash"
 start_display
 start_accessibility_bus
 start_game "$source_dir/resources/VELQUAN.ini"
+[ -z "${VELQUAN_E2E_FULL_SCREEN:-}" ] || enter_full_screen
 
 read_game
 [ "${shot:-}" = "SHOT!!" ] || fail "no push button SHOT!! on the accessibility bus"

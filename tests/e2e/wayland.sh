@@ -49,6 +49,7 @@ start_wayland $screen_w $screen_h
 # At a zoom, the ×1 picture first, for what the zoomed one must be in blocks.
 if [ "$zoom" != 1 ]; then
   zoomed=$zoom zoom=1
+  keep_zoom 1
   launch_game "$source_dir/resources/VELQUAN.ini"
   find_wayland_window
   shot idle-1
@@ -57,6 +58,7 @@ if [ "$zoom" != 1 ]; then
   swaymsg -q '[title="^VELQUAN$"] kill'
   expect_game_exit
   zoom=$zoomed
+  keep_zoom "$zoom"
 fi
 launch_game "$source_dir/resources/VELQUAN.ini"
 wl_wait_for_window VELQUAN shown >/dev/null || fail "no window titled VELQUAN appeared"

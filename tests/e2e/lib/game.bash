@@ -7,6 +7,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
 
 # The window's zoom, which VELQUAN_E2E_ZOOM chooses for the game before it starts.
 zoom=${VELQUAN_E2E_ZOOM:-1}
+# Keeps zoom $1 in the test's settings, for every game started from then on.
+keep_zoom() {
+  mkdir -p "$XDG_CONFIG_HOME/velquan"
+  printf '[Window]\nZoom=%s\n' "$1" > "$XDG_CONFIG_HOME/velquan/settings.ini"
+}
+[ "$zoom" = 1 ] || keep_zoom "$zoom"
 # Room for the window at that zoom, or on the whole screen at two.
 [ "$zoom" = 1 ] && [ -z "${VELQUAN_E2E_FULL_SCREEN:-}" ] || display_size=${display_size:-$((zoom > 1 ? 800 * zoom : 1280))x$((zoom > 1 ? 700 * zoom : 1024))}
 
@@ -57,10 +63,6 @@ if [ -n "${VELQUAN_E2E_INSTALLED:-}" ]; then
 fi
 launch_game() {
   [ -n "${VELQUAN_E2E_INSTALLED:-}" ] || cp "$executable" "$work/velquan"
-  if [ "$zoom" != 1 ]; then
-    mkdir -p "$XDG_CONFIG_HOME/velquan"
-    printf '[Window]\nZoom=%s\n' "$zoom" > "$XDG_CONFIG_HOME/velquan/settings.ini"
-  fi
   mkdir -p "${ranking_file%/*}" && cp "$1" "$ranking_file"
   (cd "$work" && exec "$game_command") > "$work/game.log" 2>&1 &
   game_pid=$!
