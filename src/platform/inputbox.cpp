@@ -1,8 +1,8 @@
 #include "platform/inputbox.h"
 
+#include "platform/boxowner.h"
 #include "platform/cp932.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +69,7 @@ QString TInputBoxDialog::Answer() const
 
 QString QtInputBoxService::InputBox(const QString& caption, const QString& prompt, const QString& defaultValue)
 {
-    TInputBoxDialog dialog(caption, prompt, defaultValue, QApplication::activeWindow());
+    TInputBoxDialog dialog(caption, prompt, defaultValue, BoxOwner());
     dialog.exec();
     return dialog.Answer();
 }

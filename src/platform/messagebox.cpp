@@ -1,5 +1,7 @@
 #include "platform/messagebox.h"
 
+#include "platform/boxowner.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <vector>
@@ -29,7 +31,7 @@ QMessageBox::Icon ToQtIcon(MessageBoxService::Icon icon)
 
 void QtMessageBoxService::Show(const QString& caption, const QString& text, Icon icon)
 {
-    QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::Ok, BoxOwner());
     box.exec();
 }
 
