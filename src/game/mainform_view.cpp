@@ -17,8 +17,9 @@ void TMainForm1::CreateViewMenu()
     O1->addSeparator();
     ZoomGroup = new QActionGroup(this);
     for (int zoom = 1; zoom <= TViewSettings::kMaxZoom; ++zoom) {
+        // "×1" to "×3" read the same in every language.
         QAction* item =
-            O1->addAction(QStringLiteral("×&%1").arg(zoom), this, Guard([this, zoom] { ZoomItemClick(zoom); }));
+            O1->addAction(QStringLiteral("\u00D7&%1").arg(zoom), this, Guard([this, zoom] { ZoomItemClick(zoom); }));
         item->setCheckable(true);
         ZoomGroup->addAction(item);
         ZoomItems[size_t(zoom - 1)] = item;

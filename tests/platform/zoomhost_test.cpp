@@ -38,14 +38,6 @@ QImage Shown(QWidget& widget)
 
 } // namespace
 
-TEST(ZoomHostTest, LargestZoomFitsBothWays)
-{
-    EXPECT_EQ(TZoomHost::LargestZoom({509, 425}, {1920, 1180}), 2);
-    EXPECT_EQ(TZoomHost::LargestZoom({509, 425}, {1600, 1300}), 3);
-    EXPECT_EQ(TZoomHost::LargestZoom({509, 425}, {1017, 2000}), 1);
-    EXPECT_EQ(TZoomHost::LargestZoom({509, 425}, {300, 200}), 1);
-}
-
 // Each pixel becomes a block of one colour, children clipped as at zoom 1, also when the
 // zoom changes while the window shows, and back again.
 TEST(ZoomHostTest, EnlargedPictureIsTheOwnSizePictureInBlocks)
@@ -64,20 +56,4 @@ TEST(ZoomHostTest, EnlargedPictureIsTheOwnSizePictureInBlocks)
     host.SetZoom(1);
     EXPECT_EQ(surface->parentWidget(), &host);
     EXPECT_EQ(Shown(host), own);
-}
-
-TEST(ZoomHostTest, FillingCentresTheLargestZoomOnBlack)
-{
-    TZoomHost host(MakeSurface(), nullptr);
-    host.SetZoom(3);
-    host.SetFilling(true);
-    host.resize(150, 100);
-    host.show();
-    EXPECT_EQ(host.ShownZoom(), 2);
-    EXPECT_EQ(host.ContentRect(), QRect(15, 10, 120, 80));
-    const QImage shown = Shown(host);
-    EXPECT_EQ(shown.pixel(14, 50), qRgb(0, 0, 0));
-    EXPECT_EQ(shown.pixel(15, 10), qRgb(255, 255, 0));
-    host.SetFilling(false);
-    EXPECT_EQ(host.size(), QSize(180, 120));
 }
