@@ -6,14 +6,11 @@
 #include "game/mainform.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
-#include "platform/messagebox.h"
-#include "platform/random.h"
 #include "platform/stringgrid.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <utility>
@@ -77,27 +74,12 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     InstallFontSubstitutions();
-    QTemporaryDir folder;
-    const QString ranking = folder.filePath(QStringLiteral("VELQUAN.ini"));
-    if (!WriteLowRanking(ranking))
+    TQuietServices quiet;
+    if (!quiet.WriteRanking())
         return 1;
 
     MeasuredClock clock;
-    SilentSound sound;
-    NoShell shell;
-    CancelledInputBox inputBox;
-    TRandomGenerator random;
-    TMainForm1 form(TGameServices{.clock = &clock,
-                                  .sound = &sound,
-                                  .shell = &shell,
-                                  .inputBox = &inputBox,
-                                  .messageBox = &MessageBoxes(),
-                                  .random = &random,
-                                  .rankingFile = ranking,
-                                  .rankingSeed = {},
-                                  .homePage = {},
-                                  .language = {},
-                                  .settingsFile = {}});
+    TMainForm1 form(quiet.With(clock));
     form.show();
     clock.ProcessMessagesUntil(clock.TickCount() + 500);
 

@@ -9,16 +9,13 @@
 #include "game/mainform.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
-#include "platform/messagebox.h"
 #include "platform/panel.h"
-#include "platform/random.h"
 #include "platform/shape.h"
 #include "platform/stringgrid.h"
 #include "platform/zoomhost.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -51,26 +48,11 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     InstallFontSubstitutions();
-    QTemporaryDir folder;
-    const QString ranking = folder.filePath(QStringLiteral("VELQUAN.ini"));
-    if (!WriteLowRanking(ranking))
+    TQuietServices quiet;
+    if (!quiet.WriteRanking())
         return 1;
     RealClock clock;
-    SilentSound sound;
-    NoShell shell;
-    CancelledInputBox inputBox;
-    TRandomGenerator random;
-    TMainForm1 form(TGameServices{.clock = &clock,
-                                  .sound = &sound,
-                                  .shell = &shell,
-                                  .inputBox = &inputBox,
-                                  .messageBox = &MessageBoxes(),
-                                  .random = &random,
-                                  .rankingFile = ranking,
-                                  .rankingSeed = {},
-                                  .homePage = {},
-                                  .language = {},
-                                  .settingsFile = {}});
+    TMainForm1 form(quiet.With(clock));
     form.show();
     while (!form.windowHandle()->isExposed())
         clock.ProcessMessagesUntil(clock.TickCount() + 10);
