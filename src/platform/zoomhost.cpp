@@ -40,8 +40,12 @@ private:
 } // namespace
 
 TZoomHost::TZoomHost(QWidget* content, QWidget* parent)
-    : QWidget(parent), FContent(content), FScene(new QGraphicsScene(this)), FView(new QGraphicsView(FScene, this))
+    : QWidget(parent), FContent(content), FScene(new QGraphicsScene(this)), FView(new QGraphicsView(FScene, this)),
+      FProxy(new TPixelProxy)
 {
+    // The proxy stays for the host's life: a zoom may change within one of its event handlers
+    // (a putt's release plays the whole roll), which must not find it gone when it returns.
+    FScene->addItem(FProxy);
     FContent->setParent(this);
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -99,9 +103,14 @@ QRect TZoomHost::ContentRect() const
     return shown;
 }
 
+bool TZoomHost::Enlarged() const
+{
+    return FProxy->widget() != nullptr;
+}
+
 void TZoomHost::PresentNow()
 {
-    if (!FProxy)
+    if (!Enlarged())
         return;
     // The scene hands what the content repainted to the view when it next handles its posted
     // events, and the window paints it when it handles its own: both now, and nothing else.
@@ -119,12 +128,12 @@ void TZoomHost::resizeEvent(QResizeEvent* event)
 void TZoomHost::Arrange()
 {
     const int zoom = ShownZoom();
-    if (zoom > 1 && !FProxy)
+    if (zoom > 1 && !Enlarged())
         Enlarge();
-    else if (zoom == 1 && FProxy)
+    else if (zoom == 1 && Enlarged())
         ShowAtOwnSize();
     const QRect shown = ContentRect();
-    if (FProxy) {
+    if (Enlarged()) {
         FView->setGeometry(shown);
         FView->setTransform(QTransform::fromScale(zoom, zoom));
     } else {
@@ -136,9 +145,7 @@ void TZoomHost::Enlarge()
 {
     // Only a widget without a parent can be embedded.
     FContent->setParent(nullptr);
-    FProxy = new TPixelProxy;
     FProxy->setWidget(FContent);
-    FScene->addItem(FProxy);
     FScene->setSceneRect(QRectF(QPointF(), FContent->size()));
     FContent->show();
     FView->show();
@@ -147,8 +154,6 @@ void TZoomHost::Enlarge()
 void TZoomHost::ShowAtOwnSize()
 {
     FProxy->setWidget(nullptr);
-    delete FProxy;
-    FProxy = nullptr;
     FContent->setParent(this, Qt::Widget);
     FContent->show();
     FView->hide();

@@ -40,6 +40,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool Enlarged() const;
     void Arrange();
     void Enlarge();
     void ShowAtOwnSize();
@@ -47,7 +48,7 @@ private:
     QWidget* FContent;
     QGraphicsScene* FScene;
     QGraphicsView* FView;
-    QGraphicsProxyWidget* FProxy = nullptr;
+    QGraphicsProxyWidget* FProxy;
     int FZoom = 1;
     bool FFilling = false;
 };

@@ -2,7 +2,10 @@
 #include "platform/shape.h"
 #include "platform/zoomhost.h"
 
+#include <QGraphicsView>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,4 +59,25 @@ TEST(ZoomHostTest, EnlargedPictureIsTheOwnSizePictureInBlocks)
     host.SetZoom(1);
     EXPECT_EQ(surface->parentWidget(), &host);
     EXPECT_EQ(Shown(host), own);
+}
+
+// A zoom may change within the content's own handler: a putt's release plays the whole roll,
+// and F11 may come meanwhile.
+TEST(ZoomHostTest, ZoomChangesWithinAHandlerOfTheEnlargedContent)
+{
+    struct Button : QWidget {
+        TZoomHost* host = nullptr;
+        void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+        void mouseReleaseEvent(QMouseEvent*) override { host->SetZoom(1); }
+    };
+    QWidget* surface = MakeSurface();
+    auto* button = new Button;
+    button->setParent(surface);
+    button->setGeometry(0, 0, 20, 20);
+    TZoomHost host(surface, nullptr);
+    button->host = &host;
+    host.SetZoom(2);
+    host.show();
+    QTest::mouseClick(host.findChild<QGraphicsView*>()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(surface->parentWidget(), &host);
 }
