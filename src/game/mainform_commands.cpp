@@ -1,6 +1,7 @@
 #include "game/bossform.h"
 #include "game/mainform.h"
 
+#include "platform/fullscreen.h"
 #include "platform/panel.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
@@ -63,6 +64,9 @@ void TMainForm1::N5Click()
         return;
     BossForm1->setWindowState(Qt::WindowFullScreen);
     BossForm1->ShowModal();
+    // A desktop lets one window fill the screen at a time: the game takes it back.
+    if (FView.fullScreen)
+        ShowFullScreen(*this);
 }
 
 QString TMainForm1::InformationUrl(const QString& homePage, const QString& executablePath)
