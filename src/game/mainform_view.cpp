@@ -79,7 +79,7 @@ void TMainForm1::ShowView()
             layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            FZoomHost->SetFilling(true);
+            FZoomHost->Fill();
         }
         ShowFullScreen(*this);
         return;
@@ -91,7 +91,6 @@ void TMainForm1::ShowView()
     int zoom = FView.zoom;
     while (!ZoomFits(zoom))
         --zoom;
-    FZoomHost->SetFilling(false);
     FZoomHost->SetZoom(zoom);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();

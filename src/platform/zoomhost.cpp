@@ -72,21 +72,17 @@ int TZoomHost::LargestZoom(QSize content, QSize area)
 
 void TZoomHost::SetZoom(int zoom)
 {
+    FFilling = false;
     FZoom = std::max(1, zoom);
-    if (!FFilling)
-        setFixedSize(FContent->size() * FZoom);
+    setFixedSize(FContent->size() * FZoom);
     Arrange();
 }
 
-void TZoomHost::SetFilling(bool filling)
+void TZoomHost::Fill()
 {
-    FFilling = filling;
-    if (FFilling) {
-        setMinimumSize(FContent->size());
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        setFixedSize(FContent->size() * FZoom);
-    }
+    FFilling = true;
+    setMinimumSize(FContent->size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     Arrange();
 }
 

@@ -19,11 +19,10 @@ public:
 
     QWidget* Content() const { return FContent; }
 
-    // The zoom the host is sized for when it does not fill.
+    // Sized for the content at a zoom (1 or more), no longer filling.
     void SetZoom(int zoom);
-    int Zoom() const { return FZoom; }
     // Takes whatever size it is given and shows the content at the largest zoom that fits.
-    void SetFilling(bool filling);
+    void Fill();
     bool Filling() const { return FFilling; }
     // The zoom in effect now, and where the content shows within the host.
     int ShownZoom() const;

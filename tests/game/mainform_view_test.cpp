@@ -43,7 +43,7 @@ TEST_F(ViewTest, SizeAndFullScreenAreKeptForTheNextStart)
     EXPECT_TRUE(form->ZoomItems[2]->isChecked());
     // A screen too small for the choice shows the largest zoom that fits, and disables the rest.
     if (Available().width() < 2 * 509) {
-        EXPECT_EQ(form->ZoomHost()->Zoom(), 1);
+        EXPECT_EQ(form->ZoomHost()->ShownZoom(), 1);
         emit form->O1->aboutToShow();
         EXPECT_TRUE(form->ZoomItems[0]->isEnabled());
         EXPECT_FALSE(form->ZoomItems[1]->isEnabled());
