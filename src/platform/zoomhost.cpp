@@ -51,6 +51,8 @@ TZoomHost::TZoomHost(QWidget* content, QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);
     setPalette(colours);
+    // Enlarged, the content inherits from the scene what it inherits from the host at ×1.
+    FScene->setPalette(colours);
 
     // The view is only the picture: no frame, no scrolling, and the keyboard stays with the window.
     FView->setFrameShape(QFrame::NoFrame);
