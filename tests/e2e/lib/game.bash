@@ -7,12 +7,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
 
 # The window's zoom, which VELQUAN_E2E_ZOOM chooses for the game before it starts.
 zoom=${VELQUAN_E2E_ZOOM:-1}
-# Keeps zoom $1 in the test's settings, for every game started from then on.
-keep_zoom() {
-  mkdir -p "$XDG_CONFIG_HOME/velquan"
-  printf '[Window]\nZoom=%s\n' "$1" > "$XDG_CONFIG_HOME/velquan/settings.ini"
-}
-[ "$zoom" = 1 ] || keep_zoom "$zoom"
+# Kept in the test's settings, for every game it starts.
+if [ "$zoom" != 1 ]; then
+  mkdir -p "$XDG_CONFIG_HOME/velquan" && printf '[Window]\nZoom=%s\n' "$zoom" > "$XDG_CONFIG_HOME/velquan/settings.ini"
+fi
 # Room for the window at that zoom, or on the whole screen at two.
 [ "$zoom" = 1 ] && [ -z "${VELQUAN_E2E_FULL_SCREEN:-}" ] || display_size=${display_size:-$((zoom > 1 ? 800 * zoom : 1280))x$((zoom > 1 ? 700 * zoom : 1024))}
 
