@@ -16,6 +16,7 @@
 #include "platform/signals.h"
 #include "platform/sound.h"
 #include "platform/translations.h"
+#include "platform/windowsystem.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -39,7 +40,9 @@ int main(int argc, char* argv[])
     const TCommandLine commandLine = ReadCommandLine(argc, argv);
     if (commandLine.answer)
         return *commandLine.answer;
+    TWindowSystemChoice windowSystem;
     TApplication application(argc, argv);
+    windowSystem.Forget();
     application.SetTitle(QStringLiteral("VELQUAN"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELQUAN_VERSION));
     // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.

@@ -3,6 +3,7 @@
 #include "game/surface.h"
 
 #include "controls/dxfcolorbutton.h"
+#include "platform/fullscreen.h"
 #include "platform/timer.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ TMainForm1::~TMainForm1() = default;
 void TMainForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    RedrawWhenShown(*this);
     if (FCentred)
         return;
     FCentred = true;

@@ -7,6 +7,7 @@
 #include "platform/messagebox.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPixmap>
 #include <array>
 #include <cstdint>
@@ -141,6 +142,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // A handler wrapped for a connection: what it throws shows in the standard error box
@@ -182,6 +184,8 @@ private:
     void Pause(std::uint32_t milliseconds);
     // Shows the window as FView says and remembers it for the player.
     void ShowView();
+    void ShowNormalView();
+    void FinishLeavingFullScreen();
     void KeepView();
     bool ZoomFits(int zoom) const;
     // The zoom items that would not fit the screen are disabled.
@@ -198,6 +202,8 @@ private:
     TViewSettings FView;
     // Where the window's frame was before it filled the screen.
     QPoint FNormalPlace;
+    QMargins FNormalFrame;
+    bool FLeavingFullScreen = false;
     bool FCentred = false;
     // The window has closed (and saved): a shot under way stops where it is.
     bool FClosed = false;

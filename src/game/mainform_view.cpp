@@ -11,6 +11,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// How long a desktop may take to give a window back from full screen before the game sizes it.
+constexpr int kDesktopAnswerTimeout = 500;
+
+} // namespace
 
 void TMainForm1::CreateViewMenu()
 {
@@ -73,9 +81,13 @@ void TMainForm1::ShowView()
 {
     ZoomItems[size_t(FView.zoom - 1)]->setChecked(true);
     FullScreen1->setChecked(FView.fullScreen);
+    FLeavingFullScreen = false;
     if (FView.fullScreen) {
         if (!FZoomHost->Filling()) {
             FNormalPlace = frameGeometry().topLeft();
+            const QRect frame = frameGeometry(), client = geometry();
+            FNormalFrame = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                    frame.right() - client.right(), frame.bottom() - client.bottom());
             layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -84,6 +96,35 @@ void TMainForm1::ShowView()
         ShowFullScreen(*this);
         return;
     }
+    if (FZoomHost->Filling() && isVisible() && DesktopSizesWindows()) {
+        // The desktop gives the window back at its old size when it answers; sized before,
+        // it would be painted for margins its title bar does not have yet. Until then it
+        // goes on filling whatever it has.
+        ShowNormal(*this);
+        FLeavingFullScreen = true;
+        QTimer::singleShot(kDesktopAnswerTimeout, this, [this] { FinishLeavingFullScreen(); });
+        return;
+    }
+    ShowNormalView();
+}
+
+void TMainForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (FLeavingFullScreen && !isFullScreen())
+        FinishLeavingFullScreen();
+}
+
+void TMainForm1::FinishLeavingFullScreen()
+{
+    if (!FLeavingFullScreen)
+        return;
+    FLeavingFullScreen = false;
+    ShowNormalView();
+}
+
+void TMainForm1::ShowNormalView()
+{
     const bool wasFilling = FZoomHost->Filling();
     const QRect before = frameGeometry();
     ShowNormal(*this);
@@ -98,7 +139,8 @@ void TMainForm1::ShowView()
         return;
     // The window keeps its place, or goes back to where it was before it filled the screen,
     // as far as the screen allows.
-    QRect placed(wasFilling ? FNormalPlace : before.topLeft(), frameGeometry().size());
+    QRect placed(wasFilling ? FNormalPlace : before.topLeft(),
+                 wasFilling ? size().grownBy(FNormalFrame) : frameGeometry().size());
     if (const QScreen* shown = screen()) {
         const QRect available = shown->availableGeometry();
         placed.moveRight(std::min(placed.right(), available.right()));
@@ -106,7 +148,13 @@ void TMainForm1::ShowView()
         placed.moveLeft(std::max(placed.left(), available.left()));
         placed.moveTop(std::max(placed.top(), available.top()));
     }
-    move(placed.topLeft());
+    // Just out of full screen, the window has no frame yet, so a frame's place would be taken
+    // for the client's and the window would climb by its title bar at every trip: the client
+    // goes where it was inside the frame it had.
+    if (wasFilling)
+        setGeometry(QRect(placed.topLeft() + QPoint(FNormalFrame.left(), FNormalFrame.top()), size()));
+    else
+        move(placed.topLeft());
 }
 
 void TMainForm1::Pause(std::uint32_t milliseconds)
