@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The game on the desktops most players run, GNOME Shell and KWin, headless: $2 names the
+# desktop's driver (lib/gnome.bash or lib/kwin.bash), $3 the window system ("default": the
+# game's own choice). F11 there and back, at the idle screen and during play, gives back the
+# window at its place with its whole picture, full screen puts it on black, and a box opens
+# over the game.
+set -euo pipefail
+source "$(dirname "$0")/lib/game.bash" "$1"
+source "$(dirname "$0")/lib/$2.bash"
+require_desktop_tools
+start_desktop 1280 1024
+[ "$3" = default ] && unset QT_QPA_PLATFORM || export QT_QPA_PLATFORM=$3
+# As in wayland.sh: Qt's Wayland plugin leaves allocations past the sanitizer's report.
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
+launch_game "$source_dir/resources/VELQUAN.ini"
+window_is() { [ "$(desk_window "$1")" "${@:2}" ]; }  # title, then test's operator and operand
+wait_until window_is VELQUAN != "" || fail "no window titled VELQUAN appeared"
+sleep 1 # let the desktop settle the window's place and the game paint it
+
+# Pure white or see-through pixels of the window's frame in a screenshot, in percent.
+empty_percent() {  # file.png
+  convert "$1" -crop "${frame[2]}x${frame[3]}+${frame[0]}+${frame[1]}" +repage \
+    -fx '(a < 1 || (r == 1 && g == 1 && b == 1)) ? 1 : 0' -format '%[fx:int(100 * mean)]' info:
+}
+# F11 fills the screen on black; F11 again gives back the window where it was, as $1.png.
+full_screen_and_back() {  # name
+  desk_key F11
+  wait_until window_is VELQUAN = "0 0 1280 1024 1" || fail "F11 did not fill the screen: $(desk_window VELQUAN)"
+  sleep 0.5 && desk_screenshot "$work/$1-full.png"
+  [ "$(convert "$work/$1-full.png" -crop 1x1+5+600 -format '%[fx:int(255 * (r + g + b)) + int(a)]' info:)" = 1 ] ||
+    fail "$1: the screen beside the full-screen picture is not black"
+  desk_key F11
+  wait_until window_is VELQUAN = "${frame[*]}" || fail "$1: back at $(desk_window VELQUAN), not at ${frame[*]}"
+  sleep 1 && desk_screenshot "$work/$1.png"
+  echo "$1: F11 there and back, the window at ${frame[*]}"
+}
+
+read -ra frame < <(desk_window VELQUAN)
+desk_screenshot "$work/before.png"
+for trip in 1 2; do
+  full_screen_and_back "idle-$trip"
+  # The game's area: the title bar may show the keyboard's coming and going.
+  differ=$(differing_pixels "${frame[2]}x$((frame[3] * 3 / 4))+${frame[0]}+$((frame[1] + frame[3] / 4))" \
+    "$work/before.png" "$work/idle-$trip.png")
+  [ "$differ" = 0 ] || fail "after full screen, $differ pixels of the window differ from its picture before"
+done
+
+desk_key F3
+sleep 4 # past the start banner
+full_screen_and_back playing
+[ "$(empty_percent "$work/playing.png")" -lt 3 ] || fail "during play, the window came back $(empty_percent "$work/playing.png") % empty"
+
+# Information's box, from the keyboard, over the game. Natively, GNOME places a box of Qt before
+# 6.8 as it places any new window (the game's own choice there is Xwayland).
+[ "$2.$3" != gnome.wayland ] || exit 0
+desk_key Alt_L+h && sleep 0.5 && desk_key i
+wait_until window_is インフォメーション != "" || fail "Information's box did not open"
+read -ra box < <(desk_window インフォメーション)
+off_x=$((2 * box[0] + box[2] - 2 * frame[0] - frame[2])) off_y=$((2 * box[1] + box[3] - 2 * frame[1] - frame[3]))
+echo "Information's box at ${box[*]}, its centre off the game's by $((off_x / 2)),$((off_y / 2))"
+[ "${off_x#-}" -le 100 ] && [ "${off_y#-}" -le 100 ] || fail "Information's box is not over the game"
