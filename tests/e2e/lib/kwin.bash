@@ -12,6 +12,8 @@ require_desktop_tools() {
     command -v "$tool" >/dev/null || skip "no $tool"
   done
   /usr/bin/python3 -c 'import dbus' 2>/dev/null || skip "no python3-dbus"
+  # KWin 6 names its scripts' windows and its options otherwise.
+  [[ $(dpkg-query -W -f '${Version}' kwin-wayland 2>/dev/null) == [0-9]:5.* ]] || skip "the driver knows KWin 5"
 }
 
 start_desktop() {  # width height
