@@ -16,7 +16,8 @@ from virtual_pointer import events, message, string
 
 DISPLAY, REGISTRY, SYNC, FAKE_INPUT, DONE = 1, 2, 3, 4, 5
 CODES = {"Escape": 1, "Return": 28, "space": 57, "Alt_L": 56, "F11": 87, "F12": 88,
-         **{f"F{n}": 58 + n for n in range(1, 11)}, **{c: 16 + i for i, c in enumerate("qwertyuiop")},
+         **{f"F{n}": 58 + n for n in range(1, 11)}, **{c: 2 + i for i, c in enumerate("1234567890")},
+         **{c: 16 + i for i, c in enumerate("qwertyuiop")},
          **{c: 30 + i for i, c in enumerate("asdfghjkl")}, **{c: 44 + i for i, c in enumerate("zxcvbnm")}}
 
 
