@@ -44,10 +44,10 @@ TMainForm1::~TMainForm1() = default;
 void TMainForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    RedrawWhenShown(*this);
     if (FCentred)
         return;
     FCentred = true;
+    RedrawWhenShown(*this);
     if (isFullScreen())
         return;
     if (const QScreen* shown = screen()) {

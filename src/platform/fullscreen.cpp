@@ -8,14 +8,9 @@
 
 namespace {
 
-const QString kRedrawFilterName = QStringLiteral("RedrawOnExpose");
-
 class TRedrawOnExpose final : public QObject {
 public:
-    TRedrawOnExpose(QWidget& window, QWindow& shown) : QObject(&shown), FWindow(window)
-    {
-        setObjectName(kRedrawFilterName);
-    }
+    TRedrawOnExpose(QWidget& window, QWindow& shown) : QObject(&shown), FWindow(window) {}
 
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -53,7 +48,6 @@ void ShowNormal(QWidget& window)
 
 void RedrawWhenShown(QWidget& window)
 {
-    QWindow* shown = window.windowHandle();
-    if (shown && !shown->findChild<QObject*>(kRedrawFilterName, Qt::FindDirectChildrenOnly))
+    if (QWindow* shown = window.windowHandle())
         shown->installEventFilter(new TRedrawOnExpose(window, *shown));
 }

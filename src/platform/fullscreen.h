@@ -11,9 +11,9 @@ void ShowNormal(QWidget& window);
 // a window changes size only when the desktop has answered.
 bool DesktopSizesWindows();
 
-// Draws all of a shown top-level window again whenever the desktop shows it anew. A Wayland
-// desktop confirms a change of state or size later than asked, often with new margins for the
-// title bar the window draws itself; Qt then keeps the old picture, which no longer fits the
-// new buffer (an empty window on GNOME), and a desktop that waits for the next frame (KWin)
-// gets none until something moves.
+// Draws all of a top-level window again whenever the desktop shows it anew; called once, when
+// it first shows. A Wayland desktop confirms a change of state or size later than asked, often
+// with new margins for the title bar the window draws itself; Qt then keeps the old picture,
+// which no longer fits the new buffer (an empty window on GNOME), and a desktop that waits for
+// the next frame (KWin) gets none until something moves.
 void RedrawWhenShown(QWidget& window);
