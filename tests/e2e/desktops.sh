@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The game on the desktops most players run, GNOME Shell and KWin, headless: $2 names the
-# desktop's driver (lib/gnome.bash or lib/kwin.bash), $3 the window system ("default": the
+# The game on the desktop most players run, headless: $2 names the desktop's driver
+# (lib/gnome.bash), $3 the window system ("default": the
 # game's own choice). F11 there and back, at the idle screen and during play, gives back the
 # window at its place with its whole picture, full screen puts it on black, and a box opens
 # over the game.
@@ -44,18 +44,6 @@ for trip in 1 2; do
     "$work/before.png" "$work/idle-$trip.png")
   [ "$differ" = 0 ] || fail "after full screen, $differ pixels of the window differ from its picture before"
 done
-
-# ×2 from the Options menu doubles the window, inside the screen where the game may place
-# itself (X11); ×1 gives it back.
-desk_key Alt_L+o && sleep 0.5 && desk_key 2
-wait_until window_is VELQUAN != "${frame[*]}" || fail "×2 did not change the window"
-read -ra big < <(desk_window VELQUAN)
-echo "×2: the window at ${big[*]}"
-[ "${big[2]}" -ge $((2 * frame[2] - 12)) ] || fail "×2 gave a window ${big[2]} wide"
-[ "$3" = wayland ] || [ $((big[0] + big[2])) -le 1280 -a $((big[1] + big[3])) -le 1024 ] || fail "×2 runs off the screen"
-desk_key Alt_L+o && sleep 0.5 && desk_key 1
-wait_until window_is VELQUAN != "${big[*]}" || fail "×1 did not give the window back"
-sleep 1 && read -ra frame < <(desk_window VELQUAN)
 
 desk_key F3
 sleep 4 # past the start banner
