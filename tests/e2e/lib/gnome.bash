@@ -74,14 +74,12 @@ desk_screenshot() {  # file.png
     --method org.gnome.Shell.Screenshot.Screenshot false false "$file" | grep -q '^(true' && [ -s "$file" ]
 }
 
-
-# "x y width height fullscreen" of the visible window titled $1: the frame (the title bar and
-# borders the shell draws; a native client's own, as it declares them) or, as $2=buffer, the
-# client's whole buffer; or nothing.
-desk_window() {  # title [frame|buffer]
+# "x y width height fullscreen" of the visible window titled $1, its frame as the shell places
+# it (a native client's title bar and borders are its own), or nothing.
+desk_window() {  # title
   desk_eval "const w = global.get_window_actors().map(a => a.meta_window).find(w =>
     w.get_title() === '$1' && w.showing_on_its_workspace());
-    const r = w && w.get_${2:-frame}_rect(); r ? [r.x, r.y, r.width, r.height, w.is_fullscreen() ? 1 : 0].join(' ') : ''"
+    const r = w && w.get_frame_rect(); r ? [r.x, r.y, r.width, r.height, w.is_fullscreen() ? 1 : 0].join(' ') : ''"
 }
 
 # One virtual keyboard for the whole test, kept on the shell's global object: a Wayland client
