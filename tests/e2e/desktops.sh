@@ -2,17 +2,21 @@
 # The game on the desktop most players run, headless: $2 names the desktop's driver
 # (lib/gnome.bash), $3 the window system ("default": the
 # game's own choice). F11 there and back, at the idle screen and during play, gives back the
-# window at its place with its whole picture, full screen puts it on black, and a box opens
-# over the game.
+# window at its place with its whole picture, full screen puts it on black, F4 and a double
+# click come back to it, and the boxes open over the game.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash" "$1"
 source "$(dirname "$0")/lib/$2.bash"
 require_desktop_tools
 start_desktop 1280 1024
+desktop=$2.$3
 [ "$3" = default ] && unset QT_QPA_PLATFORM || export QT_QPA_PLATFORM=$3
 # As in wayland.sh: Qt's Wayland plugin leaves allocations past the sanitizer's report.
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
-launch_game "$source_dir/resources/VELQUAN.ini"
+# Scores below any game's, so that the minute's end always asks for a name.
+printf '[RANK]\r\n' > "$work/low.ini"
+for rank in 1 2 3 4 5; do printf 'NAME%d=Z\r\nSCORE%d=-999\r\n' $rank $rank >> "$work/low.ini"; done
+launch_game "$work/low.ini"
 window_is() { [ "$(desk_window "$1")" "${@:2}" ]; }  # title, then test's operator and operand
 wait_until window_is VELQUAN != "" || fail "no window titled VELQUAN appeared"
 sleep 1 # let the desktop settle the window's place and the game paint it
@@ -45,17 +49,38 @@ for trip in 1 2; do
   [ "$differ" = 0 ] || fail "after full screen, $differ pixels of the window differ from its picture before"
 done
 
+desk_key F4
+wait_until window_is BossForm1 != "" || fail "F4 showed no disguise"
+sleep 1 && desk_double_click 640 100 # as a hand would, once the disguise shows
+wait_until window_is BossForm1 = "" || fail "a double click did not leave the disguise"
+[ "$(desk_window VELQUAN)" = "${frame[*]}" ] || fail "after the disguise, the window is at $(desk_window VELQUAN)"
+
 desk_key F3
 sleep 4 # past the start banner
 full_screen_and_back playing
 [ "$(empty_percent "$work/playing.png")" -lt 3 ] || fail "during play, the window came back $(empty_percent "$work/playing.png") % empty"
 
-# Information's box, from the keyboard, over the game. Natively, GNOME places a box of Qt before
-# 6.8 as it places any new window (the game's own choice there is Xwayland).
-[ "$2.$3" != gnome.wayland ] || exit 0
+# Boxes over the game: natively, GNOME places a box of Qt before 6.8 as it places any new
+# window (the game's own choice there is Xwayland).
+box_over_game() {  # title, the game's "x y width height"
+  local box off_x off_y
+  read -ra box < <(desk_window "$1")
+  read -r x y w h <<<"$2"
+  off_x=$(((2 * box[0] + box[2] - 2 * x - w) / 2)) off_y=$(((2 * box[1] + box[3] - 2 * y - h) / 2))
+  echo "$1 at ${box[*]}, its centre off the game's by $off_x,$off_y"
+  [ "$desktop" = gnome.wayland ] || { [ "${off_x#-}" -le 100 ] && [ "${off_y#-}" -le 100 ]; } || fail "$1 is not over the game"
+}
+# The name box at the minute's end, in full screen; Return takes the name, F11 gives the window back.
+desk_key F11
+wait_until window_is VELQUAN = "0 0 1280 1024 1" || fail "F11 did not fill the screen during play"
+for _ in $(seq 100); do box=$(desk_window "1 位ニ ランクサレマシタ") && [ -n "$box" ] && break; sleep 1; done
+[ -n "$box" ] || fail "no name box at the minute's end"
+box_over_game "1 位ニ ランクサレマシタ" "0 0 1280 1024"
+desk_key Return
+wait_until window_is "1 位ニ ランクサレマシタ" = "" || fail "Return did not close the name box"
+desk_key F11
+wait_until window_is VELQUAN = "${frame[*]}" || fail "after the name box, back at $(desk_window VELQUAN), not at ${frame[*]}"
+
 desk_key Alt_L+h && sleep 0.5 && desk_key i
 wait_until window_is インフォメーション != "" || fail "Information's box did not open"
-read -ra box < <(desk_window インフォメーション)
-off_x=$((2 * box[0] + box[2] - 2 * frame[0] - frame[2])) off_y=$((2 * box[1] + box[3] - 2 * frame[1] - frame[3]))
-echo "Information's box at ${box[*]}, its centre off the game's by $((off_x / 2)),$((off_y / 2))"
-[ "${off_x#-}" -le 100 ] && [ "${off_y#-}" -le 100 ] || fail "Information's box is not over the game"
+box_over_game インフォメーション "${frame[*]:0:4}"

@@ -17,7 +17,7 @@ require_desktop_tools() {
 # so the code goes as a quoted GVariant string.
 desk_eval() {
   local out code=${1//\\/\\\\}
-  out=$(gdbus call --session --timeout 10 --dest org.gnome.Shell --object-path /org/gnome/Shell \
+  out=$(gdbus call --session --timeout 30 --dest org.gnome.Shell --object-path /org/gnome/Shell \
     --method org.gnome.Shell.Eval "'${code//\'/\\\'}'" 2>&1) && [[ $out == "(true, '"* ]] || { echo "$out" >&2; return 1; }
   out=${out#"(true, '"}; out=${out%"')"}; out=${out#\"}; out=${out%\"}; [ -z "$out" ] || echo "$out"
 }
@@ -93,5 +93,17 @@ desk_key() {
       const t = imports.gi.GLib.get_monotonic_time(), keys = '$chord'.split('+').map(k => C['KEY_' + k].valueOf());
       for (const k of keys) d.notify_keyval(t, k, C.KeyState.PRESSED);
       for (const k of keys.reverse()) d.notify_keyval(t, k, C.KeyState.RELEASED);" >/dev/null || fail "no key $chord"
+  done
+}
+
+# A double click of the left button at a point of the screen, through a virtual pointer; each
+# event has its time, as a hand's would.
+desk_double_click() {  # x y
+  local event
+  for event in "notify_absolute_motion(t, $1, $2)" PRESSED RELEASED PRESSED RELEASED; do
+    [[ $event = notify* ]] || event="notify_button(t, C.BUTTON_PRIMARY, C.ButtonState.$event)"
+    desk_eval "const C = imports.gi.Clutter, t = imports.gi.GLib.get_monotonic_time();
+      (global.velquanPointer ??= C.get_default_backend().get_default_seat()
+        .create_virtual_device(C.InputDeviceType.POINTER_DEVICE)).$event" >/dev/null || fail "no click at $1,$2"
   done
 }
