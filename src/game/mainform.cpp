@@ -4,6 +4,7 @@
 
 #include "controls/dxfcolorbutton.h"
 #include "platform/fullscreen.h"
+#include "platform/sound.h"
 #include "platform/timer.h"
 
 #include <QAction>
@@ -48,6 +49,11 @@ void TMainForm1::showEvent(QShowEvent* event)
         return;
     FCentred = true;
     RedrawWhenShown(*this);
+    // Opened now, beside the first paint, the effects all start as promptly as a repeated one.
+    FServices.sound->Prepare({QStringLiteral("snd_start.wav"), QStringLiteral("snd_shot.wav"),
+                              QStringLiteral("snd_in.wav"), QStringLiteral("snd_approach.wav"),
+                              QStringLiteral("snd_dame.wav"), QStringLiteral("snd_akuma.wav"),
+                              QStringLiteral("snd_over.wav")});
     if (isFullScreen())
         return;
     if (const QScreen* shown = screen()) {

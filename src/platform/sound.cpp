@@ -27,8 +27,8 @@ private:
     {
         for (const QString& folder : {ApplicationDir(), InstalledLibraryDir()}) {
             QLibrary module(folder + QLatin1String(kSoundModuleName));
-            // The outputs' code must outlive them, and Qt Multimedia does not expect to be
-            // unloaded: the module stays until the program ends.
+            // The outputs' code must outlive them, and the sound server's library does not
+            // expect to be unloaded: the module stays until the program ends.
             module.setLoadHints(QLibrary::PreventUnloadHint);
             if (!module.load())
                 continue;
@@ -42,8 +42,8 @@ private:
     TMakeEffectOutput FMake = nullptr;
 };
 
-// A file's player as the game's thread sees it. Its output is made when the file first plays,
-// and made, played and destroyed in the audio thread only, so nothing of it is loaded or
+// A file's player as the game's thread sees it. Its output is made when the file is first
+// prepared or played, and made, played and destroyed in the audio thread only, so nothing of it is loaded or
 // waited for in the game's thread.
 class AudioThreadPlayer final : public SoundPlayer {
 public:
@@ -54,30 +54,30 @@ public:
 
     ~AudioThreadPlayer() override
     {
-        if (FPlayed)
+        if (FUsed)
             QMetaObject::invokeMethod(
                 FContext, [this] { FOutput.reset(); }, Qt::BlockingQueuedConnection);
     }
 
     void Play() override
     {
-        FPlayed = true;
-        QMetaObject::invokeMethod(
-            FContext,
-            [this] {
-                if (!FOutput && !FMade) {
-                    FMade = true;
-                    FOutput = FMakeOutput(FPath);
-                }
-                if (FOutput)
-                    FOutput->Play();
-            },
-            Qt::QueuedConnection);
+        InAudioThread([this] {
+            if (SoundPlayer* output = Output())
+                output->Play();
+        });
+    }
+
+    void Prepare() override
+    {
+        InAudioThread([this] {
+            if (SoundPlayer* output = Output())
+                output->Prepare();
+        });
     }
 
     void Stop() override
     {
-        if (FPlayed)
+        if (FUsed)
             QMetaObject::invokeMethod(
                 FContext,
                 [this] {
@@ -88,10 +88,27 @@ public:
     }
 
 private:
+    template <typename Work>
+    void InAudioThread(Work work)
+    {
+        FUsed = true;
+        QMetaObject::invokeMethod(FContext, std::move(work), Qt::QueuedConnection);
+    }
+
+    // The audio thread only.
+    SoundPlayer* Output()
+    {
+        if (!FOutput && !FMade) {
+            FMade = true;
+            FOutput = FMakeOutput(FPath);
+        }
+        return FOutput.get();
+    }
+
     const QString FPath;
     QObject* const FContext;
     const SoundPlayerFactory FMakeOutput;
-    bool FPlayed = false; // the game's thread only
+    bool FUsed = false; // the game's thread only
     // The audio thread only.
     bool FMade = false;
     std::unique_ptr<SoundPlayer> FOutput;
@@ -114,13 +131,6 @@ QtSoundService::QtSoundService(QStringList ownFolders, TAudioThreadOutputs outpu
     : FOwnFolders(std::move(ownFolders)), FAudioThread(std::make_unique<QThread>()),
       FAudioContext(std::make_unique<QObject>())
 {
-    // The effects need only Qt Multimedia's own audio output. Since Qt 6.5 its default media
-    // backend is FFmpeg's, for players and cameras: it maps a hundred codec libraries at the
-    // first sound, which a busy machine then plays up to two seconds late. Asked for a backend
-    // that does not exist, Qt 6.8 keeps to the audio output (6.11 loads FFmpeg all the same).
-    // The player's own choice stands.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "none");
     FAudioThread->setObjectName(QStringLiteral("audio"));
     FAudioContext->moveToThread(FAudioThread.get());
     FAudioThread->start();
@@ -156,21 +166,34 @@ QString QtSoundService::Locate(const QString& fileName) const
     return {};
 }
 
-void QtSoundService::Play(const QString& fileName)
+SoundPlayer* QtSoundService::PlayerFor(const QString& fileName)
 {
     const QString path = Locate(fileName);
     if (path.isEmpty())
-        return;
-
+        return nullptr;
     std::unique_ptr<SoundPlayer>& player = FPlayers[path];
     if (!player)
         player = FMakePlayer(path);
-    if (!player) {
+    SoundPlayer* made = player.get();
+    if (!made)
         FPlayers.erase(path);
+    return made;
+}
+
+void QtSoundService::Play(const QString& fileName)
+{
+    SoundPlayer* player = PlayerFor(fileName);
+    if (!player)
         return;
-    }
     if (FPlaying)
         FPlaying->Stop();
-    FPlaying = player.get();
+    FPlaying = player;
     FPlaying->Play();
+}
+
+void QtSoundService::Prepare(const QStringList& fileNames)
+{
+    for (const QString& fileName : fileNames)
+        if (SoundPlayer* player = PlayerFor(fileName))
+            player->Prepare();
 }

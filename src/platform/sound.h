@@ -17,6 +17,8 @@ public:
     // Starts playing a WAV file given by its bare name and returns at once. A missing or
     // unplayable file plays nothing and reports nothing.
     virtual void Play(const QString& fileName) = 0;
+    // Gets these files' outputs ready ahead of their first play, without blocking the caller.
+    virtual void Prepare(const QStringList& fileNames) { (void)fileNames; }
 };
 
 // What the service asks of the player of one file.
@@ -26,12 +28,14 @@ public:
     // Starts from the beginning and returns at once.
     virtual void Play() = 0;
     virtual void Stop() = 0;
+    // Opens what a play needs, so the first one is as prompt as any other.
+    virtual void Prepare() {}
 };
 
 using SoundPlayerFactory = std::function<std::unique_ptr<SoundPlayer>(const QString& filePath)>;
 
-// Makes the output of one file, in the audio thread, when the file first plays; the output is
-// played, stopped and destroyed there too. May give null for silence.
+// Makes the output of one file, in the audio thread, when the file is first prepared or played;
+// the output is played, stopped and destroyed there too. May give null for silence.
 struct TAudioThreadOutputs {
     SoundPlayerFactory makeOutput;
 };
@@ -55,6 +59,7 @@ public:
     ~QtSoundService() override;
 
     void Play(const QString& fileName) override;
+    void Prepare(const QStringList& fileNames) override;
 
     // The full path a name is found at now, or empty when it is nowhere.
     QString Locate(const QString& fileName) const;
@@ -62,6 +67,9 @@ public:
     int LoadedCount() const { return int(FPlayers.size()); }
 
 private:
+    // The file's player, made at its first use; null when the file is nowhere or unplayable.
+    SoundPlayer* PlayerFor(const QString& fileName);
+
     QStringList FOwnFolders;
     std::unique_ptr<QThread> FAudioThread;
     std::unique_ptr<QObject> FAudioContext;

@@ -22,20 +22,20 @@ quint32 DWord(const QByteArray& bytes, qsizetype at)
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-QAudioFormat::SampleFormat SampleFormatOf(quint16 tag, quint16 bits)
+std::optional<TWaveFormat::TSample> SampleOf(quint16 tag, quint16 bits)
 {
     if (tag == kFormatFloat)
-        return bits == 32 ? QAudioFormat::Float : QAudioFormat::Unknown;
+        return bits == 32 ? std::optional(TWaveFormat::TSample::Float) : std::nullopt;
     switch (bits) {
-    case 8: return QAudioFormat::UInt8;
-    case 16: return QAudioFormat::Int16;
-    case 32: return QAudioFormat::Int32;
-    default: return QAudioFormat::Unknown;
+    case 8: return TWaveFormat::TSample::UInt8;
+    case 16: return TWaveFormat::TSample::Int16;
+    case 32: return TWaveFormat::TSample::Int32;
+    default: return std::nullopt;
     }
 }
 
 // Reads the "fmt " chunk; the extensible form carries the real tag at the start of its GUID.
-std::optional<QAudioFormat> ReadFormat(const QByteArray& bytes, qsizetype at, qsizetype size)
+std::optional<TWaveFormat> ReadFormat(const QByteArray& bytes, qsizetype at, qsizetype size)
 {
     if (size < kFormatSize)
         return std::nullopt;
@@ -47,14 +47,10 @@ std::optional<QAudioFormat> ReadFormat(const QByteArray& bytes, qsizetype at, qs
         tag = Word(bytes, at + 24);
     if (tag != kFormatPcm && tag != kFormatFloat)
         return std::nullopt;
-    const QAudioFormat::SampleFormat sampleFormat = SampleFormatOf(tag, bits);
-    if (sampleFormat == QAudioFormat::Unknown || channels < 1 || channels > kMaxChannels || rate < 1 || rate > 384000)
+    const std::optional<TWaveFormat::TSample> sample = SampleOf(tag, bits);
+    if (!sample || channels < 1 || channels > kMaxChannels || rate < 1 || rate > 384000)
         return std::nullopt;
-    QAudioFormat format;
-    format.setSampleRate(int(rate));
-    format.setChannelCount(channels);
-    format.setSampleFormat(sampleFormat);
-    return format;
+    return TWaveFormat{*sample, channels, int(rate)};
 }
 
 } // namespace
@@ -64,7 +60,7 @@ std::optional<TWaveData> ParseWave(const QByteArray& bytes)
     if (bytes.size() < kRiffHeaderSize || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return std::nullopt;
 
-    std::optional<QAudioFormat> format;
+    std::optional<TWaveFormat> format;
     qsizetype at = kRiffHeaderSize;
     while (at + kChunkHeaderSize <= bytes.size()) {
         const QByteArray id = bytes.mid(at, 4);
@@ -77,7 +73,7 @@ std::optional<TWaveData> ParseWave(const QByteArray& bytes)
         } else if (id == "data") {
             if (!format)
                 return std::nullopt;
-            const qsizetype frame = format->bytesPerFrame();
+            const qsizetype frame = format->BytesPerFrame();
             return TWaveData{*format, bytes.mid(body, size - size % frame)};
         }
         at = body + size + (size & 1); // chunks are padded to an even length

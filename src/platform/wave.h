@@ -1,13 +1,22 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArray>
 
 #include <optional>
 
+// How a WAV file's samples are laid out; multi-byte samples are little-endian.
+struct TWaveFormat {
+    enum class TSample { UInt8, Int16, Int32, Float };
+    TSample sample = TSample::Int16;
+    int channels = 0;
+    int rate = 0;
+
+    int BytesPerFrame() const { return channels * (sample == TSample::UInt8 ? 1 : sample == TSample::Int16 ? 2 : 4); }
+};
+
 // The samples of a PCM WAV file and their format.
 struct TWaveData {
-    QAudioFormat format;
+    TWaveFormat format;
     QByteArray samples;
 };
 

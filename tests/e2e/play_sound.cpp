@@ -3,8 +3,8 @@
 //
 //   play_sound MILLISECONDS [AT_MS:]FILE...
 //
-// Each file is played by its bare name, as the game does, at the given time after start
-// (0 by default); the program ends MILLISECONDS after start. It prints how long each call
+// Each file is prepared at start and played by its bare name, as the game does, at the given
+// time after start (0 by default); the program ends MILLISECONDS after start. It prints how long each call
 // to the service took, and exits with 0 however the sound system behaves.
 
 #include "platform/sound.h"
@@ -24,11 +24,15 @@ int main(int argc, char* argv[])
     }
 
     QtSoundService sound;
+    QStringList fileNames;
     for (const QString& argument : arguments.mid(1)) {
         const qsizetype colon = argument.indexOf(u':');
         const int at = colon < 0 ? 0 : argument.left(colon).toInt();
         const QString fileName = argument.mid(colon + 1);
-        QTimer::singleShot(at, &application, [&sound, fileName] {
+        fileNames += fileName;
+        // A coarse timer may fire a play two seconds on up to 100 ms early: the moments must
+        // be the ones asked for, since the test compares their sound's onsets.
+        QTimer::singleShot(at, Qt::PreciseTimer, &application, [&sound, fileName] {
             QElapsedTimer call;
             call.start();
             sound.Play(fileName);
@@ -36,6 +40,8 @@ int main(int argc, char* argv[])
             std::fflush(stdout);
         });
     }
-    QTimer::singleShot(arguments[0].toInt(), &application, &QCoreApplication::quit);
+    // As the game does once its window shows.
+    sound.Prepare(fileNames);
+    QTimer::singleShot(arguments[0].toInt(), Qt::PreciseTimer, &application, &QCoreApplication::quit);
     return QCoreApplication::exec();
 }

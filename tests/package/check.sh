@@ -50,7 +50,7 @@ version=$(awk '/^[0-9]/ { print $1; exit }' dist/releases)
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo names another release"
 zcat "$root/usr/share/man/man6/velquan.6.gz" | grep -q "\"velquan $version\"" || fail "manual page names another version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in 'libqt6widgets6' 'libqt6multimedia6' 'fonts-horai-umefont | fonts-ipafont-gothic' 'fonts-wqy-microhei' \
+for needed in 'libqt6widgets6' 'libpulse0' 'fonts-horai-umefont | fonts-ipafont-gothic' 'fonts-wqy-microhei' \
   'qt6-translations-l10n'; do
   [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done

@@ -47,7 +47,7 @@ struct WaveRow {
     const char* name;
     QByteArray file;
     bool valid;
-    QAudioFormat::SampleFormat sampleFormat = QAudioFormat::Unknown;
+    TWaveFormat::TSample sample = TWaveFormat::TSample::Int16;
     int channels = 0;
     int rate = 0;
     qsizetype sampleBytes = 0;
@@ -64,9 +64,9 @@ TEST_P(ParseWaveTest, ReadsFormatAndSamples)
     ASSERT_EQ(wave.has_value(), row.valid);
     if (!wave)
         return;
-    EXPECT_EQ(wave->format.sampleFormat(), row.sampleFormat);
-    EXPECT_EQ(wave->format.channelCount(), row.channels);
-    EXPECT_EQ(wave->format.sampleRate(), row.rate);
+    EXPECT_EQ(wave->format.sample, row.sample);
+    EXPECT_EQ(wave->format.channels, row.channels);
+    EXPECT_EQ(wave->format.rate, row.rate);
     EXPECT_EQ(wave->samples.size(), row.sampleBytes);
 }
 
@@ -76,23 +76,23 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ParseWaveTest,
     ::testing::Values(
         WaveRow{"Pcm16Mono", Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", kSamples)), true,
-                QAudioFormat::Int16, 1, 22050, 8},
+                TWaveFormat::TSample::Int16, 1, 22050, 8},
         WaveRow{"Pcm8Stereo", Riff(Chunk("fmt ", Format(1, 2, 8000, 8)) + Chunk("data", kSamples)), true,
-                QAudioFormat::UInt8, 2, 8000, 8},
+                TWaveFormat::TSample::UInt8, 2, 8000, 8},
         WaveRow{"Pcm32", Riff(Chunk("fmt ", Format(1, 1, 48000, 32)) + Chunk("data", kSamples)), true,
-                QAudioFormat::Int32, 1, 48000, 8},
+                TWaveFormat::TSample::Int32, 1, 48000, 8},
         WaveRow{"Float32", Riff(Chunk("fmt ", Format(3, 2, 44100, 32)) + Chunk("data", kSamples)), true,
-                QAudioFormat::Float, 2, 44100, 8},
+                TWaveFormat::TSample::Float, 2, 44100, 8},
         WaveRow{"Extensible16", Riff(Chunk("fmt ", Extensible(1, 2, 44100, 16)) + Chunk("data", kSamples)), true,
-                QAudioFormat::Int16, 2, 44100, 8},
+                TWaveFormat::TSample::Int16, 2, 44100, 8},
         WaveRow{"OddChunkBeforeData",
                 Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("LIST", "abc") + Chunk("data", kSamples)), true,
-                QAudioFormat::Int16, 1, 22050, 8},
+                TWaveFormat::TSample::Int16, 1, 22050, 8},
         WaveRow{"DataClaimsMoreThanThere",
                 Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", kSamples, 100000)), true,
-                QAudioFormat::Int16, 1, 22050, 8},
+                TWaveFormat::TSample::Int16, 1, 22050, 8},
         WaveRow{"PartialFrameDropped", Riff(Chunk("fmt ", Format(1, 2, 22050, 16)) + Chunk("data", kSamples.left(7))),
-                true, QAudioFormat::Int16, 2, 22050, 4},
+                true, TWaveFormat::TSample::Int16, 2, 22050, 4},
         WaveRow{"Empty", QByteArray(), false},
         WaveRow{"NotRiff", "RIFX" + Riff(Chunk("fmt ", Format(1, 1, 22050, 16))).mid(4), false},
         WaveRow{"NotWave", Riff(Chunk("fmt ", Format(1, 1, 22050, 16))).replace(8, 4, "AVI "), false},
