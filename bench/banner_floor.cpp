@@ -1,7 +1,7 @@
 // The least the banner's frames can cost on this display: a plain widget of the banner's
 // size and place, repainted at once after each of the banner's own sleeps, drawing nothing but
 // one fill. What bench_banner_timing reports above this is the banner's own work.
-#include "platform/clock.h"
+#include "services/clock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,10 +3,10 @@
 // of waits. Run it on a real display (e.g. Xvfb); it prints what painting adds.
 #include "quiet_services.h"
 
+#include "desktop/fonts.h"
+#include "desktop/stringgrid.h"
 #include "game/mainform.h"
-#include "platform/clock.h"
-#include "platform/fonts.h"
-#include "platform/stringgrid.h"
+#include "services/clock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

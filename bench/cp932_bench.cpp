@@ -1,7 +1,7 @@
 // Reading a 1 MB ranking file: the conversion of every line, beside the cutting alone; then
 // start-up's ten reads whole.
-#include "platform/cp932.h"
-#include "platform/profile.h"
+#include "services/cp932.h"
+#include "services/profile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Cost of one frame of the spinning banner, beside Qt drawing the same text itself.
 #include "controls/dxflabel.h"
+#include "desktop/fonts.h"
 #include "game/controlsetup.h"
-#include "platform/fonts.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -2,8 +2,8 @@
 // painted at once, then the deferred text box), beside a Qt progress bar of the same size
 // moved by setValue and repainted.
 #include "controls/dxfprogressbar.h"
+#include "desktop/fonts.h"
 #include "game/controlsetup.h"
-#include "platform/fonts.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 // The entry point of the paint benchmarks: an application on the offscreen platform unless
 // one is chosen, with the game's font substitutions, so controls paint as in the game.
-#include "platform/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

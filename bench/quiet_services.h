@@ -2,12 +2,12 @@
 
 // Services for a game window measured on its own: no sound, no browser, and a name box that
 // takes the name it offers.
+#include "desktop/inputbox.h"
+#include "desktop/messagebox.h"
+#include "desktop/shell.h"
 #include "game/services.h"
-#include "platform/inputbox.h"
-#include "platform/messagebox.h"
-#include "platform/random.h"
-#include "platform/shell.h"
-#include "platform/sound.h"
+#include "services/random.h"
+#include "services/sound.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 // to the screen. The tool button runs first; each shine run then shows its time as a multiple
 // of the tool button's with the same argument (counter vs_QToolButton).
 #include "controls/shinespdbtn.h"
-#include "platform/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -6,13 +6,13 @@
 #include "quiet_services.h"
 
 #include "controls/dxflabel.h"
+#include "desktop/fonts.h"
+#include "desktop/panel.h"
+#include "desktop/shape.h"
+#include "desktop/stringgrid.h"
+#include "desktop/zoomhost.h"
 #include "game/mainform.h"
-#include "platform/clock.h"
-#include "platform/fonts.h"
-#include "platform/panel.h"
-#include "platform/shape.h"
-#include "platform/stringgrid.h"
-#include "platform/zoomhost.h"
+#include "services/clock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

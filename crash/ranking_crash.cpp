@@ -12,9 +12,9 @@
 // and kills one or the other: the file must stay one whole table, and no entry whose save
 // finished may be lost unless five higher scores have pushed it out.
 #include "game/rankingtable.h"
-#include "platform/cp932.h"
-#include "platform/filelock.h"
-#include "platform/profile.h"
+#include "services/cp932.h"
+#include "services/filelock.h"
+#include "services/profile.h"
 #include "support/nooverride.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // CP932 conversion both ways, and lead-byte walking against the decoder.
-#include "platform/cp932.h"
+#include "services/cp932.h"
 
 #include <QList>
 #include <QString>

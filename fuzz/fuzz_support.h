@@ -6,8 +6,8 @@
 // An input is the file's content, then any number of requests, each "\0section\1key\1value".
 // An input without requests (a plain INI file, as the seeds are) uses the ranking's ten keys.
 
-#include "platform/cp932.h"
-#include "platform/profile.h"
+#include "services/cp932.h"
+#include "services/profile.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -3,8 +3,8 @@
 // the file alone, no temporary file stays, and the transaction equals the single writes.
 #include "fuzz_support.h"
 
-#include "platform/atomicfile.h"
-#include "platform/exceptions.h"
+#include "services/atomicfile.h"
+#include "services/exceptions.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

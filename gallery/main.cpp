@@ -5,7 +5,7 @@
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
 #include "controls/shinespdbtn.h"
-#include "platform/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

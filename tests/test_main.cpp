@@ -1,5 +1,5 @@
-#include "platform/application.h"
-#include "platform/fonts.h"
+#include "desktop/application.h"
+#include "desktop/fonts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/accessiblewidget.h"
+#include "desktop/accessiblewidget.h"
 
 #include <QAccessibleValueInterface>
 

@@ -20,7 +20,7 @@ void BroadcastButtonPressed(QWidget* parent, int groupIndex, QObject* button)
     for (const QPointer<QWidget>& receiver : receivers) {
         if (!receiver)
             continue;
-        TButtonPressedEvent event(groupIndex, button);
-        QCoreApplication::sendEvent(receiver, &event);
+        TButtonPressedEvent notice(groupIndex, button);
+        QCoreApplication::sendEvent(receiver, &notice);
     }
 }

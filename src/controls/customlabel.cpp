@@ -1,7 +1,7 @@
 #include "controls/customlabel.h"
 
-#include "platform/accessibility.h"
-#include "platform/textdraw.h"
+#include "desktop/accessibility.h"
+#include "desktop/textdraw.h"
 
 #include <QEvent>
 #include <algorithm>

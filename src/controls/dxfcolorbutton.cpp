@@ -1,11 +1,11 @@
 #include "controls/dxfcolorbutton.h"
 
 #include "controls/buttonpressed.h"
-#include "platform/accessibility.h"
-#include "platform/colorkeycopy.h"
-#include "platform/devicepixels.h"
-#include "platform/ellipse.h"
-#include "platform/textdraw.h"
+#include "desktop/accessibility.h"
+#include "desktop/colorkeycopy.h"
+#include "desktop/devicepixels.h"
+#include "desktop/ellipse.h"
+#include "desktop/textdraw.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "controls/buttonpressed.h"
 #include "controls/mouseevent.h"
-#include "platform/colors.h"
+#include "desktop/colors.h"
 
 #include <QImage>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #include "controls/dxflabel.h"
 
 #include "controls/dxfres.h"
-#include "platform/colorkeycopy.h"
-#include "platform/devicepixels.h"
-#include "platform/fontkind.h"
-#include "platform/fonts.h"
-#include "platform/messagebox.h"
+#include "desktop/colorkeycopy.h"
+#include "desktop/devicepixels.h"
+#include "desktop/fontkind.h"
+#include "desktop/fonts.h"
+#include "desktop/messagebox.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/customlabel.h"
-#include "platform/colors.h"
+#include "desktop/colors.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,10 +1,10 @@
 #include "controls/dxfprogressbar.h"
 
-#include "platform/accessibility.h"
-#include "platform/colorkeycopy.h"
-#include "platform/devicepixels.h"
-#include "platform/drawedge.h"
-#include "platform/fontkind.h"
+#include "desktop/accessibility.h"
+#include "desktop/colorkeycopy.h"
+#include "desktop/devicepixels.h"
+#include "desktop/drawedge.h"
+#include "desktop/fontkind.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/colors.h"
-#include "platform/rect.h"
+#include "desktop/colors.h"
+#include "desktop/rect.h"
 
 #include <QImage>
 #include <QWidget>

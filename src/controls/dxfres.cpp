@@ -1,6 +1,6 @@
 #include "controls/dxfres.h"
 
-#include "platform/devicepixels.h"
+#include "desktop/devicepixels.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "controls/shadolbl.h"
 
-#include "platform/cp932.h"
-#include "platform/devicepixels.h"
-#include "platform/textdraw.h"
+#include "desktop/devicepixels.h"
+#include "desktop/textdraw.h"
+#include "services/cp932.h"
 
 #include <QPainter>
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/customlabel.h"
-#include "platform/colors.h"
-#include "platform/rect.h"
+#include "desktop/colors.h"
+#include "desktop/rect.h"
 
 #include <QImage>
 #include <cstdint>

@@ -1,10 +1,10 @@
 #include "controls/shinespdbtn.h"
 
-#include "platform/colorkeycopy.h"
-#include "platform/devicepixels.h"
-#include "platform/fonts.h"
-#include "platform/textdraw.h"
-#include "platform/timer.h"
+#include "desktop/colorkeycopy.h"
+#include "desktop/devicepixels.h"
+#include "desktop/fonts.h"
+#include "desktop/textdraw.h"
+#include "services/timer.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -2,8 +2,8 @@
 
 #include "controls/buttonpressed.h"
 #include "controls/mouseevent.h"
-#include "platform/colors.h"
-#include "platform/rect.h"
+#include "desktop/colors.h"
+#include "desktop/rect.h"
 
 #include <QFont>
 #include <QImage>

@@ -4,10 +4,10 @@
 #include "controls/customlabel.h"
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
-#include "platform/accessiblewidget.h"
-#include "platform/stringgrid.h"
-#include "platform/stringgridaccessible.h"
-#include "platform/zoomhost.h"
+#include "desktop/accessiblewidget.h"
+#include "desktop/stringgrid.h"
+#include "desktop/stringgridaccessible.h"
+#include "desktop/zoomhost.h"
 
 #include <QAccessible>
 

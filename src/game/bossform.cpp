@@ -1,8 +1,8 @@
 #include "game/bossform.h"
 
-#include "platform/colors.h"
-#include "platform/fonts.h"
-#include "platform/fullscreen.h"
+#include "desktop/colors.h"
+#include "desktop/fonts.h"
+#include "desktop/fullscreen.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -5,7 +5,7 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
-#include "platform/fonts.h"
+#include "desktop/fonts.h"
 
 void SetUpPowerBar(TdxfProgressBar& bar)
 {

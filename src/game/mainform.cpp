@@ -3,9 +3,9 @@
 #include "game/surface.h"
 
 #include "controls/dxfcolorbutton.h"
-#include "platform/fullscreen.h"
-#include "platform/sound.h"
-#include "platform/timer.h"
+#include "desktop/fullscreen.h"
+#include "services/sound.h"
+#include "services/timer.h"
 
 #include <QAction>
 #include <QCloseEvent>

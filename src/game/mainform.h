@@ -1,10 +1,10 @@
 #pragma once
 
+#include "desktop/errorguard.h"
+#include "desktop/messagebox.h"
 #include "game/rankingtable.h"
 #include "game/services.h"
 #include "game/viewsettings.h"
-#include "platform/errorguard.h"
-#include "platform/messagebox.h"
 
 #include <QMainWindow>
 #include <QMargins>

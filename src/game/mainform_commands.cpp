@@ -1,11 +1,11 @@
 #include "game/bossform.h"
 #include "game/mainform.h"
 
-#include "platform/fullscreen.h"
-#include "platform/panel.h"
-#include "platform/shell.h"
-#include "platform/sound.h"
-#include "platform/timer.h"
+#include "desktop/fullscreen.h"
+#include "desktop/panel.h"
+#include "desktop/shell.h"
+#include "services/sound.h"
+#include "services/timer.h"
 
 #include <QAction>
 #include <QCoreApplication>

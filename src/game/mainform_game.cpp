@@ -4,11 +4,11 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
-#include "platform/clock.h"
-#include "platform/panel.h"
-#include "platform/shape.h"
-#include "platform/stringgrid.h"
-#include "platform/timer.h"
+#include "desktop/panel.h"
+#include "desktop/shape.h"
+#include "desktop/stringgrid.h"
+#include "services/clock.h"
+#include "services/timer.h"
 
 #include <QAction>
 

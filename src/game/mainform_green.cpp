@@ -1,8 +1,8 @@
 #include "game/mainform.h"
 #include "game/surface.h"
 
-#include "platform/random.h"
-#include "platform/shape.h"
+#include "desktop/shape.h"
+#include "services/random.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
-#include "platform/fonts.h"
-#include "platform/panel.h"
-#include "platform/shape.h"
-#include "platform/stringgrid.h"
-#include "platform/timer.h"
-#include "platform/zoomhost.h"
+#include "desktop/fonts.h"
+#include "desktop/panel.h"
+#include "desktop/shape.h"
+#include "desktop/stringgrid.h"
+#include "desktop/zoomhost.h"
+#include "services/timer.h"
 
 #include <QAction>
 #include <QMenu>

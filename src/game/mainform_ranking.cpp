@@ -1,13 +1,13 @@
 #include "game/mainform.h"
 
 #include "controls/shadolbl.h"
-#include "platform/appdir.h"
-#include "platform/convert.h"
-#include "platform/filelock.h"
-#include "platform/inputbox.h"
-#include "platform/profile.h"
-#include "platform/stringgrid.h"
-#include "platform/timer.h"
+#include "desktop/inputbox.h"
+#include "desktop/stringgrid.h"
+#include "services/appdir.h"
+#include "services/convert.h"
+#include "services/filelock.h"
+#include "services/profile.h"
+#include "services/timer.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>

@@ -3,9 +3,9 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
-#include "platform/clock.h"
-#include "platform/shape.h"
-#include "platform/timer.h"
+#include "desktop/shape.h"
+#include "services/clock.h"
+#include "services/timer.h"
 
 #include <limits>
 

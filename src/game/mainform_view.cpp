@@ -1,9 +1,9 @@
 #include "game/layout.h"
 #include "game/mainform.h"
 
-#include "platform/clock.h"
-#include "platform/fullscreen.h"
-#include "platform/zoomhost.h"
+#include "desktop/fullscreen.h"
+#include "desktop/zoomhost.h"
+#include "services/clock.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,9 +1,9 @@
 #include "game/rankingtable.h"
 
-#include "platform/convert.h"
-#include "platform/exceptions.h"
-#include "platform/filelock.h"
-#include "platform/profile.h"
+#include "services/convert.h"
+#include "services/exceptions.h"
+#include "services/filelock.h"
+#include "services/profile.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "game/surface.h"
 
-#include "platform/colors.h"
+#include "desktop/colors.h"
 
 #include <QPainter>
 

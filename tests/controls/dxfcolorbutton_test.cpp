@@ -1,7 +1,7 @@
 #include "controls/buttonpressed.h"
 #include "controls/dxfcolorbutton.h"
+#include "desktop/fonts.h"
 #include "game/controlsetup.h"
-#include "platform/fonts.h"
 
 #include "support/printrow.h"
 #include "support/render.h"

@@ -1,7 +1,7 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfres.h"
-#include "platform/fonts.h"
-#include "platform/messagebox.h"
+#include "desktop/fonts.h"
+#include "desktop/messagebox.h"
 
 #include "support/render.h"
 

@@ -1,7 +1,7 @@
 #include "controls/dxfprogressbar.h"
+#include "desktop/colors.h"
+#include "desktop/fonts.h"
 #include "game/controlsetup.h"
-#include "platform/colors.h"
-#include "platform/fonts.h"
 
 #include "support/render.h"
 

@@ -1,6 +1,6 @@
 #include "controls/shadolbl.h"
-#include "platform/fonts.h"
-#include "platform/textdraw.h"
+#include "desktop/fonts.h"
+#include "desktop/textdraw.h"
 
 #include "support/printrow.h"
 #include "support/render.h"

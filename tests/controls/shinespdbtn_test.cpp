@@ -1,8 +1,8 @@
 #include "controls/buttonpressed.h"
 #include "controls/dxfcolorbutton.h"
 #include "controls/shinespdbtn.h"
-#include "platform/textdraw.h"
-#include "platform/timer.h"
+#include "desktop/textdraw.h"
+#include "services/timer.h"
 #include "support/printrow.h"
 #include "support/render.h"
 

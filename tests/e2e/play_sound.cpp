@@ -7,7 +7,7 @@
 // time after start (0 by default); the program ends MILLISECONDS after start. It prints how long each call
 // to the service took, and exits with 0 however the sound system behaves.
 
-#include "platform/sound.h"
+#include "services/sound.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/stringgrid.h"
 #include "game/bossform.h"
-#include "platform/stringgrid.h"
 #include "support/gamefixture.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
+#include "desktop/panel.h"
 #include "game/bossform.h"
-#include "platform/panel.h"
-#include "platform/timer.h"
+#include "services/timer.h"
 #include "support/gamefixture.h"
 
 #include <QApplication>

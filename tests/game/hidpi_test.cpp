@@ -6,9 +6,9 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
-#include "platform/devicepixels.h"
-#include "platform/panel.h"
-#include "platform/stringgrid.h"
+#include "desktop/devicepixels.h"
+#include "desktop/panel.h"
+#include "desktop/stringgrid.h"
 #include "support/gamefixture.h"
 #include "support/render.h"
 

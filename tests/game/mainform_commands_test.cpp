@@ -1,5 +1,5 @@
-#include "platform/panel.h"
-#include "platform/timer.h"
+#include "desktop/panel.h"
+#include "services/timer.h"
 #include "support/gamefixture.h"
 #include "support/printrow.h"
 

@@ -2,11 +2,11 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/panel.h"
+#include "desktop/shape.h"
+#include "desktop/stringgrid.h"
 #include "game/surface.h"
-#include "platform/panel.h"
-#include "platform/shape.h"
-#include "platform/stringgrid.h"
-#include "platform/timer.h"
+#include "services/timer.h"
 #include "support/gamefixture.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "platform/shape.h"
+#include "desktop/shape.h"
 #include "support/gamefixture.h"
 #include "support/printrow.h"
 

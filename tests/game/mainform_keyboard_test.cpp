@@ -1,9 +1,9 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/shape.h"
 #include "game/surface.h"
-#include "platform/shape.h"
-#include "platform/timer.h"
+#include "services/timer.h"
 #include "support/gamefixture.h"
 #include "support/virtualtimers.h"
 

@@ -1,10 +1,10 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/shape.h"
+#include "desktop/stringgrid.h"
 #include "game/surface.h"
-#include "platform/shape.h"
-#include "platform/stringgrid.h"
-#include "platform/timer.h"
+#include "services/timer.h"
 #include "support/gamefixture.h"
 #include "support/printrow.h"
 

@@ -1,6 +1,6 @@
 #include "controls/dxfcolorbutton.h"
 #include "game/surface.h"
-#include "platform/timer.h"
+#include "services/timer.h"
 #include "support/gamefixture.h"
 #include "support/virtualtimers.h"
 

@@ -1,4 +1,4 @@
-#include "platform/zoomhost.h"
+#include "desktop/zoomhost.h"
 #include "support/gamefixture.h"
 
 #include <QAction>

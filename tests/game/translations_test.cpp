@@ -1,8 +1,8 @@
 #include "controls/shadolbl.h"
-#include "platform/fonts.h"
-#include "platform/panel.h"
-#include "platform/stringgrid.h"
-#include "platform/textdraw.h"
+#include "desktop/fonts.h"
+#include "desktop/panel.h"
+#include "desktop/stringgrid.h"
+#include "desktop/textdraw.h"
 #include "support/files.h"
 #include "support/gamefixture.h"
 

@@ -1,7 +1,7 @@
 // The delivered pictures, ranking file and sounds fit the places the game puts them.
 
-#include "platform/cp932.h"
-#include "platform/panel.h"
+#include "desktop/panel.h"
+#include "services/cp932.h"
 #include "support/printrow.h"
 #include "support/render.h"
 

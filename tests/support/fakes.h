@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/inputbox.h"
-#include "platform/messagebox.h"
-#include "platform/shell.h"
-#include "platform/sound.h"
+#include "desktop/inputbox.h"
+#include "desktop/messagebox.h"
+#include "desktop/shell.h"
+#include "services/clock.h"
+#include "services/sound.h"
 
 #include <QStringList>
 #include <deque>

@@ -2,7 +2,7 @@
 
 #include "game/mainform.h"
 #include "game/surface.h"
-#include "platform/random.h"
+#include "services/random.h"
 #include "support/fakes.h"
 
 #include <QFile>

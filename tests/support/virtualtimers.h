@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/mainform.h"
-#include "platform/clock.h"
-#include "platform/timer.h"
+#include "services/clock.h"
+#include "services/timer.h"
 
 #include <algorithm>
 #include <functional>
