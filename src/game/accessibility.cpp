@@ -5,6 +5,7 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
 #include "desktop/accessiblewidget.h"
+#include "desktop/announcer.h"
 #include "desktop/stringgrid.h"
 #include "desktop/stringgridaccessible.h"
 #include "desktop/zoomhost.h"
@@ -22,6 +23,8 @@ QAccessibleInterface* GameAccessibleFactory(const QString& className, QObject* o
         return new TAccessibleColorButton(static_cast<TdxfColorButton*>(object));
     if (className == QLatin1String("TdxfProgressBar"))
         return new TAccessibleProgressBar(static_cast<TdxfProgressBar*>(object));
+    if (className == QLatin1String("TAnnouncer"))
+        return new TAccessibleAnnouncer(static_cast<TAnnouncer*>(object));
     if (className == QLatin1String("TStringGrid"))
         return new TAccessibleStringGrid(static_cast<TStringGrid*>(object));
     // The window's surface and the plain parts on it are found where an enlarged window shows them.

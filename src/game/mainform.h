@@ -17,6 +17,7 @@ class QAction;
 class QActionGroup;
 class QFileSystemWatcher;
 class QMenu;
+class TAnnouncer;
 class TdxfColorButton;
 class TdxfLabel;
 class TdxfProgressBar;
@@ -66,6 +67,8 @@ public:
     TStringGrid* StringGrid1 = nullptr;
     TPanel* Panel2 = nullptr;
     TdxfLabel* dxfLabel1 = nullptr;
+    // Speaks the putt's result to a screen reader.
+    TAnnouncer* FAnnouncer = nullptr;
 
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;

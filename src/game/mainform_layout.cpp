@@ -8,6 +8,7 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/announcer.h"
 #include "desktop/fonts.h"
 #include "desktop/panel.h"
 #include "desktop/shape.h"
@@ -80,6 +81,8 @@ void TMainForm1::CreateControls()
     FSurface = new TFormSurface(this, kClientSize);
     FZoomHost = new TZoomHost(FSurface, this);
     setCentralWidget(FZoomHost);
+    // On the window itself: what the surface holds may be shown through a view.
+    FAnnouncer = new TAnnouncer(this);
     QWidget* window = FSurface;
 
     Shape5 =

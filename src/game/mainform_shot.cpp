@@ -3,6 +3,7 @@
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/announcer.h"
 #include "desktop/shape.h"
 #include "services/clock.h"
 #include "services/timer.h"
@@ -126,4 +127,5 @@ void TMainForm1::ShowShotResult(const QString& message, std::int32_t points)
     Label9->show();
     FScore += points;
     Label3->SetCaption(QString::number(FScore));
+    FAnnouncer->Announce(message);
 }
