@@ -179,5 +179,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Vollbild (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>Loch %1 bis %2 Prozent, Grün %3 bis %4 Prozent</translation>
+    </message>
 </context>
 </TS>

@@ -179,5 +179,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>&amp;Full Screen</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>cup %1 to %2 percent, green %3 to %4 percent</translation>
+    </message>
 </context>
 </TS>

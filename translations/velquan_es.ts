@@ -179,5 +179,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Pantalla completa (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>hoyo del %1 al %2 por ciento, green del %3 al %4 por ciento</translation>
+    </message>
 </context>
 </TS>

@@ -179,5 +179,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Plein écran (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>trou de %1 à %2 pour cent, green de %3 à %4 pour cent</translation>
+    </message>
 </context>
 </TS>

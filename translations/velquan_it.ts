@@ -179,5 +179,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Schermo intero (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>buca dal %1 al %2 per cento, green dal %3 al %4 per cento</translation>
+    </message>
 </context>
 </TS>

@@ -178,5 +178,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>전체 화면(&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>홀컵 %1~%2 퍼센트, 그린 %3~%4 퍼센트</translation>
+    </message>
 </context>
 </TS>

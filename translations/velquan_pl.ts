@@ -180,5 +180,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Pełny ekran (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>dołek od %1 do %2 procent, green od %3 do %4 procent</translation>
+    </message>
 </context>
 </TS>

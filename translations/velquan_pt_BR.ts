@@ -179,5 +179,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Tela cheia (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>buraco de %1 a %2 por cento, green de %3 a %4 por cento</translation>
+    </message>
 </context>
 </TS>

@@ -180,5 +180,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>Полный экран (&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>лунка от %1 до %2 процентов, грин от %3 до %4 процентов</translation>
+    </message>
 </context>
 </TS>

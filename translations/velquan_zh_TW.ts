@@ -178,5 +178,9 @@
         <source>フルスクリーン(&amp;F)</source>
         <translation>全螢幕(&amp;F)</translation>
     </message>
+    <message>
+        <source>カップ %1～%2 パーセント、グリーン %3～%4 パーセント</source>
+        <translation>球洞 %1 到 %2 百分比，果嶺 %3 到 %4 百分比</translation>
+    </message>
 </context>
 </TS>

@@ -50,6 +50,9 @@ TBossForm1::TBossForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     // Every line ends with a line break, so the caret waits under "Ready" like at a prompt.
     Memo1->setPlainText(kMemoLines.join(u'\n') + u'\n');
     Memo1->moveCursor(QTextCursor::End);
+    // A screen reader reads a text box's line at the caret when it takes the keyboard, and the
+    // caret waits on the empty line: the screen is described whole instead.
+    Memo1->setAccessibleDescription(kMemoLines.join(u' '));
     Memo1->viewport()->installEventFilter(this);
     setFocusProxy(Memo1);
 }

@@ -1,6 +1,7 @@
 #include "game/controlsetup.h"
 
 #include "game/layout.h"
+#include "game/puttpower.h"
 
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxflabel.h"
@@ -11,7 +12,7 @@ void SetUpPowerBar(TdxfProgressBar& bar)
 {
     bar.setGeometry(36, 260, 120, 10);
     bar.SetMin(0);
-    bar.SetMax(20);
+    bar.SetMax(Putt::kPowerSteps);
     bar.SetStep(1);
     bar.SetPosition(0);
     bar.SetOrientation(TdxfPBOrientation::orHorizontal);

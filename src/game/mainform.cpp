@@ -83,6 +83,12 @@ void TMainForm1::keyPressEvent(QKeyEvent* event)
         FullScreen1Click();
         return;
     }
+    // T, with no modifier, has the time left and the score said; no menu item or mnemonic uses it.
+    if (event->key() == Qt::Key_T && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            AnnounceTimeLeft();
+        return;
+    }
     if (event->key() != Qt::Key_Space) {
         QMainWindow::keyPressEvent(event);
         return;

@@ -67,7 +67,7 @@ public:
     TStringGrid* StringGrid1 = nullptr;
     TPanel* Panel2 = nullptr;
     TdxfLabel* dxfLabel1 = nullptr;
-    // Speaks the putt's result to a screen reader.
+    // Speaks to a screen reader what shows and what the picture alone tells.
     TAnnouncer* FAnnouncer = nullptr;
 
     TTimer* Timer1 = nullptr;
@@ -194,6 +194,10 @@ private:
     // The zoom items that would not fit the screen are disabled.
     void EnableFittingZooms();
     void ShowShotResult(const QString& message, std::int32_t points);
+    // Says which powers end in the cup and on the green where they now lie.
+    void AnnounceGreen();
+    // Says the time left (or the status line between games) and the score.
+    void AnnounceTimeLeft();
     // Space is up: the hold it made, if any, ends. timestamp is the release's, 0 for none.
     void LetGoOfSpace(std::uint64_t timestamp);
 

@@ -4,6 +4,7 @@
 #include "controls/dxflabel.h"
 #include "controls/dxfprogressbar.h"
 #include "controls/shadolbl.h"
+#include "desktop/announcer.h"
 #include "desktop/panel.h"
 #include "desktop/shape.h"
 #include "desktop/stringgrid.h"
@@ -11,12 +12,16 @@
 #include "services/timer.h"
 
 #include <QAction>
+#include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr int kGameSeconds = 60;
 constexpr int kGreenWidthAtStart = 130;
 constexpr int kCupWidthAtStart = 50;
+// A screen reader is told the time left at these seconds.
+constexpr std::array kSpokenSeconds{30, 10};
 
 constexpr int kBannerStartPoints = 184;
 constexpr int kBannerSteps = 36;
@@ -89,6 +94,9 @@ void TMainForm1::N2Click()
     Timer3->SetEnabled(true);
     Timer2->SetEnabled(true);
     Timer5->SetEnabled(true);
+    // Said once the banner has gone, when the game can be played.
+    FAnnouncer->Announce(QStringLiteral("GAME START"));
+    AnnounceGreen();
 }
 
 void TMainForm1::Timer3Timer()
@@ -96,6 +104,8 @@ void TMainForm1::Timer3Timer()
     --FTimeLeft;
     // The seconds are counted: a translation words them with its plural forms.
     Label1->SetCaption(tr("ノコリ %n ビョウ", nullptr, FTimeLeft));
+    if (std::find(kSpokenSeconds.begin(), kSpokenSeconds.end(), FTimeLeft) != kSpokenSeconds.end())
+        FAnnouncer->Announce(Label1->Caption());
     if (FTimeLeft > 0)
         return;
 
@@ -118,4 +128,12 @@ void TMainForm1::Timer3Timer()
     RepaintNow();
 
     EnterRanking();
+}
+
+void TMainForm1::AnnounceTimeLeft()
+{
+    // Before the first second has gone the status line still reads as the banner left it.
+    const QString time = FTimeLeft > 0 ? tr("ノコリ %n ビョウ", nullptr, FTimeLeft) : Label1->Caption();
+    FAnnouncer->Announce(time);
+    FAnnouncer->Announce(Label2->Caption() + u' ' + Label3->Caption());
 }

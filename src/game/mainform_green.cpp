@@ -1,6 +1,8 @@
 #include "game/mainform.h"
+#include "game/puttpower.h"
 #include "game/surface.h"
 
+#include "desktop/announcer.h"
 #include "desktop/shape.h"
 #include "services/random.h"
 
@@ -19,14 +21,35 @@ int TMainForm1::ClientWidth() const
 
 int TMainForm1::PlaceGreen(int left)
 {
-    if (left < 0) {
+    const bool placedAnew = left < 0;
+    if (placedAnew) {
         const int half = ClientWidth() / 2;
         const int range = half - Shape2->width();
         left = FServices.random->Rand() % range + half - 30;
     }
     Shape2->move(left, Shape2->y());
     Shape3->move(Shape2->x() + (Shape2->width() - Shape3->width()) / 2, Shape3->y());
+    // A sliding green is told where it lands, not at every step.
+    if (placedAnew)
+        AnnounceGreen();
     return left;
+}
+
+void TMainForm1::AnnounceGreen()
+{
+    const int ballContact = Putt::kBallStart + Shape1->width() - Putt::kContactInset;
+    const auto powers = [ballContact](const TShape* target) {
+        return PowerRangeFor(target->x() - ballContact, target->x() + target->width() - ballContact);
+    };
+    const std::optional<TPowerRange> cup = powers(Shape3);
+    const std::optional<TPowerRange> green = powers(Shape2);
+    if (!cup || !green)
+        return;
+    FAnnouncer->Announce(tr("カップ %1～%2 パーセント、グリーン %3～%4 パーセント")
+                             .arg(cup->low)
+                             .arg(cup->high)
+                             .arg(green->low)
+                             .arg(green->high));
 }
 
 int TMainForm1::AdvanceLevel(bool advance)

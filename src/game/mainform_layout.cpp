@@ -1,5 +1,6 @@
 #include "game/controlsetup.h"
 #include "game/layout.h"
+#include "game/puttpower.h"
 #include "game/mainform.h"
 #include "game/pictures.h"
 #include "game/surface.h"
@@ -184,7 +185,7 @@ void TMainForm1::CreateMenu()
 
 void TMainForm1::CreateTimers()
 {
-    Timer1 = new TTimer(25, this);
+    Timer1 = new TTimer(Putt::kChargeInterval, this);
     Timer2 = new TTimer(80, this);
     Timer3 = new TTimer(1000, this);
     Timer5 = new TTimer(200, this);

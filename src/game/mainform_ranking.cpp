@@ -1,6 +1,7 @@
 #include "game/mainform.h"
 
 #include "controls/shadolbl.h"
+#include "desktop/announcer.h"
 #include "desktop/inputbox.h"
 #include "desktop/stringgrid.h"
 #include "services/appdir.h"
@@ -117,14 +118,19 @@ void TMainForm1::EnterRanking()
     TRankingTable table = Ranking();
     // Every stored score is converted, so a damaged table is reported at each game over.
     const int target = RankFor(table, FScore);
+    const QString ranked = tr("%1 位ニ ランクサレマシタ").arg(target);
+    FAnnouncer->Announce(QStringLiteral("GAME OVER"));
+    FAnnouncer->Announce(Label2->Caption() + u' ' + Label3->Caption());
     if (target > 0) {
+        FAnnouncer->Announce(ranked);
+        // Before the box: its title and prompt are read when it takes the keyboard.
+        FAnnouncer->Flush();
         InsertAt(table, target, {QString(), QString::number(FScore)});
         ShowRanking(table);
         QString name;
         {
             const QScopedValueRollback entering(FEnteringRanking, true);
-            name = FServices.inputBox->InputBox(tr("%1 位ニ ランクサレマシタ").arg(target), tr(" アナタノ名前 ："),
-                                                QString());
+            name = FServices.inputBox->InputBox(ranked, tr(" アナタノ名前 ："), QString());
         }
         StringGrid1->SetCells(kNameColumn, target, name);
         FRankingOurs.append({name, QString::number(FScore)});

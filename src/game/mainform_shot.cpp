@@ -1,4 +1,5 @@
 #include "game/mainform.h"
+#include "game/puttpower.h"
 
 #include "controls/dxfcolorbutton.h"
 #include "controls/dxfprogressbar.h"
@@ -12,12 +13,9 @@
 
 namespace {
 
+using namespace Putt;
+
 constexpr QPoint kSwingPicture(30, 186);
-constexpr int kHighestSwingFrame = 4;
-constexpr std::uint32_t kSwingStep = 30;
-constexpr std::uint32_t kBallStep = 20;
-constexpr double kBallSpeed = 0.4; // pixels per millisecond held
-constexpr int kBallStart = 51;
 constexpr int kFarMissBeyond = 500;
 constexpr std::uint32_t kResultPause = 300;
 
@@ -71,7 +69,7 @@ void TMainForm1::bChargeMouseUp()
     // wrapped since the press gives no roll at all.
     const std::uint32_t released = FServices.clock->TickCount();
     while (released > FPressTick && !FClosed) {
-        Shape1->move(Shape1->x() + int(kBallStep * kBallSpeed), Shape1->y());
+        Shape1->move(Shape1->x() + kBallPixelsPerStep, Shape1->y());
         WaitForTickBoundary(kBallStep);
         // Stepping past the top of the count would start the roll over from 0.
         FPressTick =
@@ -93,7 +91,7 @@ void TMainForm1::bChargeMouseUp()
 
 void TMainForm1::JudgeShot()
 {
-    const int contact = Shape1->x() + Shape1->width() - 5;
+    const int contact = Shape1->x() + Shape1->width() - kContactInset;
     const auto inside = [contact](const TShape* shape) {
         return shape->x() <= contact && contact <= shape->x() + shape->width();
     };
@@ -128,4 +126,5 @@ void TMainForm1::ShowShotResult(const QString& message, std::int32_t points)
     FScore += points;
     Label3->SetCaption(QString::number(FScore));
     FAnnouncer->Announce(message);
+    FAnnouncer->Announce(Label2->Caption() + u' ' + Label3->Caption());
 }
