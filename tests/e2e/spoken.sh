@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A whole game heard through Orca, in order: the start with the cup's powers, a putt held for
-# the middle of them and its result with the score, T's time left, 30 and 10 seconds left, the
-# game over with score and rank, the name box's title and prompt, then the disguise's text.
+# A whole game heard through Orca, in order, a putt held for the middle of the cup's powers as
+# said; then the disguise's text.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash" "$1"
 source "$(dirname "$0")/lib/atspi.bash"
