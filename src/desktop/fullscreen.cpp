@@ -34,9 +34,13 @@ void ShowFullScreen(QWidget& window)
 {
     // Without a window manager nobody answers the request, so on X11 the geometry is set to the
     // screen's as well. A Wayland desktop always answers, and sizing the window first would
-    // have it painted for a size whose title bar it has not yet lost.
+    // have it painted for a size whose title bar it has not yet lost. It takes new size limits
+    // only with the window's next frame but answers the request as it arrives: that frame goes
+    // first, or the limits of the fixed-size window would keep it at its size.
     const Qt::WindowStates state = window.windowState() | Qt::WindowFullScreen;
-    if (const QScreen* shown = window.screen(); shown && !DesktopSizesWindows())
+    if (DesktopSizesWindows())
+        window.repaint();
+    else if (const QScreen* shown = window.screen())
         window.setGeometry(shown->geometry());
     window.setWindowState(state); // a new geometry ends the full-screen state
 }
