@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "desktop/application.h"
 #include "desktop/fonts.h"
+#include "desktop/fullscreen.h"
 #include "desktop/inputbox.h"
 #include "desktop/keyrepeat.h"
 #include "desktop/messagebox.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
     TWindowSystemChoice windowSystem;
     TApplication application(argc, argv);
     windowSystem.Forget();
+    HoldSizeLimitsForFirstFrames(application);
     application.SetTitle(QStringLiteral("VELQUAN"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELQUAN_VERSION));
     // Wayland compositors match the window to its desktop entry, and so to its icon, by this id.

@@ -1,5 +1,6 @@
 #include "desktop/fullscreen.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,7 +24,53 @@ private:
     QWidget& FWindow;
 };
 
+// Gives a window its largest size back when it first shows, then goes.
+class TLargestSizeOnExpose final : public QObject {
+public:
+    TLargestSizeOnExpose(QWindow& shown, const QWidget& owner) : QObject(&shown), FOwner(owner) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            static_cast<QWindow*>(watched)->setMaximumSize(FOwner.maximumSize());
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    const QWidget& FOwner;
+};
+
+// Holds a window's largest size back from the desktop until the window's first frame. A
+// Wayland desktop that takes it before that frame may add no shadow margins to it, and GNOME
+// Shell 43 keeps it so: a fixed-size window shows smaller by its shadows, cut, for good.
+class TSizeLimitsWithFirstFrame final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The window comes after its widget, whose own show has set its limits (a message box
+        // sizes itself then); each showing is a new surface for the desktop.
+        if (event->type() == QEvent::Show && watched->isWindowType() && !event->spontaneous()) {
+            auto* shown = static_cast<QWindow*>(watched);
+            if (const QWidget* owner = QWidget::find(shown->winId())) {
+                shown->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+                shown->installEventFilter(new TLargestSizeOnExpose(*shown, *owner));
+            }
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void HoldSizeLimitsForFirstFrames(QApplication& application)
+{
+    if (DesktopSizesWindows())
+        application.installEventFilter(new TSizeLimitsWithFirstFrame(&application));
+}
 
 bool DesktopSizesWindows()
 {

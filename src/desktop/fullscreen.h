@@ -1,5 +1,6 @@
 #pragma once
 
+class QApplication;
 class QWidget;
 
 // Puts a top-level window over its whole screen, panels and task bars included, or takes it
@@ -17,3 +18,7 @@ bool DesktopSizesWindows();
 // which no longer fits the new buffer (an empty window on GNOME), and a desktop that waits for
 // the next frame (KWin) gets none until something moves.
 void RedrawWhenShown(QWidget& window);
+
+// Has every window's largest size reach a Wayland desktop with the window's first frame,
+// when the desktop knows the shadows the title bar adds; to be called once, before any window.
+void HoldSizeLimitsForFirstFrames(QApplication& application);
