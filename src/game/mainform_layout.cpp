@@ -1,8 +1,8 @@
 #include "game/controlsetup.h"
 #include "game/layout.h"
-#include "game/puttpower.h"
 #include "game/mainform.h"
 #include "game/pictures.h"
+#include "game/puttpower.h"
 #include "game/surface.h"
 
 #include "controls/dxfcolorbutton.h"

@@ -1,6 +1,6 @@
 #include "controls/shadolbl.h"
-#include "game/puttpower.h"
 #include "desktop/shape.h"
+#include "game/puttpower.h"
 #include "support/gamefixture.h"
 
 // Worked by hand: a release while the bar shows k steps (5k %) comes 25k to 25k + 24 ms after
