@@ -158,6 +158,7 @@ private:
 
     void CreateControls();
     void CreateShotControls();
+    void CreateRankingGrid();
     void CreateBanner();
     void CreateMenu();
     void CreateViewMenu();

@@ -126,7 +126,13 @@ void TMainForm1::CreateControls()
 
     CreateShotControls();
 
-    StringGrid1 = Place(new TStringGrid(3, 6, window), Layout::kGridLeft, Layout::kGridTop, Layout::kGridWidth,
+    CreateRankingGrid();
+    CreateBanner();
+}
+
+void TMainForm1::CreateRankingGrid()
+{
+    StringGrid1 = Place(new TStringGrid(3, 6, FSurface), Layout::kGridLeft, Layout::kGridTop, Layout::kGridWidth,
                         Layout::kGridHeight);
     StringGrid1->SetColWidths({83, 220, 135});
     StringGrid1->SetDefaultRowHeight(14);
@@ -138,8 +144,6 @@ void TMainForm1::CreateControls()
     gridFont.setStyleStrategy(QFont::NoAntialias);
     StringGrid1->setFont(gridFont);
     StringGrid1->SetFontColor(clWhite);
-
-    CreateBanner();
 }
 
 void TMainForm1::CreateShotControls()
