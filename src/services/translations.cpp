@@ -63,8 +63,11 @@ QString InstallTranslations(const QString& folder)
     const QStringList languages =
         IsCLocale(messagesLocale) ? QStringList{QStringLiteral("C")} : QLocale::system().uiLanguages();
     QStringList translated;
-    for (const QString& file : QDir(folder).entryList({kPrefix + u'*' + kSuffix}, QDir::Files))
-        translated.append(file.mid(kPrefix.size()).chopped(kSuffix.size()));
+    // Matched by hand: a wildcard filter would bring in the regular-expression engine and its
+    // compiler, half a megabyte held for the life of the game, for this one look.
+    for (const QString& file : QDir(folder).entryList(QDir::Files))
+        if (file.startsWith(kPrefix) && file.endsWith(kSuffix) && file.size() > kPrefix.size() + kSuffix.size())
+            translated.append(file.mid(kPrefix.size()).chopped(kSuffix.size()));
     QString language = ChooseTranslation(languages, translated);
     if (language.isEmpty() || !Load(kPrefix + language, folder))
         return {};
