@@ -34,6 +34,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -369,6 +370,12 @@ pid_t StartPlayer(const QString& path, TSharedScores* shared)
 // players' entries, holding every finished entry that five higher ones have not pushed out.
 bool CheckShared(const QString& path, const TSharedScores& shared, int kill)
 {
+    // The other player goes on saving meanwhile: only what had finished before the read must
+    // be in what was read.
+    const int next = std::min(__atomic_load_n(&shared.Next, __ATOMIC_ACQUIRE), kMaxScores);
+    std::vector<char> finished(size_t(next), 0);
+    for (int score = 0; score < next; ++score)
+        finished[size_t(score)] = __atomic_load_n(&shared.Finished[score], __ATOMIC_ACQUIRE);
     std::optional<TRankingTable> table;
     {
         const TFileLock reading(path, TFileLock::TKind::Shared, kRankingLockWait);
@@ -386,8 +393,8 @@ bool CheckShared(const QString& path, const TSharedScores& shared, int kill)
         scores.append(score);
     }
     const int lowest = *std::min_element(scores.begin(), scores.end());
-    for (int score = lowest + 1; score < std::min(shared.Next, kMaxScores); ++score) {
-        if (__atomic_load_n(&shared.Finished[score], __ATOMIC_ACQUIRE) && !scores.contains(score)) {
+    for (int score = std::max(lowest + 1, 0); score < next; ++score) {
+        if (finished[size_t(score)] && !scores.contains(score)) {
             std::fprintf(stderr, "kill %d: the finished entry %d is lost from %s\n", kill, score,
                          qPrintable(QStringList({QString::number(scores[0]), QString::number(scores[4])}).join("..")));
             return false;
