@@ -133,10 +133,7 @@ public:
         if (!FStream)
             return;
         const TServerConnection::TLock lock(FServer->Loop());
-        pa_stream_set_state_callback(FStream, nullptr, nullptr);
-        pa_stream_set_underflow_callback(FStream, nullptr, nullptr);
-        pa_stream_disconnect(FStream);
-        pa_stream_unref(FStream);
+        CloseStream();
     }
 
     EffectOutput(const EffectOutput&) = delete;
@@ -185,15 +182,15 @@ private:
             FServer.reset();
             return false;
         }
-        const pa_sample_spec spec{SampleFormatOf(FWave->format.sample), uint32_t(FWave->format.rate),
-                                  uint8_t(FWave->format.channels)};
-        if (!pa_sample_spec_valid(&spec))
+        const pa_sample_spec layout{SampleFormatOf(FWave->format.sample), uint32_t(FWave->format.rate),
+                                    uint8_t(FWave->format.channels)};
+        if (!pa_sample_spec_valid(&layout))
             return false;
         const TServerConnection::TLock lock(FServer->Loop());
-        FStream = pa_stream_new(FServer->Context(), "effect", &spec, nullptr);
+        FStream = pa_stream_new(FServer->Context(), "effect", &layout, nullptr);
         if (!FStream)
             return false;
-        const auto latency = uint32_t(pa_usec_to_bytes(kStartLatency, &spec));
+        const auto latency = uint32_t(pa_usec_to_bytes(kStartLatency, &layout));
         const auto whole = uint32_t(FWave->samples.size());
         // An effect starts as soon as it is handed over, even one shorter than the latency,
         // and a stream that has run dry waits, corked, so the server can idle.
@@ -208,12 +205,18 @@ private:
             if (pa_stream_get_state(FStream) == PA_STREAM_READY)
                 return true;
         }
+        CloseStream();
+        return false;
+    }
+
+    // Under the loop's lock: nothing of the stream calls back into this output any more.
+    void CloseStream()
+    {
         pa_stream_set_state_callback(FStream, nullptr, nullptr);
         pa_stream_set_underflow_callback(FStream, nullptr, nullptr);
         pa_stream_disconnect(FStream);
         pa_stream_unref(FStream);
         FStream = nullptr;
-        return false;
     }
 
     std::optional<TWaveData> FWave;
